@@ -1,0 +1,27 @@
+#include "platform/qt_platform.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtItalian);
+
+    platform::QtPlatform desktop;
+    platform::WindowSet windows;
+    platform::Context ctx{QApplication::applicationDirPath(), desktop, windows};
+    createWindows(ctx);
+
+    windows.find(QStringLiteral("TfrmPassword"))->show();
+    const int rc = QApplication::exec();
+    qDeleteAll(windows.all());
+    return rc;
+}

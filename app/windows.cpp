@@ -1,0 +1,26 @@
+#include "windows.h"
+
+#include "shell/frm_avvio.h"
+#include "shell/frm_cambia_password.h"
+#include "shell/frm_password.h"
+#include "shell/placeholder_area.h"
+
+void createWindows(platform::Context& ctx) {
+    auto* login = new shell::TfrmPassword(ctx);
+    ctx.windows.add(login);
+    ctx.windows.add(new shell::TfrmAvvio(ctx));
+    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmAnagrafica"),
+                                               QStringLiteral(" Quorvix 5.0 - Archivio Soci")));
+    ctx.windows.add(new shell::TfrmCambiaPassword(ctx, login));
+    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmScadenzario"),
+                                               QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));
+    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmTessera"),
+                                               QStringLiteral(" Quorvix 5.0 - Stampa tessera singola")));
+    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmTessere"),
+                                               QStringLiteral(" Quorvix 5.0 - Stampa più tessere")));
+    ctx.windows.add(new shell::PlaceholderArea(
+        ctx, QStringLiteral("TfrmMenuRegistro"),
+        QStringLiteral(" Quorvix 5.0 - Creazione / Compilazione Libro Soci")));
+    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmMenuPrimanota"),
+                                               QStringLiteral(" Quorvix 5.0 - Primanota e bilancio")));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace core {
+
+// A file of fixed-length records, numbered from 1, opened and closed within one user action.
+// Every operation returns false (or nullopt) on failure; the caller shows the access message.
+class RecordFile {
+public:
+    enum class Access { Read, ReadWrite };
+
+    RecordFile(QString path, int recordLength);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens the file; only a file that does not exist is created (empty). An existing file
+    // that fails to open is an error and is never truncated.
+    bool open(Access access = Access::ReadWrite);
+    bool close();
+    bool isOpen() const { return file_.isOpen(); }
+
+    // Whole records only: an incomplete tail is ignored (and overwritten by the next append).
+    qint64 count() const;
+    bool read(qint64 n, char* buffer);
+    bool overwrite(qint64 n, const char* buffer);
+    std::optional<qint64> append(const char* buffer);
+
+    // Reads every record in large blocks; the callback gets the 1-based number and the bytes,
+    // and returns false to stop. Returns false on a read failure.
+    bool scan(const std::function<bool(qint64 n, const char* record)>& visit);
+
+    int recordLength() const { return length_; }
+    const QString& path() const { return path_; }
+
+private:
+    bool writeAt(qint64 offset, const char* buffer);
+
+    QString path_;
+    int length_;
+    QFile file_;
+};
+
+// The message every archive window shows when its file cannot be reached.
+QString archiveAccessMessage();
+
+} // namespace core

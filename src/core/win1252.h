@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace core {
+
+// Windows-1252, one byte per character. Characters the code page lacks become '?'.
+// The five undefined bytes (81 8D 8F 90 9D) decode to the C1 control of the same value,
+// so any byte read back is written again unchanged.
+QByteArray toWin1252(const QString& s);
+QString fromWin1252(const char* data, qsizetype size);
+inline QString fromWin1252(const QByteArray& b) { return fromWin1252(b.constData(), b.size()); }
+
+} // namespace core

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "shell/frm_info.h"
