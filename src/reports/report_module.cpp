@@ -1,0 +1,1 @@
+// The report engine and its templates live in this library.
