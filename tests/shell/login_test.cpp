@@ -1,0 +1,185 @@
+#include "core/ini_file.h"
+#include "core/scramble.h"
+#include "fake_platform.h"
+#include "shell/frm_avvio.h"
+#include "shell/frm_cambia_password.h"
+#include "shell/frm_password.h"
+#include "shell/password_store.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using platform::MsgKind;
+
+namespace {
+
+const QString kWrong = QStringLiteral("Attenzione: password errata.");
+const QString kReadError = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
+    "Si consiglia di reinstallare il software.");
+
+struct Shell : Harness {
+    shell::TfrmPassword* login;
+    shell::TfrmAvvio* menu;
+    shell::TfrmCambiaPassword* change;
+
+    Shell() {
+        login = new shell::TfrmPassword(ctx);
+        menu = new shell::TfrmAvvio(ctx);
+        change = new shell::TfrmCambiaPassword(ctx, login);
+        windows.add(login);
+        windows.add(menu);
+        windows.add(change);
+        shell::writeStoredPassword(path(shell::kPasswordStoreFile), shell::kInitialPassword);
+        login->show();
+    }
+    ~Shell() { qDeleteAll(windows.all()); }
+
+    void typeLogin(const QString& text) {
+        auto* edit = child<QLineEdit>(login, "txtPassword");
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void change3(const QString& oldPw, const QString& newPw, const QString& confirm) {
+        child<QLineEdit>(change, "txtPasswordOld")->setText(oldPw);
+        child<QLineEdit>(change, "txtPasswordNew")->setText(newPw);
+        child<QLineEdit>(change, "txtConferma")->setText(confirm);
+        child<QPushButton>(change, "cmdOK")->click();
+    }
+    void writeStore(const QByteArray& bytes) {
+        QFile f(path(shell::kPasswordStoreFile));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+    }
+};
+
+} // namespace
+
+TEST(Login, InitialPasswordInAnyCaseWithBlanksOpensTheMenu) {
+    for (const QString& typed : {QString("quorvix"), QString("  QUORVIX \t"), QString("QuOrViX")}) {
+        Shell s;
+        s.typeLogin(typed);
+        EXPECT_TRUE(s.fake.messages.empty()) << typed.toStdString();
+        EXPECT_TRUE(s.menu->isVisible());
+        EXPECT_FALSE(s.login->isVisible());
+    }
+}
+
+TEST(Login, WrongPasswordEmptiesTheFieldAndStays) {
+    Shell s;
+    s.typeLogin("quorvi");
+    ASSERT_EQ(s.fake.messages.size(), 1u);
+    EXPECT_EQ(s.fake.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(s.fake.lastMessage().text, kWrong);
+    EXPECT_TRUE(child<QLineEdit>(s.login, "txtPassword")->text().isEmpty());
+    EXPECT_TRUE(s.login->isVisible());
+    EXPECT_FALSE(s.menu->isVisible());
+}
+
+TEST(Login, OkFollowsTheTrimmedTextAndEnterOnBlanksDoesNothing) {
+    Shell s;
+    auto* ok = child<QPushButton>(s.login, "cmdOK");
+    EXPECT_FALSE(ok->isEnabled());
+    s.typeLogin("   ");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(s.fake.messages.empty());
+    child<QLineEdit>(s.login, "txtPassword")->setText("x");
+    EXPECT_TRUE(ok->isEnabled());
+}
+
+TEST(Login, DamagedOrMissingStore) {
+    struct Case {
+        QByteArray store;
+        QString message;
+    } cases[] = {
+        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                    // not hexadecimal
+        {"[Altro]\r\nValore=" + core::scramble("QUORVIX").toLatin1(), kWrong}, // missing section
+        {"", kWrong},
+        // odd digit count: the last digit is ignored, so the password still matches
+        {"[accesso]\nVALORE=" + core::scramble("QUORVIX").toLatin1() + "A", QString()},
+    };
+    for (const auto& c : cases) {
+        Shell s;
+        s.writeStore(c.store);
+        s.typeLogin("quorvix");
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(s.fake.messages.empty());
+            EXPECT_TRUE(s.menu->isVisible());
+        } else {
+            ASSERT_EQ(s.fake.messages.size(), 1u) << c.store.toStdString();
+            EXPECT_EQ(s.fake.lastMessage().text, c.message);
+            EXPECT_FALSE(s.menu->isVisible());
+        }
+    }
+}
+
+TEST(Login, OverlongPasswordIsRefusedWithAWarning) {
+    Shell s;
+    s.typeLogin(QString(256, QChar('A')));
+    ASSERT_EQ(s.fake.messages.size(), 1u);
+    EXPECT_EQ(s.fake.lastMessage().kind, MsgKind::Warning);
+    EXPECT_TRUE(s.fake.lastMessage().text.contains("255"));
+    EXPECT_FALSE(s.menu->isVisible());
+}
+
+TEST(PasswordChange, FlowAndMessages) {
+    Shell s;
+    child<QPushButton>(s.login, "btnCambiaPassword")->click();
+    EXPECT_TRUE(s.change->isVisible());
+    EXPECT_FALSE(s.login->isVisible());
+
+    s.change3("sbagliata", "nuova", "nuova");
+    EXPECT_EQ(s.fake.lastMessage().text, "Attenzione: vecchia password errata.");
+    EXPECT_TRUE(child<QLineEdit>(s.change, "txtPasswordOld")->text().isEmpty());
+    EXPECT_EQ(child<QLineEdit>(s.change, "txtPasswordNew")->text(), "nuova");
+
+    s.change3("quorvix", "abc", "ABC"); // stored alike, but the confirmation is exact
+    EXPECT_EQ(s.fake.lastMessage().text,
+              "Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
+              "reinserire entrambi i valori.");
+    EXPECT_TRUE(child<QLineEdit>(s.change, "txtPasswordNew")->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(s.change, "txtConferma")->text().isEmpty());
+
+    s.change3("quorvix", " Segreto ", "Segreto");
+    EXPECT_EQ(s.fake.lastMessage().text, "Modifica della password completata con successo.");
+    EXPECT_EQ(s.fake.lastMessage().kind, MsgKind::Plain);
+    EXPECT_FALSE(s.change->isVisible());
+    EXPECT_TRUE(s.login->isVisible());
+    EXPECT_EQ(core::IniFile::read(s.path("unins000.dll"), "Accesso", "Valore"),
+              core::scramble("SEGRETO"));
+
+    const size_t before = s.fake.messages.size();
+    s.typeLogin("quorvix");
+    EXPECT_EQ(s.fake.messages.size(), before + 1);
+    EXPECT_EQ(s.fake.lastMessage().text, kWrong);
+    s.typeLogin("segreto");
+    EXPECT_TRUE(s.menu->isVisible());
+}
+
+TEST(PasswordChange, UnreadableStoreReportsTheFailureAndKeepsTheWindow) {
+    Shell s;
+    s.login->changePassword();
+    QFile::remove(s.path("unins000.dll"));
+    QDir(s.dir.path()).mkdir("unins000.dll"); // a directory in the store's place
+    s.change3("quorvix", "y", "y");
+    EXPECT_EQ(s.fake.lastMessage().text,
+              "Attenzione: si è verificato un errore durante la procedura di modifica della "
+              "password. Si consiglia di reinstallare il software.");
+    EXPECT_TRUE(s.change->isVisible());
+    EXPECT_EQ(child<QLineEdit>(s.change, "txtPasswordNew")->text(), "y");
+}
+
+TEST(PasswordChange, ChiudiReturnsToAnEmptyLogin) {
+    Shell s;
+    child<QLineEdit>(s.login, "txtPassword")->setText("abc");
+    s.login->changePassword();
+    child<QPushButton>(s.change, "cmdEsci")->click();
+    EXPECT_TRUE(s.login->isVisible());
+    EXPECT_TRUE(child<QLineEdit>(s.login, "txtPassword")->text().isEmpty());
+    EXPECT_TRUE(s.fake.messages.empty());
+}
