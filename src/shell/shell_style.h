@@ -23,9 +23,9 @@ void makePrimary(QPushButton* button);
 void makeSecondary(QPushButton* button);
 
 // Decorative backgrounds, drawn under the controls that are created after them.
-QFrame* brandBand(QWidget* parent, const QRect& geometry);    // deep blue gradient
-QFrame* headerBand(QWidget* parent, const QRect& geometry);   // pale blue, rule at the foot
-QFrame* footerBand(QWidget* parent, const QRect& geometry);   // light grey, rule at the top
+QFrame* brandBand(QWidget* parent, const QRect& geometry);  // deep blue gradient
+QFrame* headerBand(QWidget* parent, const QRect& geometry); // pale blue, rule at the foot
+QFrame* footerBand(QWidget* parent, const QRect& geometry); // light grey, rule at the top
 
 } // namespace style
 } // namespace shell

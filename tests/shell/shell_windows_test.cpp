@@ -85,7 +85,8 @@ TEST(MainMenu, CornerIconsOpenFreshDialogsAndTheBannerOpensTheSite) {
     clickNamed(m.menu, "imgGuida");
     clickNamed(m.menu, "imgCrediti");
     clickNamed(m.menu, "imgInfo");
-    EXPECT_EQ(m.fake.modalDialogs, QStringList({"TfrmInfo", "TfrmGuida", "TfrmSplash", "TfrmInfo"}));
+    EXPECT_EQ(m.fake.modalDialogs,
+              QStringList({"TfrmInfo", "TfrmGuida", "TfrmSplash", "TfrmInfo"}));
     EXPECT_TRUE(m.menu->isVisible());
 
     clickNamed(m.menu, "icoSito");
@@ -172,14 +173,23 @@ TEST(AboutAndCredits, LinksOpenTheMailAndTheSite) {
 }
 
 TEST(Artwork, EveryPictureTheWindowsNameIsAValidDrawing) {
-    const char* names[] = {
-        "nuovo", "salva", "primo", "indietro", "avanti", "ultimo", "trova", "cerca", "anteprima",
-        "stampa", "allega", "scadute", "excel", "email", "duplica", "codfisc", "partitaiva", "iban",
-        "carta", "webcam", "zoom", "foto_carica", "foto_salva", "foto_cancella", "cancella",
-        "importa", "calendario", "camera", "chiudi", "apri", "sfoglia", "elimina", "guida", "esci",
-        "info", "foto_vuota", "logo_vuoto", "logo", "menu_anagrafica", "menu_tessera",
-        "menu_tessere", "menu_scadenzario", "menu_libro", "menu_primanota", "title", "subtitle",
-        "badge", "crediti", "sito", "sito_icon", "pdf"};
+    const char* names[] = {"nuovo",        "salva",          "primo",
+                           "indietro",     "avanti",         "ultimo",
+                           "trova",        "cerca",          "anteprima",
+                           "stampa",       "allega",         "scadute",
+                           "excel",        "email",          "duplica",
+                           "codfisc",      "partitaiva",     "iban",
+                           "carta",        "webcam",         "zoom",
+                           "foto_carica",  "foto_salva",     "foto_cancella",
+                           "cancella",     "importa",        "calendario",
+                           "camera",       "chiudi",         "apri",
+                           "sfoglia",      "elimina",        "guida",
+                           "esci",         "info",           "foto_vuota",
+                           "logo_vuoto",   "logo",           "menu_anagrafica",
+                           "menu_tessera", "menu_tessere",   "menu_scadenzario",
+                           "menu_libro",   "menu_primanota", "title",
+                           "subtitle",     "badge",          "crediti",
+                           "sito",         "sito_icon",      "pdf"};
     for (const char* name : names) {
         QSvgRenderer svg(QStringLiteral(":/art/%1.svg").arg(QLatin1String(name)));
         EXPECT_TRUE(svg.isValid()) << name;
