@@ -121,7 +121,7 @@ clip = "M14 10V22a3 3 0 0 0 6 0V7a5 5 0 0 0-10 0V23a7 7 0 0 0 14 0V11"
 icon("allega", f'''
 <g transform="rotate(40 17 16)">
 <path d="{clip}" fill="none" stroke="{NAVY}" stroke-width="3.6" stroke-linecap="round" stroke-linejoin="round"/>
-<path d="{clip}" fill="none" stroke="#d7e2f2" stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/>
+<path d="{clip}" fill="none" stroke="#6f9be0" stroke-width="1.8" stroke-linecap="round" stroke-linejoin="round"/>
 </g>''')
 
 icon("importa", f'''
