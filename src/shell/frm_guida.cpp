@@ -15,6 +15,7 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
 
     style::headerBand(this, {0, 0, 676, 64});
     auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgArgomento"));
     icon->setPixmap(QIcon(QStringLiteral(":/art/guida.svg")).pixmap(40, 40));
     icon->setGeometry(18, 12, 40, 40);
     lblTitolo_ = platform::makeLabel(this, QStringLiteral("Argomento della guida."),

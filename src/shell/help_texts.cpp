@@ -382,8 +382,8 @@ QStringList mainHelpParagraphs() {
             "avvia il programma da lì su ogni postazione. Tutti devono avere il permesso di "
             "scrittura sulla cartella condivisa: se compare il messaggio che il sistema non "
             "permette di accedere all'archivio, controlla proprio questi permessi. Il programma "
-            "è pensato per un utente alla volta, quindi evitate di modificare lo stesso "
-            "archivio da due postazioni contemporaneamente."),
+            "è pensato per un utente alla volta: accordatevi perché due persone non modifichino "
+            "lo stesso archivio da due postazioni nello stesso momento."),
         QStringLiteral(
             "Puoi anche portare Quorvix con te su una chiavetta USB: copia l'intera cartella "
             "del programma sulla chiavetta e avvialo da lì su qualsiasi computer, per esempio "

@@ -199,3 +199,21 @@ TEST(Artwork, EveryPictureTheWindowsNameIsAValidDrawing) {
     EXPECT_EQ(QSvgRenderer(QStringLiteral(":/art/foto_vuota.svg")).defaultSize(), QSize(120, 160));
     EXPECT_EQ(QSvgRenderer(QStringLiteral(":/art/logo_vuoto.svg")).defaultSize(), QSize(119, 118));
 }
+
+TEST(Artwork, NoPictureInTheShellWindowsIsBlank) {
+    // A mistyped resource name only shows an empty button: look at every picture.
+    Menu m;
+    shell::TfrmGuida help(m.ctx, nullptr);
+    shell::TfrmInfo info(m.ctx, nullptr);
+    shell::TfrmSplash credits(m.ctx, nullptr);
+    for (QWidget* window : {static_cast<QWidget*>(m.menu), static_cast<QWidget*>(&help),
+                            static_cast<QWidget*>(&info), static_cast<QWidget*>(&credits)}) {
+        for (auto* b : window->findChildren<QToolButton*>())
+            EXPECT_FALSE(b->icon().pixmap(32, 32).isNull()) << b->objectName().toStdString();
+        for (auto* l : window->findChildren<QLabel*>()) {
+            if (l->objectName().startsWith(QLatin1String("img"))) {
+                EXPECT_FALSE(l->pixmap().isNull()) << l->objectName().toStdString();
+            }
+        }
+    }
+}
