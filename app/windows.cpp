@@ -1,5 +1,6 @@
 #include "windows.h"
 
+#include "members/frm_anagrafica.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -9,8 +10,7 @@ void createWindows(platform::Context& ctx) {
     auto* login = new shell::TfrmPassword(ctx);
     ctx.windows.add(login);
     ctx.windows.add(new shell::TfrmAvvio(ctx));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmAnagrafica"),
-                                               QStringLiteral(" Quorvix 5.0 - Archivio Soci")));
+    ctx.windows.add(new members::TfrmAnagrafica(ctx));
     ctx.windows.add(new shell::TfrmCambiaPassword(ctx, login));
     ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmScadenzario"),
                                                QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));

@@ -1,10 +1,42 @@
 #include "core/record_file.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
+#include <cstring>
 #include <vector>
 
+#include <cerrno>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace core {
+
+namespace {
+
+constexpr char kJournalMagic[8] = {'Q', 'V', 'J', 'R', 'N', 'L', '0', '1'};
+
+quint32 checksum(const char* data, qint64 size) {
+    quint32 h = 2166136261u; // FNV-1a
+    for (qint64 i = 0; i < size; ++i)
+        h = (h ^ static_cast<unsigned char>(data[i])) * 16777619u;
+    return h;
+}
+
+bool syncToDisk(QFileDevice& f) { return f.flush() && ::fsync(f.handle()) == 0; }
+
+// magic, offset (8 bytes), length (4), the old bytes, checksum of all before it (4).
+QByteArray journalImage(qint64 offset, const char* old, int length) {
+    QByteArray j(kJournalMagic, 8);
+    j.append(reinterpret_cast<const char*>(&offset), 8);
+    j.append(reinterpret_cast<const char*>(&length), 4);
+    j.append(old, length);
+    const quint32 sum = checksum(j.constData(), j.size());
+    j.append(reinterpret_cast<const char*>(&sum), 4);
+    return j;
+}
+
+} // namespace
 
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength), file_(path_) {}
@@ -26,8 +58,69 @@ bool RecordFile::open(Access access) {
     } else if (!info.isFile()) {
         return false;
     }
-    const auto mode = access == Access::Read ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-    return file_.open(mode | QIODevice::ExistingOnly);
+    const bool write = access == Access::ReadWrite;
+    const auto mode = write ? QIODevice::ReadWrite : QIODevice::ReadOnly;
+    if (!file_.open(mode | QIODevice::ExistingOnly))
+        return false;
+    if (!lock(write)) {
+        file_.close();
+        return false;
+    }
+    if (QFileInfo::exists(journalPath(path_))) {
+        if (!write) {
+            // Recovery needs the exclusive lock and write access: reopen for it.
+            file_.close();
+            if (!open(Access::ReadWrite))
+                return false;
+            file_.close();
+            return open(Access::Read);
+        }
+        if (!recoverJournal()) {
+            file_.close();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RecordFile::lock(bool exclusive) {
+    int rc;
+    do {
+        rc = ::flock(file_.handle(), exclusive ? LOCK_EX : LOCK_SH);
+    } while (rc != 0 && errno == EINTR);
+    // A file system without locks (some network shares) still works, unlocked.
+    return rc == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+}
+
+// Puts back the record image of an overwrite that never finished. A journal that is itself
+// incomplete means the overwrite had not started: it is simply removed.
+bool RecordFile::recoverJournal() {
+    const QString jpath = journalPath(path_);
+    QFile journal(jpath);
+    if (!journal.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray j = journal.readAll();
+    journal.close();
+    const qint64 header = 8 + 8 + 4;
+    bool valid = j.size() >= header + 4 && std::memcmp(j.constData(), kJournalMagic, 8) == 0;
+    qint64 offset = 0;
+    qint32 length = 0;
+    if (valid) {
+        std::memcpy(&offset, j.constData() + 8, 8);
+        std::memcpy(&length, j.constData() + 16, 4);
+        quint32 sum = 0;
+        valid = length == length_ && offset >= 0 && j.size() == header + length + 4;
+        if (valid) {
+            std::memcpy(&sum, j.constData() + header + length, 4);
+            valid = sum == checksum(j.constData(), header + length);
+        }
+    }
+    if (valid) {
+        if (!file_.seek(offset) || file_.write(j.constData() + header, length) != length ||
+            !syncToDisk(file_))
+            return false;
+    }
+    return QFile::remove(jpath);
 }
 
 bool RecordFile::close() {
@@ -55,15 +148,39 @@ bool RecordFile::writeAt(qint64 offset, const char* buffer) {
 }
 
 bool RecordFile::overwrite(qint64 n, const char* buffer) {
-    if (n < 1 || n > count())
+    if (n < 1 || n > count() || !file_.isWritable())
         return false;
-    return writeAt((n - 1) * length_, buffer);
+    const qint64 offset = (n - 1) * length_;
+    std::vector<char> old(length_);
+    if (!file_.seek(offset) || file_.read(old.data(), length_) != length_)
+        return false;
+    // The old image is safely on disk before the record is touched.
+    QFile journal(journalPath(path_));
+    const QByteArray image = journalImage(offset, old.data(), length_);
+    if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        journal.write(image) != image.size() || !syncToDisk(journal)) {
+        journal.close();
+        QFile::remove(journal.fileName());
+        return false;
+    }
+    journal.close();
+    if (!writeAt(offset, buffer) || ::fsync(file_.handle()) != 0) {
+        // Put the old record back now rather than at the next open.
+        file_.seek(offset);
+        if (file_.write(old.data(), length_) == length_ && syncToDisk(file_))
+            QFile::remove(journal.fileName());
+        return false;
+    }
+    return QFile::remove(journal.fileName());
 }
 
 std::optional<qint64> RecordFile::append(const char* buffer) {
+    // Under the exclusive lock the count is the true end of the file, whoever wrote last.
     const qint64 n = count() + 1;
-    if (!writeAt((n - 1) * length_, buffer))
+    if (!writeAt((n - 1) * length_, buffer) || ::fsync(file_.handle()) != 0) {
+        file_.resize((n - 1) * length_); // leave no partial record behind
         return std::nullopt;
+    }
     return n;
 }
 

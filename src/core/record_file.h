@@ -10,6 +10,11 @@ namespace core {
 
 // A file of fixed-length records, numbered from 1, opened and closed within one user action.
 // Every operation returns false (or nullopt) on failure; the caller shows the access message.
+//
+// While open, the file holds an advisory lock (shared for reading, exclusive for writing), so
+// two copies of the program on a shared folder never interleave their saves. An overwrite is
+// all-or-nothing: the old record goes to a journal beside the file first, and the next open
+// that finds a journal left by a killed process puts the old record back.
 class RecordFile {
 public:
     enum class Access { Read, ReadWrite };
@@ -38,8 +43,12 @@ public:
     int recordLength() const { return length_; }
     const QString& path() const { return path_; }
 
+    static QString journalPath(const QString& path) { return path + QStringLiteral(".jrn"); }
+
 private:
     bool writeAt(qint64 offset, const char* buffer);
+    bool lock(bool exclusive);
+    bool recoverJournal();
 
     QString path_;
     int length_;

@@ -1,0 +1,119 @@
+#include "members/attachments.h"
+
+#include "core/text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSaveFile>
+
+#include <filesystem>
+
+namespace members {
+
+namespace {
+
+const char* const kFileLabels[] = {"lblFile01", "lblFile02", "lblFile03"};
+const char* const kDescLabels[] = {"lblDesc01", "lblDesc02", "lblDesc03"};
+
+struct Target {
+    const char* mode;
+    const char* window;
+};
+// Every caller keeps the six texts in labels of the same names; only the window differs.
+constexpr Target kTargets[] = {
+    {"anagrafica", "TfrmAnagrafica"},
+    {"registro", "TfrmRegistro"},
+    {"movimenti", "TfrmMovimenti"},
+};
+
+bool sameFile(const QString& a, const QString& b) {
+    std::error_code ec;
+    // Follows links, so a link to the destination counts as the destination.
+    return std::filesystem::equivalent(QFileInfo(a).filesystemFilePath(),
+                                       QFileInfo(b).filesystemFilePath(), ec);
+}
+
+bool copyInto(const QString& source, const QString& dest) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(dest);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    for (;;) {
+        const QByteArray block = in.read(1 << 20);
+        if (block.isEmpty())
+            break;
+        if (out.write(block) != block.size()) {
+            out.cancelWriting();
+            break;
+        }
+    }
+    if (in.error() != QFileDevice::NoError)
+        out.cancelWriting();
+    // Renames over the destination only when everything was written.
+    return out.commit();
+}
+
+QString labelText(const QWidget* window, const char* name) {
+    const auto* label = window->findChild<const QLabel*>(QLatin1String(name));
+    return label ? core::trimText(label->text()) : QString();
+}
+
+void setLabelText(QWidget* window, const char* name, const QString& text) {
+    if (auto* label = window->findChild<QLabel*>(QLatin1String(name)))
+        label->setText(text);
+}
+
+} // namespace
+
+AttachOutcome attachFile(const QString& source, const QString& folder,
+                         const std::function<bool()>& confirmOverwrite) {
+    const QString name = QFileInfo(source).fileName();
+    if (name.isEmpty() || !QDir().mkpath(folder))
+        return AttachOutcome::Failed;
+    const QString dest = QDir(folder).filePath(name);
+    if (QFileInfo::exists(dest)) {
+        if (sameFile(source, dest))
+            return AttachOutcome::SameFile;
+        if (!confirmOverwrite())
+            return AttachOutcome::KeptExisting;
+    }
+    return copyInto(source, dest) ? AttachOutcome::Copied : AttachOutcome::Failed;
+}
+
+AttachmentSlots readAttachmentLabels(const QWidget* window) {
+    AttachmentSlots att;
+    for (int i = 0; i < 3; ++i) {
+        att.files[i] = labelText(window, kFileLabels[i]);
+        att.descs[i] = labelText(window, kDescLabels[i]);
+    }
+    return att;
+}
+
+void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att) {
+    for (int i = 0; i < 3; ++i) {
+        setLabelText(window, kFileLabels[i], att.files[i]);
+        setLabelText(window, kDescLabels[i], att.descs[i]);
+    }
+}
+
+QString attachmentTarget(const QString& mode) {
+    for (const auto& t : kTargets)
+        if (mode == QLatin1String(t.mode))
+            return QLatin1String(t.window);
+    return {};
+}
+
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att) {
+    const QString name = attachmentTarget(mode);
+    QWidget* window = name.isEmpty() ? nullptr : ctx.windows.find(name);
+    if (!window)
+        return false;
+    writeAttachmentLabels(window, att);
+    return true;
+}
+
+} // namespace members

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/context.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QWidget;
+
+namespace members {
+
+// The folder of attached documents, shared by every archive and record.
+inline const QString kAttachmentsFolder = QStringLiteral("Documenti_Allegati");
+
+// The three attachment slots of a record: bare file names and descriptions.
+struct AttachmentSlots {
+    std::array<QString, 3> files;
+    std::array<QString, 3> descs;
+    bool operator==(const AttachmentSlots&) const = default;
+};
+
+enum class AttachOutcome {
+    Copied,       // the file is now in the folder under its own name
+    KeptExisting, // a file of that name was there and the user chose to keep it
+    SameFile,     // the chosen file already is the one in the folder: left untouched
+    Failed,       // folder or copy failed; nothing under the name was changed
+};
+
+// Copies `source` into `folder` (created when missing) under its bare name. When a different
+// file of that name is already there, `confirmOverwrite` decides. The copy is written beside
+// the destination and renamed over it, so a failed copy never leaves a truncated file.
+AttachOutcome attachFile(const QString& source, const QString& folder,
+                         const std::function<bool()>& confirmOverwrite);
+
+// The six hidden labels of a caller (lblFile01..lblDesc03), read trimmed and written back.
+AttachmentSlots readAttachmentLabels(const QWidget* window);
+void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att);
+
+// The long-lived window that a mode word hands the attachments back to ("anagrafica" ->
+// TfrmAnagrafica, "registro" -> TfrmRegistro, "movimenti" -> TfrmMovimenti); empty if unknown.
+QString attachmentTarget(const QString& mode);
+
+// Writes the texts into the labels of the window named by the mode word; false when the mode
+// is unknown or that window is not there.
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att);
+
+} // namespace members

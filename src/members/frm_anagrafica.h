@@ -1,0 +1,94 @@
+#pragma once
+
+#include "members/member_record.h"
+#include "platform/ui.h"
+
+#include <QImage>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace members {
+
+// The member archive work area: one member record of Tesserati.pro at a time, with its photo.
+class TfrmAnagrafica : public platform::WorkArea {
+    Q_OBJECT
+public:
+    explicit TfrmAnagrafica(platform::Context& ctx);
+
+    platform::Context& context() { return ctx_; }
+
+    // Shows record `number` (every field, the flag, the attachment labels, the position and
+    // the photo). Shows the access message and changes nothing when it cannot be read.
+    bool loadRecord(qint64 number);
+    // Puts a picture into the photo box as this record's new photo.
+    void importPhoto(const QImage& image);
+
+    // The picture in the photo box (the placeholder when there is none).
+    QImage photo() const;
+    // The record number shown, 0 on a new sheet.
+    qint64 position() const;
+    // The 35 field texts as they would be stored (trimmed), in record order.
+    QStringList values() const;
+
+public slots:
+    void newSheet();
+    void save();
+    void first();
+    void previous();
+    void next();
+    void last();
+    void loadPhotoFromDisk();
+    void savePhotoCopy();
+    void clearPhoto();
+
+    // Commands whose windows live elsewhere.
+    void find();
+    void attach();
+    void preview();
+    void print();
+    void renewals();
+    void exportExcel();
+    void email();
+    void renewalEmail();
+    void checkCodFisc();
+    void checkPartitaIva();
+    void checkIban();
+    void checkCarta();
+    void webcam();
+    void zoom();
+    void help();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildPhotoBox();
+    void buildFields();
+    void bindFields();
+    void buildStatusHints();
+    void pickDate(const QString& mode);
+
+    QLineEdit* edit(const char* name) const;
+    QString text(MemberField field) const;
+    void setText(MemberField field, const QString& value);
+    void showMember(const Member& member);
+    void navigate(int command);
+    bool warnAndFocus(platform::MsgKind kind, const QString& message, QWidget* focus);
+
+    void setPhoto(const QImage& image, bool changed);
+    void loadPhotoFile();
+    void savePhotoFile(bool appended);
+
+    QLabel* panInfo_ = nullptr;
+    QLabel* lblPosizione_ = nullptr;
+    QLabel* imgFoto_ = nullptr;
+    QCheckBox* chkAnnullata_ = nullptr;
+    QImage photo_;              // null: the placeholder
+    bool photoChanged_ = false; // the user changed the picture since the record was shown
+};
+
+} // namespace members

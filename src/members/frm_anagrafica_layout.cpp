@@ -1,0 +1,232 @@
+// The member window's sections and fields: where each control sits, its limits and input
+// rules, the highlight frames, the Enter chain and the status texts.
+#include "members/frm_anagrafica.h"
+
+#include "members/frm_anagrafica_fields.h"
+#include "platform/input_rules.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace members {
+
+namespace {
+
+enum Section { Card, Personal, Contacts, Payment, Notes, SectionCount };
+
+struct SectionPlace {
+    const char* name;
+    const char* title;
+    QRect rect;
+};
+const SectionPlace kSections[] = {
+    {"grpTessera", "Dati tessera", {196, 68, 388, 282}},
+    {"grpAnagrafica", "Dati anagrafici", {592, 68, 395, 282}},
+    {"grpRecapiti", "Recapiti", {8, 358, 979, 120}},
+    {"grpPagamento", "Dati fiscali e di pagamento", {8, 486, 979, 120}},
+    {"grpNote", "Note", {8, 612, 979, 42}},
+};
+
+// Label above the field; x, y, width inside the section.
+struct FieldPlace {
+    const char* control;
+    const char* label;
+    Section section;
+    int x, y, w;
+};
+constexpr int kRow1 = 22, kRow2 = 74, kRow3 = 126, kRow4 = 178;
+const FieldPlace kPlaces[] = {
+    {"txtTesserato", "Cognome e nome Socio:", Card, 12, kRow1, 364},
+    {"txtCarica", "Carica ricoperta:", Card, 12, kRow2, 364},
+    {"txtNumTessera", "Tessera n.", Card, 12, kRow3, 180},
+    {"txtTitoli", "Quota sociale:", Card, 222, kRow3, 154},
+    {"txtDataRil", "Data rilascio:", Card, 12, kRow4, 110},
+    {"txtDataScade", "Data scadenza:", Card, 136, kRow4, 110},
+    {"txtPreavviso", "Giorni di preavviso:", Card, 260, kRow4, 116},
+
+    {"txtDataNasc", "Data di nascita:", Personal, 12, kRow1, 110},
+    {"txtSesso", "Sesso:", Personal, 136, kRow1, 44},
+    {"txtComuneNasc", "Comune di nascita:", Personal, 12, kRow2, 290},
+    {"txtProvNasc", "Prov.", Personal, 314, kRow2, 68},
+    {"txtComuneRes", "Comune di residenza:", Personal, 12, kRow3, 290},
+    {"txtProvRes", "Prov.", Personal, 314, kRow3, 68},
+    {"txtIndirizzoRes", "Via e numero civico:", Personal, 12, kRow4, 290},
+    {"txtCapRes", "CAP:", Personal, 314, kRow4, 68},
+
+    {"txtTelCasa", "Tel. casa:", Contacts, 12, kRow1, 200},
+    {"txtTelUff", "Tel. ufficio:", Contacts, 226, kRow1, 200},
+    {"txtTelCel", "Tel. cellulare:", Contacts, 440, kRow1, 200},
+    {"txtRecapito", "Recapito preferenziale:", Contacts, 654, kRow1, 313},
+    {"txtFax", "Fax:", Contacts, 12, kRow2, 200},
+    {"txtEmail", "E-mail:", Contacts, 226, kRow2, 414},
+
+    {"txtCodFisc", "Codice fiscale:", Payment, 12, kRow1, 200},
+    {"txtCarta", "Carta di credito n.", Payment, 262, kRow1, 250},
+    {"txtScadeCarta", "Scadenza:", Payment, 562, kRow1, 120},
+    {"txtPartitaIva", "Partita IVA:", Payment, 712, kRow1, 206},
+    {"txtIban", "IBAN:", Payment, 12, kRow2, 450},
+    {"txtIntestatario", "Intestatario C/C:", Payment, 512, kRow2, 406},
+
+    {"txtNote", nullptr, Notes, 12, 14, 955},
+};
+
+// The check and e-mail commands beside their fields.
+struct SideButton {
+    const char* name;
+    const char* art;
+    const char* hint;
+    Section section;
+    int x, y;
+    void (TfrmAnagrafica::*command)();
+};
+const SideButton kSideButtons[] = {
+    {"cmdCodFisc", "codfisc", "Controlla il codice fiscale.", Payment, 216, kRow1 + 14,
+     &TfrmAnagrafica::checkCodFisc},
+    {"cmdCarta", "carta", "Controlla il numero di carta di credito.", Payment, 516, kRow1 + 14,
+     &TfrmAnagrafica::checkCarta},
+    {"cmdPartitaIva", "partitaiva", "Controlla il numero di partita IVA.", Payment, 922, kRow1 + 14,
+     &TfrmAnagrafica::checkPartitaIva},
+    {"cmdIban", "iban", "Controlla l'IBAN.", Payment, 466, kRow2 + 14, &TfrmAnagrafica::checkIban},
+    {"cmdEmail", "email", "Invia una e-mail all'indirizzo indicato.", Contacts, 644, kRow2 + 14,
+     &TfrmAnagrafica::email},
+};
+
+constexpr int kLabelHeight = 17, kFieldHeight = 26;
+
+} // namespace
+
+void TfrmAnagrafica::buildFields() {
+    QGroupBox* sections[SectionCount];
+    for (int i = 0; i < SectionCount; ++i) {
+        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panel());
+        sections[i]->setObjectName(QLatin1String(kSections[i].name));
+        sections[i]->setGeometry(kSections[i].rect);
+    }
+    if (kSections[Notes].rect.height() < 60) // the notes section is a single line: title beside
+        sections[Notes]->setTitle(QString());
+
+    for (const FieldPlace& p : kPlaces) {
+        QWidget* parent = sections[p.section];
+        const QString name = QLatin1String(p.control);
+        QWidget* field = nullptr;
+        if (name == QLatin1String("txtProvNasc") || name == QLatin1String("txtProvRes"))
+            field = platform::makeProvinceCombo(parent, name);
+        else
+            field = new QLineEdit(parent);
+        field->setObjectName(name);
+        if (p.label) {
+            auto* label = platform::makeLabel(parent, QString::fromUtf8(p.label));
+            label->setGeometry(p.x, p.y, p.w, kLabelHeight);
+            label->setBuddy(field);
+            field->setGeometry(p.x, p.y + kLabelHeight, p.w, kFieldHeight);
+        } else {
+            auto* label = platform::makeLabel(parent, QStringLiteral("Note:"));
+            label->setGeometry(p.x, p.y, 40, kFieldHeight);
+            field->setGeometry(p.x + 44, p.y, p.w - 44, kFieldHeight);
+        }
+    }
+
+    for (const SideButton& s : kSideButtons) {
+        auto* b = platform::pictureButton(sections[s.section], QLatin1String(s.name),
+                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(s.art)),
+                                          QString::fromUtf8(s.hint), {22, 22});
+        b->setGeometry(s.x, s.y, 30, 30);
+        platform::setStatusHint(b, panInfo_, QString::fromUtf8(s.hint));
+        connect(b, &QToolButton::clicked, this, s.command);
+    }
+
+    // Renewal notice by e-mail, beside the address.
+    auto* renewal = new QPushButton(QIcon(QStringLiteral(":/art/scadute.svg")),
+                                    QStringLiteral("Avviso scadenza"), sections[Contacts]);
+    renewal->setObjectName(QStringLiteral("btnEmail"));
+    renewal->setFocusPolicy(Qt::NoFocus);
+    renewal->setGeometry(680, kRow2 + 15, 150, 28);
+    platform::setStatusHint(renewal, panInfo_, QStringLiteral("Invia e-mail con avviso scadenza."));
+    connect(renewal, &QPushButton::clicked, this, &TfrmAnagrafica::renewalEmail);
+
+    // Fee with its euro sign.
+    auto* euro = new QLabel(sections[Card]);
+    euro->setObjectName(QStringLiteral("imgEuro"));
+    euro->setPixmap(QIcon(QStringLiteral(":/art/euro.svg")).pixmap(20, 20));
+    euro->setGeometry(198, kRow3 + kLabelHeight + 3, 20, 20);
+
+    chkAnnullata_ = new QCheckBox(QStringLiteral("Tessera annullata"), sections[Card]);
+    chkAnnullata_->setObjectName(QStringLiteral("chkAnnullata"));
+    chkAnnullata_->setGeometry(40, 238, 200, 24);
+    auto* cancelIcon = new QLabel(sections[Card]);
+    cancelIcon->setObjectName(QStringLiteral("imgAnnullata"));
+    cancelIcon->setPixmap(QIcon(QStringLiteral(":/art/cancella.svg")).pixmap(22, 22));
+    cancelIcon->setGeometry(12, 239, 22, 22);
+    platform::setStatusHint(
+        chkAnnullata_, panInfo_,
+        QStringLiteral(
+            "Contrassegna la tessera come annullata per escluderla dai risultati di ricerca."));
+
+    for (const LabelBinding& l : kLabelBindings) {
+        auto* hidden = new QLabel(this);
+        hidden->setObjectName(QLatin1String(l.control));
+        hidden->setVisible(false);
+    }
+}
+
+void TfrmAnagrafica::bindFields() {
+    QList<QWidget*> tabOrder;
+    for (const FieldBinding& b : kFieldBindings) {
+        QWidget* field = findChild<QWidget*>(QLatin1String(b.control));
+        Q_ASSERT(field);
+        tabOrder << field;
+        platform::addHighlight(field);
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+            edit->setMaxLength(b.limit);
+            switch (b.rule) {
+            case InputRule::Bold: {
+                QFont f = edit->font();
+                f.setBold(true);
+                edit->setFont(f);
+                break;
+            }
+            case InputRule::PickerDate: {
+                QString mode;
+                for (const platform::DateTarget& t : kMemberDateTargets)
+                    if (QLatin1String(t.control) == QLatin1String(b.control))
+                        mode = QLatin1String(t.mode);
+                platform::makePickerDateField(edit, [this, mode] { pickDate(mode); });
+                platform::setStatusHint(
+                    edit, panInfo_,
+                    QStringLiteral(
+                        "Premi un tasto qualsiasi per importare una data dal calendario."));
+                break;
+            }
+            case InputRule::Digits:
+                platform::digitsOnly(edit);
+                break;
+            case InputRule::UpperOnRelease:
+                platform::upperTrimmedOnKeyRelease(edit);
+                break;
+            case InputRule::Trimmed:
+                platform::trimmedWhileTyping(edit);
+                break;
+            case InputRule::UpperTrimmed:
+                platform::upperTrimmedWhileTyping(edit);
+                break;
+            case InputRule::Plain:
+            case InputRule::Province:
+                break;
+            }
+        }
+        if (b.next) platform::chainEnter({field, findChild<QWidget*>(QLatin1String(b.next))});
+    }
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+}
+
+void TfrmAnagrafica::pickDate(const QString& mode) {
+    platform::pickDate(ctx_, this, mode, kMemberDateTargets);
+}
+
+} // namespace members

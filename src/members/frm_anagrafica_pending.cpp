@@ -1,0 +1,36 @@
+// Commands of the member window whose windows are built elsewhere; each moves to its own file.
+#include "members/frm_anagrafica.h"
+
+namespace members {
+
+void TfrmAnagrafica::find() {}
+
+void TfrmAnagrafica::attach() {}
+
+void TfrmAnagrafica::preview() {}
+
+void TfrmAnagrafica::print() {}
+
+void TfrmAnagrafica::renewals() {}
+
+void TfrmAnagrafica::exportExcel() {}
+
+void TfrmAnagrafica::email() {}
+
+void TfrmAnagrafica::renewalEmail() {}
+
+void TfrmAnagrafica::checkCodFisc() {}
+
+void TfrmAnagrafica::checkPartitaIva() {}
+
+void TfrmAnagrafica::checkIban() {}
+
+void TfrmAnagrafica::checkCarta() {}
+
+void TfrmAnagrafica::webcam() {}
+
+void TfrmAnagrafica::zoom() {}
+
+void TfrmAnagrafica::help() {}
+
+} // namespace members

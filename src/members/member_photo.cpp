@@ -1,0 +1,53 @@
+#include "members/member_photo.h"
+
+#include <QIcon>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace members {
+
+QImage placeholderPhoto() {
+    static const QImage image = [] {
+        QImage img(314, 348, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        QIcon(QStringLiteral(":/art/foto_vuota.svg")).paint(&p, img.rect());
+        return img;
+    }();
+    return image;
+}
+
+QImage readPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxPhotoSide || size.height() > kMaxPhotoSide))
+        reader.setScaledSize(size.scaled(kMaxPhotoSide, kMaxPhotoSide, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull() || image.width() < 1 || image.height() < 1) return {};
+    return image;
+}
+
+bool writeJpeg(const QString& path, const QImage& image) {
+    if (image.isNull()) return false;
+    QImage flat = image;
+    if (flat.hasAlphaChannel()) { // JPEG has no transparency: lay it on white
+        QImage white(flat.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QPainter(&white).drawImage(0, 0, flat);
+        flat = white;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&file, "jpg");
+    writer.setQuality(90);
+    if (!writer.write(flat)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace members

@@ -1,0 +1,50 @@
+#include "platform/export_flow.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace platform {
+
+QString exportConfirmQuestion() {
+    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+                          "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+}
+
+QString exportDoneQuestion() {
+    return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                          "Si vuole aprire il file di Excel?");
+}
+
+QString exportFailedMessage() {
+    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                          "Accertarsi che il file di Excel non sia già aperto.");
+}
+
+bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
+    QSaveFile file(path);
+    // Writing straight over a locked file is what makes the old export half-written; the
+    // rename at commit either replaces it whole or leaves it alone.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e) {
+    if (ctx.platform.message(parent, MsgKind::Question, exportConfirmQuestion()) == Answer::No)
+        return false;
+    const QString path = ctx.path(e.fileName);
+    if (!saveSpreadsheet(path, e)) {
+        ctx.platform.message(parent, MsgKind::Plain, exportFailedMessage());
+        return false;
+    }
+    if (ctx.platform.message(parent, MsgKind::Question, exportDoneQuestion()) != Answer::No)
+        ctx.platform.shellOpen(u'"' + QDir::toNativeSeparators(path) + u'"');
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/spreadsheet.h"
+#include "platform/context.h"
+
+#include <QString>
+
+#include <span>
+
+class QWidget;
+
+namespace platform {
+
+// What one export window writes: the file in the program folder, its sheet and columns, and
+// the grid's texts (row, exported column).
+struct SpreadsheetExport {
+    QString fileName;  // "Tesserati.xls"
+    QString sheetName; // "Riepilogo Anagrafica Soci"
+    std::span<const core::SheetColumn> columns;
+    qsizetype rowCount = 0;
+    core::SheetCell cell;
+};
+
+// Writes the spreadsheet through a temporary file renamed over `path` only when complete, so a
+// failure leaves an earlier file exactly as it was. False on any failure.
+bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e);
+
+// The export command of every export window: first question, write, second question, open.
+// Returns true when the file was written.
+bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e);
+
+QString exportConfirmQuestion();
+QString exportDoneQuestion();
+QString exportFailedMessage();
+
+} // namespace platform

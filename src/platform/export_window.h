@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/spreadsheet.h"
+#include "platform/context.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QStringList>
+
+#include <vector>
+
+class QLabel;
+class QTableView;
+
+namespace platform {
+
+// A grid on screen: its header texts and pixel widths.
+struct GridColumn {
+    QString header;
+    int width;
+};
+
+// Read-only rows of texts for a grid, filled in one go.
+class TextGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TextGridModel(QObject* parent, std::vector<GridColumn> columns);
+    void setRows(std::vector<QStringList> rows);
+    const std::vector<QStringList>& rows() const { return rows_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    const std::vector<GridColumn>& columns() const { return columns_; }
+
+private:
+    std::vector<GridColumn> columns_;
+    std::vector<QStringList> rows_;
+};
+
+// What an export window writes: grid column 0 (the running number) is never exported, grid
+// columns 1..N go out under these headings.
+struct ExportSpec {
+    QString fileName;
+    QString sheetName;
+    std::vector<core::SheetColumn> columns;
+};
+
+// The six export windows: a grid `grdRecords`, the picture buttons `cmdEsporta`, `cmdGuida`,
+// `cmdEsci` and the status line `panInfo`. The owning window fills the rows when shown.
+class ExportWindow : public QDialog {
+    Q_OBJECT
+public:
+    ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
+                 std::vector<GridColumn> gridColumns, ExportSpec spec);
+
+    void setRows(std::vector<QStringList> rows) { model_->setRows(std::move(rows)); }
+    const std::vector<QStringList>& rows() const { return model_->rows(); }
+    // What cmdGuida shows in the help window.
+    void setHelp(const QString& title, const QStringList& paragraphs) {
+        helpTitle_ = title;
+        helpText_ = paragraphs;
+    }
+
+    void exportGrid(); // cmdEsporta
+
+protected:
+    Context& ctx_;
+
+private:
+    ExportSpec spec_;
+    TextGridModel* model_;
+    QTableView* grid_;
+    QLabel* panInfo_;
+    QString helpTitle_;
+    QStringList helpText_;
+};
+
+} // namespace platform

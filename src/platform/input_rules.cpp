@@ -1,0 +1,128 @@
+#include "platform/input_rules.h"
+
+#include "core/text.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace platform {
+
+namespace {
+
+class DigitsFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return false;
+        default:
+            break;
+        }
+        const QString text = key->text();
+        const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return !digit;
+    }
+};
+
+class KeyReleaseFilter : public QObject {
+public:
+    KeyReleaseFilter(QLineEdit* field) : QObject(field) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyRelease) {
+            auto* field = static_cast<QLineEdit*>(watched);
+            const QString fixed = core::upperAscii(core::trimText(field->text()));
+            if (fixed != field->text()) field->setText(fixed);
+        }
+        return false;
+    }
+};
+
+class ProvinceFocusFilter : public QObject {
+public:
+    ProvinceFocusFilter(QComboBox* combo) : QObject(combo) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) {
+            auto* combo = static_cast<QComboBox*>(watched);
+            const QString text = combo->currentText();
+            const QSignalBlocker block(combo);
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+        }
+        return false;
+    }
+};
+
+void rewriteOnChange(QLineEdit* field, QString (*fix)(const QString&)) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, fix](const QString& text) {
+        const QString fixed = fix(text);
+        if (fixed != text) {
+            const int cursor = std::min<int>(field->cursorPosition(), int(fixed.size()));
+            field->setText(fixed);
+            field->setCursorPosition(cursor);
+        }
+    });
+}
+
+QString upperTrimmed(const QString& s) {
+    return core::upperAscii(core::trimText(s));
+}
+
+} // namespace
+
+void digitsOnly(QLineEdit* field) {
+    field->installEventFilter(new DigitsFilter(field));
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+}
+
+void trimmedWhileTyping(QLineEdit* field) {
+    rewriteOnChange(field, &core::trimText);
+}
+void upperTrimmedWhileTyping(QLineEdit* field) {
+    rewriteOnChange(field, &upperTrimmed);
+}
+
+void upperTrimmedOnKeyRelease(QLineEdit* field) {
+    field->installEventFilter(new KeyReleaseFilter(field));
+}
+
+const QStringList& provinceCodes() {
+    static const QStringList codes =
+        QStringLiteral("AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL "
+                       "CN CO CR CS CT "
+                       "CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD "
+                       "ME MI MN MO MS "
+                       "MT NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG RI "
+                       "RM RN RO SA SI "
+                       "SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
+            .split(u' ');
+    return codes;
+}
+
+QComboBox* makeProvinceCombo(QWidget* parent, const QString& name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(provinceCodes());
+    combo->setMaxVisibleItems(16);
+    combo->setCurrentIndex(-1);
+    combo->lineEdit()->setMaxLength(2);
+    upperTrimmedWhileTyping(combo->lineEdit());
+    combo->installEventFilter(new ProvinceFocusFilter(combo));
+    return combo;
+}
+
+} // namespace platform

@@ -1,0 +1,94 @@
+#include "platform/text_list.h"
+
+#include "core/list_text.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace platform {
+
+namespace {
+// Every row as wide as the content width, so the horizontal scroll range does not depend on
+// measuring each of possibly 100,000 lines.
+class FixedWidthDelegate : public QStyledItemDelegate {
+public:
+    FixedWidthDelegate(QObject* parent, int width) : QStyledItemDelegate(parent), width_(width) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setWidth(width_);
+        return s;
+    }
+
+private:
+    int width_;
+};
+} // namespace
+
+TextList::TextList(QWidget* parent, const QString& name, int contentWidth)
+    : QListView(parent), model_(new QStringListModel(this)) {
+    setObjectName(name);
+    QFont f(QStringLiteral("Courier New"), 12);
+    f.setStyleHint(QFont::Monospace);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new FixedWidthDelegate(this, contentWidth));
+    setModel(model_);
+    connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (i.isValid())
+            emit lineActivated(i.row());
+    });
+}
+
+void TextList::setLines(const QStringList& lines) {
+    lines_ = lines;
+    model_->setStringList(lines_);
+}
+
+int TextList::selectedRow() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() && selectionModel()->isSelected(i) ? i.row() : -1;
+}
+
+void TextList::selectRow(int row) {
+    if (row < 0 || row >= count())
+        return;
+    const QModelIndex i = model_->index(row);
+    setCurrentIndex(i);
+    selectionModel()->select(i, QItemSelectionModel::ClearAndSelect);
+    scrollTo(i);
+}
+
+QString TextList::selectedLine() const {
+    const int r = selectedRow();
+    return r < 0 ? QString() : lines_[r];
+}
+
+FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list)
+    : QObject(list), ctx_(ctx), field_(field), list_(list) {
+    connect(field, &QLineEdit::returnPressed, button, [button] { button->setFocus(Qt::OtherFocusReason); });
+    connect(button, &QAbstractButton::clicked, this, &FindInList::find);
+}
+
+void FindInList::reset() {
+    lastKey_.clear();
+    field_->clear();
+}
+
+void FindInList::find() {
+    if (list_->count() == 0) {
+        ctx_.platform.message(list_->window(), MsgKind::Plain, core::emptyListFindMessage());
+        return;
+    }
+    list_->selectRow(core::findInList(list_->lines(), list_->selectedRow(), field_->text(), lastKey_));
+}
+
+} // namespace platform

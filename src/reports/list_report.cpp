@@ -1,0 +1,25 @@
+#include "reports/list_report.h"
+
+#include "reports/templates.h"
+
+namespace reports {
+
+Report listReport(const QString& title, const QStringList& lines, const QDate& today) {
+    Report report(listTemplate());
+    report.setText(QStringLiteral("txtTitolo"), title);
+    report.clearLines(QStringLiteral("txtRiepilogo"));
+    for (const QString& l : lines)
+        report.appendLine(QStringLiteral("txtRiepilogo"), l);
+    const double height = lines.size() * kListLineUnits;
+    report.setHeight(QStringLiteral("txtRiepilogo"), height);
+    report.setHeight(QStringLiteral("MasterData"), height + 10);
+    report.prepare(today);
+    return report;
+}
+
+void printList(platform::Context& ctx, QWidget* parent, const QString& title, const QStringList& lines) {
+    const Report report = listReport(title, lines, ctx.platform.today());
+    runGuarded(ctx, parent, [&] { report.print(ctx, parent); });
+}
+
+} // namespace reports

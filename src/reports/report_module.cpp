@@ -1,1 +1,0 @@
-// The report engine and its templates live in this library.

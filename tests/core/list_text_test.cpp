@@ -1,0 +1,77 @@
+#include "core/list_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+
+TEST(ListOrder, FoldsOnlyAsciiLettersAndPutsPrefixesFirst) {
+    struct Case {
+        const char16_t* a;
+        const char16_t* b;
+        int sign;
+    };
+    const Case cases[] = {
+        {u"rossi", u"ROSSI", 0},          // a-z count as A-Z
+        {u"Rossi", u"Rossini", -1},       // a prefix comes first
+        {u"Bianchi", u"ardito", 1},       // 'B' > 'A' once folded
+        {u"Zeta", u"_x", -1},             // letters fold to capitals, which sort before '_'
+        {u"\u00c8rica", u"\u00e8rica", -1}, // È and è keep their own codes
+        {u"\u00e8rica", u"Zorro", 1},     // accented letters sort after Z
+        {u"", u"a", -1},
+        {u"Anna  Tessera", u"Anna Tessera", -1}, // blank before letters
+    };
+    for (const Case& c : cases) {
+        const int r = compareListText(QString::fromUtf16(c.a), QString::fromUtf16(c.b));
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << QString::fromUtf16(c.a).toStdString();
+        const int back = compareListText(QString::fromUtf16(c.b), QString::fromUtf16(c.a));
+        EXPECT_EQ((back > 0) - (back < 0), -c.sign);
+    }
+}
+
+TEST(ListOrder, SortKeepsAddingOrderForEqualTexts) {
+    QStringList lines{u"verdi"_qs, u"ROSSI"_qs, u"bianchi"_qs, u"Rossi"_qs, u"rossi"_qs};
+    sortListLines(lines);
+    EXPECT_EQ(lines, (QStringList{u"bianchi"_qs, u"ROSSI"_qs, u"Rossi"_qs, u"rossi"_qs, u"verdi"_qs}));
+}
+
+TEST(FindInList, NewKeyFromTopRepeatedKeyFromNextWrapping) {
+    const QStringList lines{u"Alfa Rossi"_qs, u"Beta"_qs, u"Gamma ROSSI"_qs, u"Delta rossini"_qs};
+    QString last;
+    struct Step {
+        int selected;
+        const char* typed;
+        int expect;
+    };
+    // One window's session: the last key carries from step to step.
+    const Step steps[] = {
+        {-1, "rossi", 0}, // nothing selected: first entry, new key searches from the top
+        {0, "rossi", 2},  // same key: from the entry after the selected one; case folded
+        {2, "rossi", 3},
+        {3, "rossi", 0},  // wraps round
+        {0, "beta", 1},   // new key
+        {3, "BETA", 1},   // the key is lower-cased, so it is the same key: from after 3, wrapping
+        {1, "zzz", 1},    // no match: the selection stays
+        {2, "gamma", 2},  // new key from the top finds the selected entry itself
+        {2, "gamma", 2},  // repeated: one full turn, the selected entry is tested last
+    };
+    for (const Step& s : steps)
+        EXPECT_EQ(findInList(lines, s.selected, QString::fromUtf8(s.typed), last), s.expect) << s.typed;
+    EXPECT_EQ(last, u"gamma"_qs);
+}
+
+TEST(FindInList, KeyIsNotTrimmedAndAccentsAreNotFolded) {
+    const QStringList lines{u"Rossi"_qs, u"\u00e8lite Carlo"_qs, u"Marco Rossi"_qs, u"a.*[(b"_qs};
+    QString last;
+    EXPECT_EQ(findInList(lines, -1, u" rossi"_qs, last), 2);  // the blank is part of the key
+    EXPECT_EQ(findInList(lines, 2, u"\u00c8lite"_qs, last), 2); // È does not find è: stays
+    EXPECT_EQ(findInList(lines, 0, u".*[("_qs, last), 3);      // plain text, not a pattern
+    EXPECT_EQ(findInList({}, -1, u"x"_qs, last), -1);
+}
+
+TEST(FindInList, FoldedContainsMatchesOnlyAsciiCase) {
+    EXPECT_TRUE(containsFolded(u"Via ROMA 1", u"roma"));
+    EXPECT_TRUE(containsFolded(u"abc", u""));
+    EXPECT_FALSE(containsFolded(u"ab", u"abc"));
+    EXPECT_FALSE(containsFolded(u"CITT\u00c0", u"citt\u00e0"));
+    EXPECT_TRUE(containsFolded(u"aaab", u"aab")); // restarts after a partial match
+}

@@ -1,0 +1,247 @@
+#include "members/attachments.h"
+#include "members/frm_allega_cartella.h"
+#include "platform/shell_open.h"
+
+#include "fake_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace members;
+using platform::Answer;
+using platform::MsgKind;
+using testing_support::child;
+using testing_support::Harness;
+
+namespace {
+
+const QString kOverwrite = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati \u00e8 presente un file con lo stesso "
+    "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void write(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// A long-lived caller holding the six hidden labels, registered as the member window.
+struct AttachFixture : ::testing::Test {
+    Harness h;
+    QTemporaryDir elsewhere; // where the user's own files are
+    std::unique_ptr<QWidget> caller = std::make_unique<QWidget>();
+
+    AttachFixture() {
+        caller->setObjectName(QStringLiteral("TfrmAnagrafica"));
+        for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
+                                 "lblDesc03"})
+            (new QLabel(caller.get()))->setObjectName(QLatin1String(name));
+        h.windows.add(caller.get());
+    }
+
+    QString label(const char* name) const { return child<QLabel>(caller.get(), name)->text(); }
+    void setLabel(const char* name, const QString& t) { child<QLabel>(caller.get(), name)->setText(t); }
+    QString attached(const QString& name) const {
+        return QDir(h.path(kAttachmentsFolder)).filePath(name);
+    }
+    QString userFile(const QString& name, const QByteArray& data) {
+        const QString p = QDir(elsewhere.path()).filePath(name);
+        write(p, data);
+        return p;
+    }
+
+    // Opens the dialog from the caller, lets `script` act on it, then clicks `closeWith`.
+    bool run(const std::function<void(QDialog&)>& script, const char* closeWith = "btnApplica") {
+        h.fake.onModal = [&](QDialog& d) {
+            script(d);
+            child<QPushButton>(&d, closeWith)->click();
+            return d.result();
+        };
+        return editAttachments(h.ctx, caller.get(), QStringLiteral("anagrafica"));
+    }
+};
+
+void click(QDialog& d, const char* name) { child<QAbstractButton>(&d, name)->click(); }
+QLineEdit* edit(QDialog& d, const char* name) { return child<QLineEdit>(&d, name); }
+
+} // namespace
+
+TEST_F(AttachFixture, BrowseCopiesTheFileAndApplyHandsTheTextsToTheCaller) {
+    setLabel("lblFile02", QStringLiteral("  patente.jpg "));
+    setLabel("lblDesc02", QStringLiteral("Patente"));
+    h.fake.fileAnswers.push_back(userFile(QStringLiteral("contratto.pdf"), "PDF-1"));
+
+    ASSERT_TRUE(run([&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblMemory"))->text(), "anagrafica");
+        EXPECT_EQ(edit(d, "txtFile02")->text(), "patente.jpg"); // filled trimmed
+        click(d, "btnSfoglia01");
+        edit(d, "txtDesc01")->setText(QStringLiteral("  Contratto firmato "));
+    }));
+
+    ASSERT_EQ(h.fake.fileDialogs.size(), 1u);
+    EXPECT_EQ(h.fake.fileDialogs[0].title, "Selezionare il file da allegare:");
+    EXPECT_EQ(h.fake.fileDialogs[0].filter, "Tutti i file (*.*)");
+    EXPECT_EQ(contents(attached("contratto.pdf")), "PDF-1");
+    EXPECT_TRUE(h.fake.messages.empty());
+    EXPECT_EQ(label("lblFile01"), "contratto.pdf");
+    EXPECT_EQ(label("lblDesc01"), "Contratto firmato");
+    EXPECT_EQ(label("lblFile02"), "patente.jpg");
+    EXPECT_EQ(label("lblDesc02"), "Patente");
+    EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files), QStringList{"contratto.pdf"});
+}
+
+TEST_F(AttachFixture, ExistingNameAsksAndOnlyYesReplaces) {
+    for (Answer answer : {Answer::Yes, Answer::No}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        write(attached("ricevuta.pdf"), "OLD");
+        h.fake.messages.clear();
+        h.fake.answers = {answer};
+        h.fake.fileAnswers.push_back(userFile(QStringLiteral("ricevuta.pdf"), "NEW"));
+
+        ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia03"); }));
+
+        ASSERT_EQ(h.fake.messages.size(), 1u);
+        EXPECT_EQ(h.fake.messages[0].kind, MsgKind::Question);
+        EXPECT_EQ(h.fake.messages[0].text, kOverwrite);
+        EXPECT_EQ(contents(attached("ricevuta.pdf")), answer == Answer::Yes ? "NEW" : "OLD");
+        EXPECT_EQ(label("lblFile03"), "ricevuta.pdf"); // the name stays either way
+    }
+}
+
+TEST_F(AttachFixture, CancelledFileDialogChangesNothing) {
+    setLabel("lblFile01", QStringLiteral("vecchio.txt"));
+    ASSERT_TRUE(run([](QDialog& d) {
+        click(d, "btnSfoglia01"); // no file answer: cancelled
+        EXPECT_EQ(edit(d, "txtFile01")->text(), "vecchio.txt");
+    }));
+    EXPECT_EQ(label("lblFile01"), "vecchio.txt");
+    EXPECT_FALSE(QFileInfo::exists(h.path(kAttachmentsFolder)));
+}
+
+TEST_F(AttachFixture, AnnullaKeepsTheCopiedFileButNotTheTexts) {
+    setLabel("lblFile01", QStringLiteral("vecchio.txt"));
+    setLabel("lblDesc01", QStringLiteral("Vecchio"));
+    h.fake.fileAnswers.push_back(userFile(QStringLiteral("nuovo.txt"), "N"));
+
+    EXPECT_FALSE(run(
+        [](QDialog& d) {
+            click(d, "btnSfoglia01");
+            edit(d, "txtDesc01")->setText(QStringLiteral("Nuovo"));
+        },
+        "btnAnnulla"));
+
+    EXPECT_EQ(contents(attached("nuovo.txt")), "N");
+    EXPECT_EQ(label("lblFile01"), "vecchio.txt");
+    EXPECT_EQ(label("lblDesc01"), "Vecchio");
+}
+
+TEST_F(AttachFixture, DeleteImageEmptiesOnlyTheNameAndDisablesApri) {
+    write(attached("tessera.pdf"), "T");
+    setLabel("lblFile01", QStringLiteral("tessera.pdf"));
+    setLabel("lblDesc01", QStringLiteral("Tessera"));
+
+    ASSERT_TRUE(run([](QDialog& d) {
+        EXPECT_TRUE(child<QPushButton>(&d, "btnApri01")->isEnabled());
+        EXPECT_FALSE(child<QPushButton>(&d, "btnApri02")->isEnabled());
+        click(d, "imgCancella01");
+        EXPECT_FALSE(child<QPushButton>(&d, "btnApri01")->isEnabled());
+    }));
+
+    EXPECT_EQ(label("lblFile01"), "");
+    EXPECT_EQ(label("lblDesc01"), "Tessera");
+    EXPECT_EQ(contents(attached("tessera.pdf")), "T");
+}
+
+TEST_F(AttachFixture, ApriOpensTheQuotedPathEvenForOptionOrUrlLikeNames) {
+    for (const QString& name : {QStringLiteral("verbale 2026.pdf"), QStringLiteral("-n.pdf"),
+                               QStringLiteral("100%25.txt")}) {
+        SCOPED_TRACE(name.toStdString());
+        h.fake.opened.clear();
+        setLabel("lblFile02", {});
+        h.fake.fileAnswers.push_back(userFile(name, "X"));
+        run([](QDialog& d) {
+            EXPECT_FALSE(child<QPushButton>(&d, "btnApri02")->isEnabled());
+            click(d, "btnSfoglia02");
+            EXPECT_TRUE(child<QPushButton>(&d, "btnApri02")->isEnabled());
+            click(d, "btnApri02");
+        });
+        const QString path = QDir::toNativeSeparators(attached(name));
+        ASSERT_EQ(h.fake.opened, QStringList{'"' + path + '"'});
+        const QUrl url = platform::desktopUrl(h.fake.opened[0]);
+        EXPECT_TRUE(url.isLocalFile());
+        EXPECT_EQ(url.toLocalFile(), QFileInfo(attached(name)).absoluteFilePath());
+    }
+}
+
+// The copy never destroys its own source, nor leaves a half-written attachment.
+TEST_F(AttachFixture, ChoosingTheAttachmentItselfOrALinkToItLeavesItUntouched) {
+    write(attached("statuto.pdf"), "ORIGINAL");
+    const QString link = QDir(elsewhere.path()).filePath(QStringLiteral("statuto.pdf"));
+    ASSERT_TRUE(QFile::link(attached("statuto.pdf"), link));
+
+    for (const QString& source : {attached("statuto.pdf"), link}) {
+        h.fake.fileAnswers.push_back(source);
+        ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
+        EXPECT_EQ(contents(attached("statuto.pdf")), "ORIGINAL");
+        EXPECT_EQ(label("lblFile01"), "statuto.pdf");
+    }
+    EXPECT_TRUE(h.fake.messages.empty()); // nothing to replace, nothing to ask
+}
+
+TEST_F(AttachFixture, FailedCopyKeepsTheExistingAttachmentAndLeavesNoStrayFile) {
+    write(attached("foto.png"), "KEEP");
+    // The chosen file vanished before the copy: Yes to replacing must not lose the old one.
+    h.fake.fileAnswers.push_back(QDir(elsewhere.path()).filePath(QStringLiteral("foto.png")));
+    ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
+
+    EXPECT_EQ(contents(attached("foto.png")), "KEEP");
+    EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"foto.png"});
+    EXPECT_EQ(label("lblFile01"), "foto.png"); // silent: the name still goes in
+    EXPECT_EQ(h.fake.texts(), QStringList{kOverwrite}); // the question only, no failure message
+}
+
+TEST(AttachFile, FolderThatCannotBeCreatedFailsSilently) {
+    QTemporaryDir dir;
+    write(dir.filePath(QStringLiteral("blocco")), "a file, not a folder");
+    write(dir.filePath(QStringLiteral("doc.txt")), "D");
+    bool asked = false;
+    EXPECT_EQ(attachFile(dir.filePath(QStringLiteral("doc.txt")),
+                         dir.filePath(QStringLiteral("blocco/Documenti_Allegati")),
+                         [&] { return asked = true; }),
+              AttachOutcome::Failed);
+    EXPECT_FALSE(asked);
+}
+
+TEST(AttachTargets, ModeWordsNameTheCallers) {
+    EXPECT_EQ(attachmentTarget(QStringLiteral("anagrafica")), "TfrmAnagrafica");
+    EXPECT_EQ(attachmentTarget(QStringLiteral("registro")), "TfrmRegistro");
+    EXPECT_EQ(attachmentTarget(QStringLiteral("movimenti")), "TfrmMovimenti");
+    EXPECT_EQ(attachmentTarget(QStringLiteral("tessera")), "");
+
+    Harness h;
+    QWidget page;
+    page.setObjectName(QStringLiteral("TfrmRegistro"));
+    auto* file = new QLabel(&page);
+    file->setObjectName(QStringLiteral("lblFile01"));
+    h.windows.add(&page);
+    AttachmentSlots att;
+    att.files[0] = QStringLiteral("verbale.pdf");
+    EXPECT_FALSE(applyAttachments(h.ctx, QStringLiteral("movimenti"), att)); // not built
+    EXPECT_TRUE(applyAttachments(h.ctx, QStringLiteral("registro"), att));
+    EXPECT_EQ(file->text(), "verbale.pdf");
+}

@@ -1,0 +1,107 @@
+#include "platform/export_flow.h"
+#include "platform/export_window.h"
+
+#include "fake_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testing_support::child;
+using testing_support::Harness;
+
+namespace {
+
+const core::SheetColumn kColumns[] = {{u"Nome"_qs, 250}};
+
+SpreadsheetExport exportOf(const QStringList& names) {
+    return {u"Prova.xls"_qs, u"Foglio"_qs, kColumns, names.size(),
+            [names](qsizetype r, qsizetype) { return names[r]; }};
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ExportFlow, AsksWritesAsksAndOpensTheQuotedPath) {
+    Harness h;
+    ASSERT_TRUE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    ASSERT_EQ(h.fake.messages.size(), 2u);
+    EXPECT_EQ(h.fake.messages[0].kind, MsgKind::Question);
+    EXPECT_EQ(h.fake.messages[0].text, exportConfirmQuestion());
+    EXPECT_EQ(h.fake.messages[1].text, exportDoneQuestion());
+    EXPECT_EQ(h.fake.opened, QStringList{u'"' + QDir::toNativeSeparators(h.path(u"Prova.xls"_qs)) + u'"'});
+    EXPECT_TRUE(fileBytes(h.path(u"Prova.xls"_qs)).contains("<td style=\"text-align: left;\">Rossi</td>"));
+}
+
+TEST(ExportFlow, AnswersNoStopBeforeWritingOrBeforeOpening) {
+    Harness h;
+    h.fake.answers = {Answer::No};
+    EXPECT_FALSE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    EXPECT_FALSE(QFile::exists(h.path(u"Prova.xls"_qs)));
+    EXPECT_EQ(h.fake.messages.size(), 1u);
+
+    h.fake.answers = {Answer::Yes, Answer::No};
+    EXPECT_TRUE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    EXPECT_TRUE(QFile::exists(h.path(u"Prova.xls"_qs)));
+    EXPECT_TRUE(h.fake.opened.isEmpty());
+}
+
+TEST(ExportFlow, ReplacesAnEarlierFileWhole) {
+    Harness h;
+    h.fake.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No};
+    runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Primo con un nome molto lungo"_qs, u"Secondo"_qs}));
+    runSpreadsheetExport(h.ctx, nullptr, exportOf({}));
+    const QByteArray bytes = fileBytes(h.path(u"Prova.xls"_qs));
+    EXPECT_FALSE(bytes.contains("Primo"));
+    EXPECT_TRUE(bytes.endsWith("width=250>Nome</td></tr></table></body></html>"));
+}
+
+TEST(ExportFlow, FailureShowsThePlainMessageAndLeavesTheOldFileAlone) {
+    Harness h;
+    // A folder of that name stands where the file should go: nothing can be written.
+    ASSERT_TRUE(QDir(h.dir.path()).mkdir(u"Prova.xls"_qs));
+    EXPECT_FALSE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    ASSERT_EQ(h.fake.messages.size(), 2u);
+    EXPECT_EQ(h.fake.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+    EXPECT_TRUE(h.fake.opened.isEmpty());
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    // An earlier export in a folder that has become read-only stays exactly as it was.
+    QDir(h.dir.path()).rmdir(u"Prova.xls"_qs);
+    QFile old(h.path(u"Prova.xls"_qs));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("vecchio");
+    old.close();
+    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool writable = QFile(h.path(u"x"_qs)).open(QIODevice::WriteOnly); // root ignores it
+    if (!writable) {
+        h.fake.messages.clear();
+        EXPECT_FALSE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+        EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+        EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
+    }
+    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
+    Harness h;
+    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs,
+                   {{u"N."_qs, 60}, {u"Nome"_qs, 200}, {u"Note"_qs, 200}},
+                   {u"Prova.xls"_qs, u"Foglio"_qs, {{u"Nome"_qs, 250}, {u"Note"_qs, 350}}});
+    w.setRows({{u"71"_qs, u"Rossi"_qs, u" a "_qs}, {u"72"_qs, u"Verdi"_qs}});
+    h.fake.answers = {Answer::Yes, Answer::No};
+    child<QToolButton>(&w, u"cmdEsporta"_qs)->click();
+    const QByteArray bytes = fileBytes(h.path(u"Prova.xls"_qs));
+    EXPECT_TRUE(bytes.contains("width=350>Note</td></tr><tr><td style=\"text-align: left;\">Rossi</td>"
+                               "<td style=\"text-align: left;\">a</td></tr><tr><td style=\"text-align: left;\">"
+                               "Verdi</td><td style=\"text-align: left;\"></td></tr></table>"));
+    EXPECT_FALSE(bytes.contains("71"));
+}
