@@ -19,14 +19,6 @@ void TfrmAnagrafica::email() {}
 
 void TfrmAnagrafica::renewalEmail() {}
 
-void TfrmAnagrafica::checkCodFisc() {}
-
-void TfrmAnagrafica::checkPartitaIva() {}
-
-void TfrmAnagrafica::checkIban() {}
-
-void TfrmAnagrafica::checkCarta() {}
-
 void TfrmAnagrafica::webcam() {}
 
 void TfrmAnagrafica::zoom() {}
