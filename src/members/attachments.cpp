@@ -128,9 +128,12 @@ QString attachmentTarget(const QString& mode) {
     return {};
 }
 
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att) {
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
+                      QWidget* caller) {
     const QString name = attachmentTarget(mode);
-    QWidget* window = name.isEmpty() ? nullptr : ctx.windows.find(name);
+    QWidget* window = name.isEmpty()                              ? nullptr
+                      : caller && caller->objectName() == name ? caller
+                                                                  : ctx.windows.find(name);
     if (!window)
         return false;
     writeAttachmentLabels(window, att);

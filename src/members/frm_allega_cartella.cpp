@@ -138,7 +138,7 @@ bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mod
     dialog.setAttachments(readAttachmentLabels(caller));
     if (ctx.platform.runModal(dialog) != QDialog::Accepted)
         return false;
-    return applyAttachments(ctx, mode, dialog.attachments());
+    return applyAttachments(ctx, mode, dialog.attachments(), caller);
 }
 
 } // namespace members

@@ -5,8 +5,6 @@ namespace members {
 
 void TfrmAnagrafica::find() {}
 
-void TfrmAnagrafica::attach() {}
-
 void TfrmAnagrafica::preview() {}
 
 void TfrmAnagrafica::print() {}
@@ -26,10 +24,6 @@ void TfrmAnagrafica::checkPartitaIva() {}
 void TfrmAnagrafica::checkIban() {}
 
 void TfrmAnagrafica::checkCarta() {}
-
-void TfrmAnagrafica::webcam() {}
-
-void TfrmAnagrafica::zoom() {}
 
 void TfrmAnagrafica::help() {}
 

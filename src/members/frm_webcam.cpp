@@ -1,5 +1,6 @@
 #include "members/frm_webcam.h"
 
+#include "members/member_photo.h"
 #include "platform/ui.h"
 
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 namespace members {
@@ -30,13 +30,6 @@ QImage placeholder(const QString& art, QSize size, const QColor& background, int
                               drawn));
     }
     return image;
-}
-
-bool writeJpeg(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "JPG", 90))
-        return false;
-    return file.commit();
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
@@ -65,8 +58,7 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
 
     liveBlank_ = placeholder(QStringLiteral(":/art/camera.svg"), kView, QColor(64, 64, 64), 90);
     // The member's photo box gets this one when nothing was captured.
-    capturedBlank_ = placeholder(QStringLiteral(":/art/foto_vuota.svg"), QSize(314, 348),
-                                 Qt::white, 0);
+    capturedBlank_ = placeholderPhoto();
     live_ = liveBlank_;
     captured_ = capturedBlank_;
 
@@ -144,7 +136,7 @@ void TfrmWebCam::saveToDisk() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".jpg");
-    if (!writeJpeg(captured_, path)) {
+    if (!writeJpeg(path, captured_)) {
         captured_ = capturedBlank_;
         display(imgTarget_, captured_);
     }
