@@ -6,12 +6,13 @@
 
 namespace members {
 
-void TfrmAnagrafica::attach() { editAttachments(ctx_, this, QStringLiteral("anagrafica")); }
+void TfrmAnagrafica::attach() {
+    editAttachments(ctx_, this, QStringLiteral("anagrafica"));
+}
 
 void TfrmAnagrafica::webcam() {
     TfrmWebCam dialog(ctx_, this);
-    if (ctx_.platform.runModal(dialog) == QDialog::Accepted)
-        importPhoto(dialog.capturedPicture());
+    if (ctx_.platform.runModal(dialog) == QDialog::Accepted) importPhoto(dialog.capturedPicture());
 }
 
 void TfrmAnagrafica::zoom() {

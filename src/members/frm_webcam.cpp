@@ -82,8 +82,8 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
                         QStringLiteral("Salva foto su disco"), {592, row1, 183, 30});
     auto* import = button(this, QStringLiteral("btnImportaFoto"),
                           QStringLiteral("Importa foto in scheda"), {401, row2, 183, 30});
-    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"),
-                         {592, row2, 183, 30});
+    auto* close =
+        button(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"), {592, row2, 183, 30});
 
     connect(on, &QPushButton::clicked, this, &TfrmWebCam::switchOn);
     connect(off, &QPushButton::clicked, this, &TfrmWebCam::switchOff);
@@ -93,7 +93,9 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TfrmWebCam::~TfrmWebCam() { switchOff(); }
+TfrmWebCam::~TfrmWebCam() {
+    switchOff();
+}
 
 void TfrmWebCam::done(int result) {
     switchOff();
@@ -107,15 +109,13 @@ void TfrmWebCam::switchOn() {
 }
 
 void TfrmWebCam::switchOff() {
-    if (!running_)
-        return;
+    if (!running_) return;
     running_ = false;
     ctx_.platform.stopCamera();
 }
 
 void TfrmWebCam::showFrame(const QImage& frame) {
-    if (!running_ || frame.isNull())
-        return;
+    if (!running_ || frame.isNull()) return;
     live_ = frame;
     display(imgCamera_, live_);
 }
@@ -127,15 +127,14 @@ void TfrmWebCam::capture() {
 
 void TfrmWebCam::saveToDisk() {
     platform::FileDialog options;
-    options.title = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
+    options.title =
+        QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
     options.filter = QStringLiteral("File Jpeg (*.jpg)");
     options.proposedName = QStringLiteral("Foto.jpg");
     options.defaultSuffix = QStringLiteral("jpg");
     QString path = ctx_.platform.saveFileName(this, options);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".jpg");
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".jpg");
     if (!writeJpeg(path, captured_)) {
         captured_ = capturedBlank_;
         display(imgTarget_, captured_);

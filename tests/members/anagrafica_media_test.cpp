@@ -23,7 +23,9 @@ QImage solid(QColor color) {
     return image;
 }
 
-void click(QWidget* root, const char* name) { child<QAbstractButton>(root, name)->click(); }
+void click(QWidget* root, const char* name) {
+    child<QAbstractButton>(root, name)->click();
+}
 
 bool near(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
