@@ -3,17 +3,11 @@
 
 namespace members {
 
-void TfrmAnagrafica::find() {}
-
 void TfrmAnagrafica::attach() {}
 
 void TfrmAnagrafica::preview() {}
 
 void TfrmAnagrafica::print() {}
-
-void TfrmAnagrafica::renewals() {}
-
-void TfrmAnagrafica::exportExcel() {}
 
 void TfrmAnagrafica::email() {}
 

@@ -1,5 +1,6 @@
 #include "members/member_lists.h"
 
+#include "core/dates.h"
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "core/text.h"
@@ -93,6 +94,22 @@ MemberList pickerMembers(const QString& folder) {
     out.ok = scanArchive(folder, [&](qint64, const char* rec) {
         if (!load(rec, Tesserato).isEmpty())
             out.lines.append(memberLine(LineForm::Picker, rec));
+        return true;
+    });
+    core::sortListLines(out.lines);
+    return out;
+}
+
+MemberList renewalMembers(const QString& folder, const QDate& today) {
+    MemberList out;
+    out.ok = scanArchive(folder, [&](qint64, const char* rec) {
+        const std::optional<QDate> expiry = core::parseDate(load(rec, DataScade), today);
+        bool whole = false;
+        const int notice = load(rec, Preavviso).toInt(&whole);
+        if (!expiry || !whole)
+            return false; // a record that cannot be read this way ends the list, silently
+        if (expiry->addDays(-notice) <= today && isActive(rec))
+            out.lines.append(memberLine(LineForm::Search, rec));
         return true;
     });
     core::sortListLines(out.lines);
