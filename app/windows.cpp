@@ -1,8 +1,8 @@
 #include "windows.h"
 
 #include "members/frm_anagrafica.h"
-#include "shell/frm_avvio.h"
 #include "platform/help.h"
+#include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_guida.h"
 #include "shell/frm_password.h"
