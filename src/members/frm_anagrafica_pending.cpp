@@ -13,14 +13,6 @@ void TfrmAnagrafica::email() {}
 
 void TfrmAnagrafica::renewalEmail() {}
 
-void TfrmAnagrafica::checkCodFisc() {}
-
-void TfrmAnagrafica::checkPartitaIva() {}
-
-void TfrmAnagrafica::checkIban() {}
-
-void TfrmAnagrafica::checkCarta() {}
-
 void TfrmAnagrafica::webcam() {}
 
 void TfrmAnagrafica::zoom() {}
