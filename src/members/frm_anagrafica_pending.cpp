@@ -3,15 +3,9 @@
 
 namespace members {
 
-void TfrmAnagrafica::find() {}
-
 void TfrmAnagrafica::preview() {}
 
 void TfrmAnagrafica::print() {}
-
-void TfrmAnagrafica::renewals() {}
-
-void TfrmAnagrafica::exportExcel() {}
 
 void TfrmAnagrafica::email() {}
 
