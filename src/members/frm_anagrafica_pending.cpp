@@ -31,6 +31,4 @@ void TfrmAnagrafica::webcam() {}
 
 void TfrmAnagrafica::zoom() {}
 
-void TfrmAnagrafica::help() {}
-
 } // namespace members
