@@ -212,10 +212,7 @@ void TfrmAnagrafica::help() {
 void TfrmAnagrafica::showEvent(QShowEvent* event) {
     WorkArea::showEvent(event);
     // Shown by the main menu: always a new sheet.
-    if (!event->spontaneous()) {
-        newSheet();
-        edit("txtTesserato")->setFocus();
-    }
+    if (!event->spontaneous()) newSheet();
 }
 
 } // namespace members
