@@ -37,18 +37,22 @@ bool sameFile(const QString& a, const QString& b) {
 
 bool copyInto(const QString& source, const QString& dest) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) return false;
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
     QSaveFile out(dest);
-    if (!out.open(QIODevice::WriteOnly)) return false;
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
     for (;;) {
         const QByteArray block = in.read(1 << 20);
-        if (block.isEmpty()) break;
+        if (block.isEmpty())
+            break;
         if (out.write(block) != block.size()) {
             out.cancelWriting();
             break;
         }
     }
-    if (in.error() != QFileDevice::NoError) out.cancelWriting();
+    if (in.error() != QFileDevice::NoError)
+        out.cancelWriting();
     // Renames over the destination only when everything was written.
     return out.commit();
 }
@@ -59,7 +63,8 @@ QString labelText(const QWidget* window, const char* name) {
 }
 
 void setLabelText(QWidget* window, const char* name, const QString& text) {
-    if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
+    if (auto* label = window->findChild<QLabel*>(QLatin1String(name)))
+        label->setText(text);
 }
 
 } // namespace
@@ -67,11 +72,14 @@ void setLabelText(QWidget* window, const char* name, const QString& text) {
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite) {
     const QString name = QFileInfo(source).fileName();
-    if (name.isEmpty() || !QDir().mkpath(folder)) return AttachOutcome::Failed;
+    if (name.isEmpty() || !QDir().mkpath(folder))
+        return AttachOutcome::Failed;
     const QString dest = QDir(folder).filePath(name);
     if (QFileInfo::exists(dest)) {
-        if (sameFile(source, dest)) return AttachOutcome::SameFile;
-        if (!confirmOverwrite()) return AttachOutcome::KeptExisting;
+        if (sameFile(source, dest))
+            return AttachOutcome::SameFile;
+        if (!confirmOverwrite())
+            return AttachOutcome::KeptExisting;
     }
     return copyInto(source, dest) ? AttachOutcome::Copied : AttachOutcome::Failed;
 }
@@ -94,14 +102,16 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att) {
 
 QString attachmentTarget(const QString& mode) {
     for (const auto& t : kTargets)
-        if (mode == QLatin1String(t.mode)) return QLatin1String(t.window);
+        if (mode == QLatin1String(t.mode))
+            return QLatin1String(t.window);
     return {};
 }
 
 bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att) {
     const QString name = attachmentTarget(mode);
     QWidget* window = name.isEmpty() ? nullptr : ctx.windows.find(name);
-    if (!window) return false;
+    if (!window)
+        return false;
     writeAttachmentLabels(window, att);
     return true;
 }

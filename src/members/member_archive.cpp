@@ -16,15 +16,15 @@ Member toMember(qint64 n, const char* record) {
 
 MemberArchive::MemberArchive(QString folder) : folder_(std::move(folder)) {}
 
-QString MemberArchive::path() const {
-    return QDir(folder_).filePath(kMemberFileName);
-}
+QString MemberArchive::path() const { return QDir(folder_).filePath(kMemberFileName); }
 
 std::optional<qint64> MemberArchive::count() const {
     core::RecordFile file(path(), kMemberRecordLength);
-    if (!file.open(core::RecordFile::Access::Read)) return std::nullopt;
+    if (!file.open(core::RecordFile::Access::Read))
+        return std::nullopt;
     const qint64 c = file.count();
-    if (!file.close()) return std::nullopt;
+    if (!file.close())
+        return std::nullopt;
     return c;
 }
 
@@ -39,27 +39,31 @@ std::optional<Member> MemberArchive::read(qint64 number) const {
 
 bool MemberArchive::scan(const std::function<bool(const Member&)>& visit) const {
     core::RecordFile file(path(), kMemberRecordLength);
-    if (!file.open(core::RecordFile::Access::Read)) return false;
+    if (!file.open(core::RecordFile::Access::Read))
+        return false;
     const bool ok = file.scan([&](qint64 n, const char* rec) { return visit(toMember(n, rec)); });
     return file.close() && ok;
 }
 
 std::optional<qint64> MemberArchive::save(qint64 number, const QStringList& values) const {
     core::RecordFile file(path(), kMemberRecordLength);
-    if (!file.open()) return std::nullopt;
+    if (!file.open())
+        return std::nullopt;
     std::vector<char> buffer(kMemberRecordLength, 0);
     std::optional<qint64> written;
     if (number > 0) {
         // Start from the stored record so the bytes past each value stay as they were.
         if (file.read(number, buffer.data())) {
             memberLayout().storeAll(buffer.data(), values);
-            if (file.overwrite(number, buffer.data())) written = number;
+            if (file.overwrite(number, buffer.data()))
+                written = number;
         }
     } else {
         memberLayout().storeAll(buffer.data(), values);
         written = file.append(buffer.data());
     }
-    if (!file.close()) return std::nullopt;
+    if (!file.close())
+        return std::nullopt;
     return written;
 }
 

@@ -7,8 +7,6 @@ const core::RecordLayout& memberLayout() {
     return layout;
 }
 
-QString photoFileName(qint64 number) {
-    return QString::number(number) + QStringLiteral(".jpg");
-}
+QString photoFileName(qint64 number) { return QString::number(number) + QStringLiteral(".jpg"); }
 
 } // namespace members

@@ -14,8 +14,8 @@ TEST(MemberRecord, LayoutIsPinned) {
     struct {
         MemberField field;
         int offset;
-    } pins[] = {{Carica, 51},      {DataRil, 153}, {ProvNasc, 237}, {Preavviso, 353},
-                {Titoli, 357},     {CodFisc, 834}, {Iban, 925},     {Note, 1004},
+    } pins[] = {{Carica, 51},     {DataRil, 153},  {ProvNasc, 237}, {Preavviso, 353},
+                {Titoli, 357},    {CodFisc, 834},  {Iban, 925},     {Note, 1004},
                 {Annullata, 1255}, {File01, 1258}, {Desc03, 2513}};
     for (const auto& p : pins)
         EXPECT_EQ(l.offset(p.field), p.offset) << l.name(p.field);
