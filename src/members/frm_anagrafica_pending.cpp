@@ -3,32 +3,12 @@
 
 namespace members {
 
-void TfrmAnagrafica::find() {}
-
-void TfrmAnagrafica::attach() {}
-
 void TfrmAnagrafica::preview() {}
 
 void TfrmAnagrafica::print() {}
 
-void TfrmAnagrafica::renewals() {}
-
-void TfrmAnagrafica::exportExcel() {}
-
 void TfrmAnagrafica::email() {}
 
 void TfrmAnagrafica::renewalEmail() {}
-
-void TfrmAnagrafica::checkCodFisc() {}
-
-void TfrmAnagrafica::checkPartitaIva() {}
-
-void TfrmAnagrafica::checkIban() {}
-
-void TfrmAnagrafica::checkCarta() {}
-
-void TfrmAnagrafica::webcam() {}
-
-void TfrmAnagrafica::zoom() {}
 
 } // namespace members
