@@ -11,6 +11,4 @@ void TfrmAnagrafica::email() {}
 
 void TfrmAnagrafica::renewalEmail() {}
 
-void TfrmAnagrafica::help() {}
-
 } // namespace members
