@@ -7,17 +7,9 @@ void TfrmAnagrafica::find() {}
 
 void TfrmAnagrafica::attach() {}
 
-void TfrmAnagrafica::preview() {}
-
-void TfrmAnagrafica::print() {}
-
 void TfrmAnagrafica::renewals() {}
 
 void TfrmAnagrafica::exportExcel() {}
-
-void TfrmAnagrafica::email() {}
-
-void TfrmAnagrafica::renewalEmail() {}
 
 void TfrmAnagrafica::checkCodFisc() {}
 
