@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -221,27 +222,32 @@ void Report::layoutBands(const QDate& today) {
             }
             if (o.kind != ObjectKind::Text || bottom <= from + kEps || top >= to - kEps)
                 continue;
-            // A text box cut by the page end: only its whole lines inside the slice.
-            PlacedObject p = evaluated(o, today);
+            // A text box cut by the page end: only its whole lines inside the slice. The
+            // line range is computed, not searched, so long lists stay linear.
             const double sliceTop = std::max(top, from), sliceBottom = std::min(bottom, to);
             const double pitch = linePitchMm(o), first = top + kGapYMm;
-            QStringList lines;
-            double firstTop = -1;
-            for (int i = 0; i < o.lines.size(); ++i) {
-                const double lt = first + i * pitch;
-                // At the box's own bottom a line is kept while it starts inside the box (the
-                // box clips it); at a page cut only whole lines stay.
-                const bool fits = sliceBottom >= bottom - kEps ? lt < bottom - kEps
-                                                               : lt + pitch <= sliceBottom + kEps;
-                if (lt >= sliceTop - kEps && fits) {
-                    if (firstTop < 0)
-                        firstTop = lt;
-                    lines << p.object.lines[i];
-                }
-            }
-            p.object.lines = lines;
+            const int n = static_cast<int>(o.lines.size());
+            auto lineTop = [&](int i) { return first + i * pitch; };
+            // At the box's own bottom a line is kept while it starts inside the box (the box
+            // clips it); at a page cut only whole lines stay.
+            auto fits = [&](int i) {
+                return sliceBottom >= bottom - kEps ? lineTop(i) < bottom - kEps
+                                                    : lineTop(i) + pitch <= sliceBottom + kEps;
+            };
+            auto guess = [&](double at) {
+                return std::clamp(static_cast<int>(std::floor((at - first) / pitch)) - 1, 0, n);
+            };
+            int i0 = guess(sliceTop);
+            while (i0 < n && lineTop(i0) < sliceTop - kEps)
+                ++i0;
+            int i1 = std::max(i0, guess(sliceBottom));
+            while (i1 < n && fits(i1))
+                ++i1;
+            ReportObject part = o;
+            part.lines = o.lines.mid(i0, i1 - i0);
+            PlacedObject p = evaluated(part, today);
             p.object.rect = QRectF(o.rect.left(), sliceTop - from + y, o.rect.width(), sliceBottom - sliceTop);
-            p.linesTopMm = firstTop < 0 ? 0 : firstTop - sliceTop;
+            p.linesTopMm = i1 > i0 ? lineTop(i0) - sliceTop : 0;
             pages_.back().objects.push_back(std::move(p));
         }
     };
