@@ -37,10 +37,17 @@ public:
         for (int i = 0; i < count; ++i)
             fill(rects[i]);
     }
+    void drawLines(const QLineF* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            page->strokes.push_back({painter()->transform().map(lines[i]), painter()->pen().color()});
+    }
     void fill(const QRectF& r) {
         const QBrush brush = painter()->brush();
-        if (brush.style() != Qt::NoBrush)
-            page->fills.push_back({painter()->transform().mapRect(r), brush.color()});
+        const QPen pen = painter()->pen();
+        const QColor colour = brush.style() != Qt::NoBrush ? brush.color() : QColor();
+        const QColor outline = pen.style() != Qt::NoPen ? pen.color() : QColor();
+        if (colour.isValid() || outline.isValid())
+            page->fills.push_back({painter()->transform().mapRect(r), colour, outline});
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         const QTransform t = painter()->transform();

@@ -173,6 +173,24 @@ TEST(ReportEngine, PictureFitsWithItsProportionsKept) {
     EXPECT_NEAR(images[1].target.left() / dpmm, 100, 0.01);
 }
 
+TEST(ReportEngine, RectanglesAndLinesUseTheirColours) {
+    Report r(pageOf({rectangle(QStringLiteral("shpSfondo"), {10, 10, 86, 54}, Qt::white),
+                     rectangle(QStringLiteral("shpHeader"), {11, 11, 83.8, 12}, QColor(0, 0, 0x80), QColor(0, 0, 0x80)),
+                     line(QStringLiteral("linSepara"), {23, 16, 165, 0})}));
+    r.prepare(kToday);
+    const double dpmm = 300 / 25.4;
+    const auto page = recordPages(r, 300).at(0);
+    ASSERT_EQ(page.fills.size(), 2u);
+    EXPECT_EQ(page.fills[0].colour, QColor(Qt::white));
+    EXPECT_EQ(page.fills[0].outline, QColor(Qt::black));
+    EXPECT_NEAR(page.fills[0].rect.width() / dpmm, 86, 0.01);
+    EXPECT_EQ(page.fills[1].colour, QColor(0, 0, 0x80));
+    EXPECT_EQ(page.fills[1].outline, QColor(0, 0, 0x80));
+    ASSERT_EQ(page.strokes.size(), 1u);
+    EXPECT_NEAR(page.strokes[0].line.length() / dpmm, 165, 0.01);
+    EXPECT_EQ(page.strokes[0].line.dy(), 0);
+}
+
 TEST(ReportEngine, PrepareReplacesEarlierOutput) {
     Report r(pageOf({textBox(QStringLiteral("t"), {0, 0, 50, 6}, QStringLiteral("prima"), arial(10))}));
     r.prepare(kToday);
