@@ -23,7 +23,8 @@ QStringList makeLines(int n) {
 void BM_PrepareList(benchmark::State& state) {
     const QStringList lines = makeLines(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const reports::Report r = reports::listReport(QStringLiteral("Elenco"), lines, QDate(2026, 3, 15));
+        const reports::Report r =
+            reports::listReport(QStringLiteral("Elenco"), lines, QDate(2026, 3, 15));
         benchmark::DoNotOptimize(r.pages().size());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -31,7 +32,8 @@ void BM_PrepareList(benchmark::State& state) {
 BENCHMARK(BM_PrepareList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_PaintListPage(benchmark::State& state) {
-    const reports::Report r = reports::listReport(QStringLiteral("Elenco"), makeLines(100000), QDate(2026, 3, 15));
+    const reports::Report r =
+        reports::listReport(QStringLiteral("Elenco"), makeLines(100000), QDate(2026, 3, 15));
     QImage page(297 * 4, 210 * 4, QImage::Format_RGB32); // about 100 dpi
     for (auto _ : state) {
         QPainter p(&page);

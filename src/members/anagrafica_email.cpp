@@ -7,7 +7,8 @@ namespace members {
 void TfrmAnagrafica::email() {
     const QString address = text(Email);
     if (address.isEmpty()) {
-        warnAndFocus(platform::MsgKind::Warning, kEmailAddressMissing, findChild<QWidget*>(QStringLiteral("txtEmail")));
+        warnAndFocus(platform::MsgKind::Warning, kEmailAddressMissing,
+                     findChild<QWidget*>(QStringLiteral("txtEmail")));
         return;
     }
     context().platform.shellOpen(plainMailCommand(address));
@@ -16,7 +17,8 @@ void TfrmAnagrafica::email() {
 void TfrmAnagrafica::renewalEmail() {
     const QStringList fields = values();
     if (const auto problem = renewalNoticeProblem(fields)) {
-        warnAndFocus(platform::MsgKind::Warning, problem->message, findChild<QWidget*>(problem->control));
+        warnAndFocus(platform::MsgKind::Warning, problem->message,
+                     findChild<QWidget*>(problem->control));
         return;
     }
     context().platform.shellOpen(renewalMailCommand(fields));

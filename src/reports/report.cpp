@@ -15,7 +15,9 @@ constexpr double kEps = 1e-6;
 const double kGapXMm = unitsToMm(2); // inner gap of a text box, left and right
 const double kGapYMm = unitsToMm(1); // top and bottom
 
-bool isFixedBand(BandKind k) { return k != BandKind::Data; }
+bool isFixedBand(BandKind k) {
+    return k != BandKind::Data;
+}
 
 // Line spacing of a font in mm, measured at a fixed high resolution so that layout does
 // not depend on the screen.
@@ -52,8 +54,7 @@ ReportObject textBox(const QString& name, QRectF rectMm, const QString& text, Fo
     o.name = name;
     o.kind = ObjectKind::Text;
     o.rect = rectMm;
-    if (!text.isEmpty())
-        o.lines = text.split(u'\n');
+    if (!text.isEmpty()) o.lines = text.split(u'\n');
     o.font = font;
     o.fill = fill;
     o.hAlign = h;
@@ -118,15 +119,13 @@ Report::Report(Template tmpl) : tmpl_(std::move(tmpl)) {}
 ReportObject* Report::findObject(const QString& name) {
     for (Band& b : tmpl_.bands)
         for (ReportObject& o : b.objects)
-            if (o.name == name)
-                return &o;
+            if (o.name == name) return &o;
     return nullptr;
 }
 
 Band* Report::findBand(const QString& name) {
     for (Band& b : tmpl_.bands)
-        if (b.name == name)
-            return &b;
+        if (b.name == name) return &b;
     return nullptr;
 }
 
@@ -136,14 +135,12 @@ bool Report::has(const QString& name) const {
 }
 
 ReportObject& Report::object(const QString& name) {
-    if (ReportObject* o = findObject(name))
-        return *o;
+    if (ReportObject* o = findObject(name)) return *o;
     throw std::out_of_range("report object not found: " + name.toStdString());
 }
 
 Band& Report::band(const QString& name) {
-    if (Band* b = findBand(name))
-        return *b;
+    if (Band* b = findBand(name)) return *b;
     throw std::out_of_range("report band not found: " + name.toStdString());
 }
 
@@ -152,9 +149,13 @@ void Report::setText(const QString& name, const QString& text) {
     o.lines = text.isEmpty() ? QStringList{} : text.split(u'\n');
 }
 
-void Report::clearLines(const QString& name) { object(name).lines.clear(); }
+void Report::clearLines(const QString& name) {
+    object(name).lines.clear();
+}
 
-void Report::appendLine(const QString& name, const QString& line) { object(name).lines << line; }
+void Report::appendLine(const QString& name, const QString& line) {
+    object(name).lines << line;
+}
 
 void Report::setHeight(const QString& name, double units) {
     const double mm = std::max(0.0, unitsToMm(units));
@@ -170,14 +171,17 @@ void Report::setPicture(const QString& name, const QImage& image) {
 
 void Report::setOrientation(QPageLayout::Orientation orientation) {
     PageSetup& p = tmpl_.page;
-    if (p.orientation == orientation)
-        return;
+    if (p.orientation == orientation) return;
     p.orientation = orientation;
     std::swap(p.widthMm, p.heightMm);
 }
 
-void Report::setTopMargin(double mm) { tmpl_.page.topMm = mm; }
-void Report::setLeftMargin(double mm) { tmpl_.page.leftMm = mm; }
+void Report::setTopMargin(double mm) {
+    tmpl_.page.topMm = mm;
+}
+void Report::setLeftMargin(double mm) {
+    tmpl_.page.leftMm = mm;
+}
 
 // --- layout ------------------------------------------------------------------------------
 
@@ -220,8 +224,7 @@ void Report::layoutBands(const QDate& today) {
                 pages_.back().objects.push_back(std::move(p));
                 continue;
             }
-            if (o.kind != ObjectKind::Text || bottom <= from + kEps || top >= to - kEps)
-                continue;
+            if (o.kind != ObjectKind::Text || bottom <= from + kEps || top >= to - kEps) continue;
             // A text box cut by the page end: only its whole lines inside the slice. The
             // line range is computed, not searched, so long lists stay linear.
             const double sliceTop = std::max(top, from), sliceBottom = std::min(bottom, to);
@@ -246,7 +249,8 @@ void Report::layoutBands(const QDate& today) {
             ReportObject part = o;
             part.lines = o.lines.mid(i0, i1 - i0);
             PlacedObject p = evaluated(part, today);
-            p.object.rect = QRectF(o.rect.left(), sliceTop - from + y, o.rect.width(), sliceBottom - sliceTop);
+            p.object.rect =
+                QRectF(o.rect.left(), sliceTop - from + y, o.rect.width(), sliceBottom - sliceTop);
             p.linesTopMm = i1 > i0 ? lineTop(i0) - sliceTop : 0;
             pages_.back().objects.push_back(std::move(p));
         }
@@ -255,8 +259,7 @@ void Report::layoutBands(const QDate& today) {
     for (const Band& band : tmpl_.bands) {
         const double h = band.heightMm;
         if (isFixedBand(band.kind)) {
-            if (y > 0 && y + h > pageHeight + kEps)
-                newPage();
+            if (y > 0 && y + h > pageHeight + kEps) newPage();
             placeSlice(band, 0, h);
             y += h;
             continue;
@@ -276,7 +279,8 @@ void Report::layoutBands(const QDate& today) {
                     continue;
                 const double first = o.rect.top() + kGapYMm, pitch = linePitchMm(o);
                 const double boundary =
-                    cut <= first ? o.rect.top() : first + std::floor((cut - first) / pitch + kEps) * pitch;
+                    cut <= first ? o.rect.top()
+                                 : first + std::floor((cut - first) / pitch + kEps) * pitch;
                 cut = std::min(cut, std::max(boundary, o.rect.top()));
             }
             if (cut <= from + kEps) {

@@ -13,8 +13,7 @@ namespace {
 // Text of a PDF written by the fake printer; empty when the tool is missing.
 QString pdfText(const QString& path) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return {};
+    if (tool.isEmpty()) return {};
     QProcess p;
     p.start(tool, {path, QStringLiteral("-")});
     p.waitForFinished();
@@ -42,10 +41,9 @@ TEST(MemberSheetCommands, PreviewAndPrintTheUnsavedSheetOnA4Portrait) {
         EXPECT_FALSE(QFileInfo::exists(m.h.path(QStringLiteral("Tesserati.pro"))));
 
         const QString text = pdfText(m.h.fake.pdfPath);
-        if (text.isEmpty())
-            GTEST_SKIP() << "pdftotext not available";
-        for (const char* s : {"SCHEDA ANAGRAFICA SOCIO", "Bianchi Luca", "15/03/2026", "Roma", "€ 30,00",
-                              "Stampa eseguita in data 15/03/2026 alle ore 10:30:00"})
+        if (text.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+        for (const char* s : {"SCHEDA ANAGRAFICA SOCIO", "Bianchi Luca", "15/03/2026", "Roma",
+                              "€ 30,00", "Stampa eseguita in data 15/03/2026 alle ore 10:30:00"})
             EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
         EXPECT_FALSE(text.contains(QLatin1String("Campo"))); // design texts never reach the paper
     }
@@ -58,7 +56,8 @@ TEST(MemberEmailCommands, PlainEmailNeedsAnAddress) {
     m.w->email();
     ASSERT_EQ(m.h.fake.messages.size(), 1u);
     EXPECT_EQ(m.h.fake.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(m.lastText(), QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato."));
+    EXPECT_EQ(m.lastText(),
+              QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato."));
     EXPECT_EQ(m.w->focusWidget(), m.edit(QStringLiteral("txtEmail")));
     EXPECT_TRUE(m.h.fake.opened.isEmpty());
 
@@ -76,8 +75,10 @@ TEST(MemberEmailCommands, RenewalNoticeStopsAtCardNumberBeforeAddress) {
     m.set(QStringLiteral("txtDataScade"), QStringLiteral("31/12/2026"));
     m.w->renewalEmail();
     ASSERT_EQ(m.h.fake.messages.size(), 1u);
-    EXPECT_EQ(m.lastText(),
-              QStringLiteral("Attenzione: per inviare l'avviso è necessario indicare il numero della tessera."));
+    EXPECT_EQ(
+        m.lastText(),
+        QStringLiteral(
+            "Attenzione: per inviare l'avviso è necessario indicare il numero della tessera."));
     EXPECT_EQ(m.w->focusWidget(), m.edit(QStringLiteral("txtNumTessera")));
     EXPECT_TRUE(m.h.fake.opened.isEmpty());
 
@@ -85,9 +86,9 @@ TEST(MemberEmailCommands, RenewalNoticeStopsAtCardNumberBeforeAddress) {
     m.set(QStringLiteral("txtEmail"), QStringLiteral("luca@example.it"));
     m.w->renewalEmail();
     ASSERT_EQ(m.h.fake.opened.size(), 1);
-    EXPECT_TRUE(m.h.fake.opened[0].startsWith(
-        QStringLiteral("\"mailto:luca@example.it?subject=Rinnovo tessera&body=Gentilissimo Sig. Bianchi Luca, "
-                       "con la presente le ricordiamo che la sua tessera n. 17, rilasciata in data 15/03/2026 e "
-                       "con scadenza in data 31/12/2026, ha bisogno")));
+    EXPECT_TRUE(m.h.fake.opened[0].startsWith(QStringLiteral(
+        "\"mailto:luca@example.it?subject=Rinnovo tessera&body=Gentilissimo Sig. Bianchi Luca, "
+        "con la presente le ricordiamo che la sua tessera n. 17, rilasciata in data 15/03/2026 e "
+        "con scadenza in data 31/12/2026, ha bisogno")));
     EXPECT_TRUE(m.h.fake.opened[0].endsWith(QStringLiteral("cordiali saluti.\"")));
 }

@@ -39,7 +39,8 @@ TEST(ListReport, LongListContinuesOnLaterPagesWithClosingBandOnceAtTheEnd) {
         QStringList all;
         for (const PaintedPage& p : pages)
             all << p.lines();
-        EXPECT_EQ(all, QStringList{QStringLiteral("Elenco soci")} + lines + QStringList{kFooter}) << n;
+        EXPECT_EQ(all, QStringList{QStringLiteral("Elenco soci")} + lines + QStringList{kFooter})
+            << n;
         EXPECT_EQ(pages.back().lines().last(), kFooter) << n;
 
         // Every text is inside the printable area (10 mm margins on 210 mm paper), is not
@@ -62,7 +63,8 @@ TEST(ListReport, LongListContinuesOnLaterPagesWithClosingBandOnceAtTheEnd) {
                 }
             }
             if (pg + 1 < pages.size() && pages[pg + 1].texts.front().text != kFooter) {
-                EXPECT_GT(texts.back().bounds.bottom() + 3.39 * dpmm, 200 * dpmm) << n << " page " << pg;
+                EXPECT_GT(texts.back().bounds.bottom() + 3.39 * dpmm, 200 * dpmm)
+                    << n << " page " << pg;
             }
         }
     }
@@ -78,7 +80,9 @@ TEST(ListReport, LinesUseTheListFontAndPitch) {
     EXPECT_EQ(t[0].colour, QColor(Qt::white));
     EXPECT_DOUBLE_EQ(t[1].pointSize, 8);
     EXPECT_FALSE(t[1].bold);
-    EXPECT_NE(t[1].family.indexOf(QLatin1String("Mono")) + t[1].family.indexOf(QLatin1String("Courier")), -2);
+    EXPECT_NE(t[1].family.indexOf(QLatin1String("Mono")) +
+                  t[1].family.indexOf(QLatin1String("Courier")),
+              -2);
     const double pitchMm = (t[2].position.y() - t[1].position.y()) / (300 / 25.4);
     EXPECT_NEAR(pitchMm, 3.39, 0.01);
 }
@@ -87,7 +91,8 @@ TEST(ListReport, EmptyListPrintsTitleAndClosingLineOnly) {
     const Report report = listReport(QStringLiteral("Tessere in attesa di rinnovo"), {}, kToday);
     const auto pages = recordPages(report);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].lines(), (QStringList{QStringLiteral("Tessere in attesa di rinnovo"), kFooter}));
+    EXPECT_EQ(pages[0].lines(),
+              (QStringList{QStringLiteral("Tessere in attesa di rinnovo"), kFooter}));
 }
 
 TEST(ListReport, PrintListGoesThroughThePrintDialogOnLandscapeA4) {
