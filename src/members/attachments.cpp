@@ -1,6 +1,7 @@
 #include "members/attachments.h"
 
 #include "core/text.h"
+#include "core/win1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,11 +68,31 @@ void setLabelText(QWidget* window, const char* name, const QString& text) {
         label->setText(text);
 }
 
+constexpr qsizetype kNameCapacity = 250; // File01..File03 in every record that has them
+
 } // namespace
+
+QString attachmentName(const QString& source) {
+    const QString name = QFileInfo(source).fileName();
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const qsizetype width = name[i].isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QString c = name.mid(i, width);
+        i += width - 1;
+        out += c != u"?" && core::toWin1252(c) == "?" ? QStringLiteral("_") : c;
+    }
+    if (out.size() > kNameCapacity) {
+        const QString suffix = QFileInfo(out).suffix();
+        const qsizetype keep = suffix.isEmpty() || suffix.size() > 20 ? 0 : suffix.size() + 1;
+        out = out.left(kNameCapacity - keep) + out.right(keep);
+    }
+    return out;
+}
 
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite) {
-    const QString name = QFileInfo(source).fileName();
+    const QString name = attachmentName(source);
     if (name.isEmpty() || !QDir().mkpath(folder))
         return AttachOutcome::Failed;
     const QString dest = QDir(folder).filePath(name);

@@ -4,7 +4,6 @@
 #include "platform/ui.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,7 +117,7 @@ void TfrmAllegaCartella::browse(int slot) {
     if (source.isEmpty())
         return;
     // The name goes into the slot whatever happens to the copy: failures are silent.
-    txtFile_[slot]->setText(QFileInfo(source).fileName());
+    txtFile_[slot]->setText(attachmentName(source));
     attachFile(source, folder(), [this] {
         return ctx_.platform.message(this, platform::MsgKind::Question, kOverwriteQuestion) !=
                platform::Answer::No;

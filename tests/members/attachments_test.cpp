@@ -215,6 +215,30 @@ TEST_F(AttachFixture, FailedCopyKeepsTheExistingAttachmentAndLeavesNoStrayFile) 
     EXPECT_EQ(h.fake.texts(), QStringList{kOverwrite}); // the question only, no failure message
 }
 
+// The record keeps names in Windows-1252, 250 characters at most: the copy takes a name that
+// survives the save, so the saved record still points at it.
+TEST(AttachFile, NamesTheRecordCannotHoldAreMadeStorable) {
+    const QString longBase(260, u'a');
+    struct Case {
+        QString chosen, kept;
+    } cases[] = {
+        {"/x/Ricevuta € 10 - perché?.pdf", "Ricevuta € 10 - perché?.pdf"},
+        {"/x/报告 док.pdf", "__ ___.pdf"},
+        {"/x/foto 😀.jpg", "foto _.jpg"},
+        {"/x/" + longBase + ".pdf", QString(246, u'a') + ".pdf"},
+        {"/x/" + longBase, QString(250, u'a')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(attachmentName(c.chosen), c.kept) << c.chosen.toStdString();
+}
+
+TEST_F(AttachFixture, ANameOutsideTheCodePageIsCopiedUnderItsStorableName) {
+    h.fake.fileAnswers.push_back(userFile(QStringLiteral("报告.pdf"), "R"));
+    ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
+    EXPECT_EQ(label("lblFile01"), "__.pdf");
+    EXPECT_EQ(contents(attached("__.pdf")), "R");
+}
+
 TEST(AttachFile, FolderThatCannotBeCreatedFailsSilently) {
     QTemporaryDir dir;
     write(dir.filePath(QStringLiteral("blocco")), "a file, not a folder");
