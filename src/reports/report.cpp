@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace reports {
@@ -205,7 +206,10 @@ void Report::layoutPageTemplate(const QDate& today) {
 }
 
 void Report::layoutBands(const QDate& today) {
-    const double pageHeight = tmpl_.page.printableHeightMm();
+    // Margins that leave no printable height put everything on one page (off the paper)
+    // rather than on endless empty ones.
+    double pageHeight = tmpl_.page.printableHeightMm();
+    if (pageHeight < 1) pageHeight = std::numeric_limits<double>::infinity();
     pages_.emplace_back();
     double y = 0;
     auto newPage = [&] {

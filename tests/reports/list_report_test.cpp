@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 #include "reports/list_report.h"
 #include "reports/paint_recorder.h"
+#include "reports/templates.h"
 
 #include <QFile>
 
@@ -119,4 +120,15 @@ TEST(ListReport, CancelledPrintDialogPrintsNothingAndSaysNothing) {
     EXPECT_EQ(h.fake.printCalls.size(), 1u);
     EXPECT_FALSE(QFile::exists(h.fake.pdfPath));
     EXPECT_TRUE(h.fake.messages.empty());
+}
+
+TEST(ListReport, MarginsLargerThanThePaperStillEndTheLayout) {
+    Report report(listTemplate());
+    report.setTopMargin(300);
+    for (const QString& l : numberedLines(5))
+        report.appendLine(QStringLiteral("txtRiepilogo"), l);
+    report.setHeight(QStringLiteral("txtRiepilogo"), 5 * kListLineUnits);
+    report.setHeight(QStringLiteral("MasterData"), 5 * kListLineUnits + 10);
+    report.prepare(kToday);
+    EXPECT_EQ(report.pages().size(), 1u);
 }
