@@ -66,7 +66,7 @@ reports::Report printedCard(const CardContent& card, const CardPrintSettings& se
 
 TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, CardSource card)
     : QDialog(parent), ctx_(ctx), card_(std::move(card)) {
-    platform::setupDialog(this, QStringLiteral("TfrmStampaTessera"), QStringLiteral(" Stampa tesserino"), {520, 340});
+    platform::setupDialog(this, QStringLiteral("TfrmStampaTessera"), QStringLiteral(" Stampa tesserino"), {520, 262});
 
     addPrinterPicture(this, QStringLiteral("imgIstruzioni"), {16, 16, 64, 64});
     auto* note = platform::makeLabel(
@@ -114,9 +114,9 @@ TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, Ca
         connect(plus, &QPushButton::clicked, this, [this, field] { step(field, +1); });
     }
 
-    lblAttendere_ = addWaitLine(this, {16, 250, 300, 20});
-    auto* annulla = button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 294, 110, 30});
-    auto* stampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 294, 110, 30});
+    lblAttendere_ = addWaitLine(this, {16, 226, 250, 20});
+    auto* annulla = button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 218, 110, 30});
+    auto* stampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 218, 110, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(stampa, &QPushButton::pressed, this, [this] { lblAttendere_->show(); });
     connect(stampa, &QPushButton::clicked, this, &TfrmStampaTessera::print);
