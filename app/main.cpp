@@ -2,6 +2,7 @@
 #include "windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QTranslator qtItalian;
     if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

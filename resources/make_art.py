@@ -121,7 +121,7 @@ clip = "M14 10V22a3 3 0 0 0 6 0V7a5 5 0 0 0-10 0V23a7 7 0 0 0 14 0V11"
 icon("allega", f'''
 <g transform="rotate(40 17 16)">
 <path d="{clip}" fill="none" stroke="{NAVY}" stroke-width="3.6" stroke-linecap="round" stroke-linejoin="round"/>
-<path d="{clip}" fill="none" stroke="#d7e2f2" stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/>
+<path d="{clip}" fill="none" stroke="#6f9be0" stroke-width="1.8" stroke-linecap="round" stroke-linejoin="round"/>
 </g>''')
 
 icon("importa", f'''
@@ -300,7 +300,7 @@ def person(cx, cy, r, fill):
     return (f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="{fill}"/>'
             f'<path d="M{cx - 1.9*r:.1f} {cy + 3.6*r:.1f}a{1.9*r:.1f} {1.75*r:.1f} 0 0 1 {3.8*r:.1f} 0z" fill="{fill}"/>')
 svg("logo", 128, 128, f'''
-<circle cx="64" cy="64" r="61" fill="url(#lb)"/>
+<circle cx="64" cy="64" r="61" fill="url(#lb)" stroke="#ffffff" stroke-opacity=".75" stroke-width="2.5"/>
 <circle cx="64" cy="64" r="57" fill="none" stroke="#ffffff" stroke-opacity=".14" stroke-width="2"/>
 <path d="M14 52a51 44 0 0 1 100 0" fill="#ffffff" fill-opacity=".07"/>
 {person(47, 53, 5.2, "#b9cff2")}{person(81, 53, 5.2, "#b9cff2")}{person(64, 49, 6.6, "#ffffff")}

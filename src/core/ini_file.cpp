@@ -1,5 +1,7 @@
 #include "core/ini_file.h"
 
+#include "core/file_faults.h"
+
 #include "core/text.h"
 #include "core/win1252.h"
 
@@ -46,7 +48,7 @@ bool IniFile::load() {
     QFile f(path_);
     if (!f.exists())
         return true;
-    if (!f.open(QIODevice::ReadOnly))
+    if (!faults::allow() || !f.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
@@ -123,16 +125,16 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
 
 bool IniFile::save() const {
     QSaveFile f(path_);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!faults::allow() || !f.open(QIODevice::WriteOnly))
         return false;
     QByteArray out;
     for (const QString& l : lines_) {
         out += toWin1252(l);
         out += "\r\n";
     }
-    if (f.write(out) != out.size())
+    if (!faults::allow() || f.write(out) != out.size())
         return false;
-    return f.commit();
+    return faults::allow() && f.commit();
 }
 
 QString IniFile::read(const QString& path, const QString& section, const QString& key) {

@@ -1,5 +1,7 @@
 #include "core/record_file.h"
 
+#include "core/file_faults.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -23,7 +25,9 @@ quint32 checksum(const char* data, qint64 size) {
     return h;
 }
 
-bool syncToDisk(QFileDevice& f) { return f.flush() && ::fsync(f.handle()) == 0; }
+bool syncToDisk(QFileDevice& f) {
+    return faults::allow() && f.flush() && ::fsync(f.handle()) == 0;
+}
 
 // magic, offset (8 bytes), length (4), the old bytes, checksum of all before it (4).
 QByteArray journalImage(qint64 offset, const char* old, int length) {
@@ -59,6 +63,8 @@ bool RecordFile::open(Access access) {
         return false;
     }
     const bool write = access == Access::ReadWrite;
+    if (!faults::allow())
+        return false;
     const auto mode = write ? QIODevice::ReadWrite : QIODevice::ReadOnly;
     if (!file_.open(mode | QIODevice::ExistingOnly))
         return false;
@@ -126,6 +132,7 @@ bool RecordFile::recoverJournal() {
 bool RecordFile::close() {
     if (!file_.isOpen())
         return true;
+    // Every write is already flushed and synced: closing cannot lose a save.
     const bool ok = file_.flush() && file_.error() == QFileDevice::NoError;
     file_.close();
     return ok;
@@ -134,7 +141,7 @@ bool RecordFile::close() {
 qint64 RecordFile::count() const { return file_.isOpen() ? file_.size() / length_ : 0; }
 
 bool RecordFile::read(qint64 n, char* buffer) {
-    if (!file_.isOpen() || n < 1 || n > count())
+    if (!file_.isOpen() || n < 1 || n > count() || !faults::allow())
         return false;
     if (!file_.seek((n - 1) * length_))
         return false;
@@ -142,7 +149,7 @@ bool RecordFile::read(qint64 n, char* buffer) {
 }
 
 bool RecordFile::writeAt(qint64 offset, const char* buffer) {
-    if (!file_.isOpen() || !file_.isWritable() || !file_.seek(offset))
+    if (!file_.isOpen() || !file_.isWritable() || !faults::allow() || !file_.seek(offset))
         return false;
     return file_.write(buffer, length_) == length_ && file_.flush();
 }
@@ -152,32 +159,34 @@ bool RecordFile::overwrite(qint64 n, const char* buffer) {
         return false;
     const qint64 offset = (n - 1) * length_;
     std::vector<char> old(length_);
-    if (!file_.seek(offset) || file_.read(old.data(), length_) != length_)
+    if (!faults::allow() || !file_.seek(offset) || file_.read(old.data(), length_) != length_)
         return false;
     // The old image is safely on disk before the record is touched.
     QFile journal(journalPath(path_));
     const QByteArray image = journalImage(offset, old.data(), length_);
-    if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    if (!faults::allow() || !journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         journal.write(image) != image.size() || !syncToDisk(journal)) {
         journal.close();
         QFile::remove(journal.fileName());
         return false;
     }
     journal.close();
-    if (!writeAt(offset, buffer) || ::fsync(file_.handle()) != 0) {
+    if (!writeAt(offset, buffer) || !syncToDisk(file_)) {
         // Put the old record back now rather than at the next open.
         file_.seek(offset);
         if (file_.write(old.data(), length_) == length_ && syncToDisk(file_))
             QFile::remove(journal.fileName());
         return false;
     }
-    return QFile::remove(journal.fileName());
+    // The save counts only once the journal is gone: one left behind rolls the record back
+    // at the next open, so a failure here is reported as a failed save.
+    return faults::allow() && QFile::remove(journal.fileName());
 }
 
 std::optional<qint64> RecordFile::append(const char* buffer) {
     // Under the exclusive lock the count is the true end of the file, whoever wrote last.
     const qint64 n = count() + 1;
-    if (!writeAt((n - 1) * length_, buffer) || ::fsync(file_.handle()) != 0) {
+    if (!writeAt((n - 1) * length_, buffer) || !syncToDisk(file_)) {
         file_.resize((n - 1) * length_); // leave no partial record behind
         return std::nullopt;
     }

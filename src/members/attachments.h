@@ -28,7 +28,12 @@ enum class AttachOutcome {
     Failed,       // folder or copy failed; nothing under the name was changed
 };
 
-// Copies `source` into `folder` (created when missing) under its bare name. When a different
+// The name an attachment is kept under: the source's bare name, unless the record could not
+// hold it (characters outside Windows-1252 become "_", a name over 250 characters is cut
+// before its extension); saved as it was, such a name would point at no file.
+QString attachmentName(const QString& source);
+
+// Copies `source` into `folder` (created when missing) under its attachment name. When a different
 // file of that name is already there, `confirmOverwrite` decides. The copy is written beside
 // the destination and renamed over it, so a failed copy never leaves a truncated file.
 AttachOutcome attachFile(const QString& source, const QString& folder,
@@ -42,8 +47,9 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att);
 // TfrmAnagrafica, "registro" -> TfrmRegistro, "movimenti" -> TfrmMovimenti); empty if unknown.
 QString attachmentTarget(const QString& mode);
 
-// Writes the texts into the labels of the window named by the mode word; false when the mode
-// is unknown or that window is not there.
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att);
+// Writes the texts into the labels of the window named by the mode word (`caller` itself when
+// it is that window); false when the mode is unknown or that window is not there.
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
+                      QWidget* caller = nullptr);
 
 } // namespace members

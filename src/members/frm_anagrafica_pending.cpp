@@ -5,8 +5,6 @@ namespace members {
 
 void TfrmAnagrafica::find() {}
 
-void TfrmAnagrafica::attach() {}
-
 void TfrmAnagrafica::preview() {}
 
 void TfrmAnagrafica::print() {}
@@ -18,18 +16,6 @@ void TfrmAnagrafica::exportExcel() {}
 void TfrmAnagrafica::email() {}
 
 void TfrmAnagrafica::renewalEmail() {}
-
-void TfrmAnagrafica::checkCodFisc() {}
-
-void TfrmAnagrafica::checkPartitaIva() {}
-
-void TfrmAnagrafica::checkIban() {}
-
-void TfrmAnagrafica::checkCarta() {}
-
-void TfrmAnagrafica::webcam() {}
-
-void TfrmAnagrafica::zoom() {}
 
 void TfrmAnagrafica::help() {}
 

@@ -19,6 +19,9 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
+#include <atomic>
+#include <memory>
+
 namespace platform {
 
 QString messageTitle(MsgKind kind) {
@@ -147,9 +150,17 @@ bool QtPlatform::startCamera(QObject* owner, const FrameHandler& onFrame) {
     sink_ = std::make_unique<QVideoSink>();
     session_->setCamera(camera_.get());
     session_->setVideoSink(sink_.get());
-    // The owner as context: frames land on the GUI thread and stop when the owner goes.
+    // The owner as context: frames land on the GUI thread and stop when the owner goes. When
+    // the GUI falls behind a capture thread, frames queue up: count them as they are sent and
+    // convert only the newest, so the live view never lags further and further behind.
+    auto queued = std::make_shared<std::atomic<int>>(0);
+    QObject::connect(
+        sink_.get(), &QVideoSink::videoFrameChanged, sink_.get(), [queued] { ++*queued; },
+        Qt::DirectConnection);
     QObject::connect(sink_.get(), &QVideoSink::videoFrameChanged, owner,
-                     [onFrame](const QVideoFrame& frame) {
+                     [onFrame, queued](const QVideoFrame& frame) {
+                         if (--*queued > 0)
+                             return; // a newer frame is already on its way
                          const QImage image = frame.toImage();
                          if (!image.isNull())
                              onFrame(image);

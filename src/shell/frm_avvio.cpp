@@ -5,10 +5,13 @@
 #include "shell/frm_info.h"
 #include "shell/frm_splash.h"
 #include "shell/help_texts.h"
+#include "shell/shell_style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLinearGradient>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -42,6 +45,12 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
     panel_->setObjectName(QStringLiteral("panMain"));
     panel_->setFixedSize(995, 692);
     setMinimumSize(995, 692);
+    style::useShellFont(this);
+    // Picture buttons: no frame, a soft blue glow under the pointer.
+    panel_->setStyleSheet(QStringLiteral(
+        "QToolButton { border: none; border-radius: 14px; background: transparent; }"
+        "QToolButton:hover { background: rgba(31, 78, 153, 28); }"
+        "QToolButton:pressed { background: rgba(31, 78, 153, 56); }"));
 
     auto* title = new QLabel(panel_);
     title->setObjectName(QStringLiteral("imgTitolo"));
@@ -56,15 +65,17 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
     badge->setPixmap(QIcon(QStringLiteral(":/art/badge.svg")).pixmap(80, 80));
     badge->setGeometry(780, 20, 80, 80);
 
+    // Three columns of 190 units, 70 apart, centred in the panel.
     for (int i = 0; i < 6; ++i) {
         const AreaEntry& a = kAreas[i];
-        const int x = 130 + (i % 3) * 260, y = 140 + (i / 3) * 225;
+        const int x = 142 + (i % 3) * 260, y = 138 + (i / 3) * 228;
         auto* pic = platform::pictureButton(panel_, QLatin1String(a.picture), QLatin1String(a.art),
                                             QString::fromUtf8(a.caption), {150, 150});
-        pic->setGeometry(x + 10, y, 170, 160);
+        pic->setGeometry(x + 15, y, 160, 160);
         auto* btn = new QPushButton(QString::fromUtf8(a.caption), panel_);
         btn->setObjectName(QLatin1String(a.button));
-        btn->setGeometry(x, y + 165, 190, 30);
+        btn->setGeometry(x, y + 166, 190, 32);
+        style::makePrimary(btn);
         const QString window = QLatin1String(a.window);
         connect(pic, &QToolButton::clicked, this, [this, window] { openArea(window); });
         connect(btn, &QPushButton::clicked, this, [this, window] { openArea(window); });
@@ -97,6 +108,14 @@ void TfrmAvvio::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     panel_->move(std::max(0, (width() - panel_->width()) / 2),
                  std::max(0, (height() - panel_->height()) / 2));
+}
+
+void TfrmAvvio::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0xf8, 0xfa, 0xfd));
+    g.setColorAt(1, QColor(0xdd, 0xe6, 0xf2));
+    p.fillRect(rect(), g);
 }
 
 void TfrmAvvio::openArea(const QString& windowName) { ctx_.windows.switchTo(windowName, this); }

@@ -5,6 +5,7 @@
 #include "platform/ui.h"
 #include "shell/frm_password.h"
 #include "shell/password_store.h"
+#include "shell/shell_style.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -21,12 +22,20 @@ TfrmCambiaPassword::TfrmCambiaPassword(platform::Context& ctx, TfrmPassword* log
     setWindowTitle(QStringLiteral(" Cambia password"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(300, 250);
+    style::useShellFont(this);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xf8, 0xfa, 0xfd));
+    setPalette(pal);
+    setAutoFillBackground(true);
 
     auto field = [this](const QString& name, const QString& caption, int y) {
         platform::makeLabel(this, caption)->setGeometry(30, y, 240, 18);
         auto* e = platform::makeEdit(this, name, 0);
         e->setEchoMode(QLineEdit::Password);
-        e->setGeometry(30, y + 20, 240, 24);
+        e->setStyleSheet(QStringLiteral(
+            "QLineEdit { border: 1px solid #aab4c2; border-radius: 3px; padding: 0 6px; background: white; }"
+            "QLineEdit:focus { border-color: #1f4e99; }"));
+        e->setGeometry(30, y + 20, 240, 26);
         platform::addHighlight(e);
         e->installEventFilter(this);
         connect(e, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOk);
@@ -39,11 +48,13 @@ TfrmCambiaPassword::TfrmCambiaPassword(platform::Context& ctx, TfrmPassword* log
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(30, 198, 115, 28);
+    cmdOK_->setGeometry(30, 198, 115, 30);
     cmdOK_->setEnabled(false);
+    style::makePrimary(cmdOK_);
     auto* cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setGeometry(155, 198, 115, 28);
+    cmdEsci->setGeometry(155, 198, 115, 30);
+    style::makeSecondary(cmdEsci);
 
     lblMemory_ = new QLabel(this);
     lblMemory_->setObjectName(QStringLiteral("lblMemory"));

@@ -1,6 +1,7 @@
 #include "shell/frm_guida.h"
 
 #include "platform/ui.h"
+#include "shell/shell_style.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -10,34 +11,45 @@ namespace shell {
 TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
     platform::setupDialog(this, QStringLiteral("TfrmGuida"),
                           QStringLiteral(" Guida all'utilizzo del software"), {676, 598});
+    style::useShellFont(this);
+
+    style::headerBand(this, {0, 0, 676, 64});
     auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgArgomento"));
     icon->setPixmap(QIcon(QStringLiteral(":/art/guida.svg")).pixmap(40, 40));
-    icon->setGeometry(16, 12, 40, 40);
+    icon->setGeometry(18, 12, 40, 40);
     lblTitolo_ = platform::makeLabel(this, QStringLiteral("Argomento della guida."),
                                      QStringLiteral("lblTitolo"));
-    lblTitolo_->setGeometry(66, 20, 590, 24);
-    QFont f = lblTitolo_->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 2);
-    lblTitolo_->setFont(f);
+    lblTitolo_->setGeometry(70, 18, 590, 28);
+    lblTitolo_->setStyleSheet(QStringLiteral("color: #0b2454; font-size: 14pt; font-weight: bold;"));
 
     txtGuida_ = new QPlainTextEdit(this);
     txtGuida_->setObjectName(QStringLiteral("txtGuida"));
     txtGuida_->setReadOnly(true);
-    txtGuida_->setGeometry(16, 60, 644, 470);
+    txtGuida_->setGeometry(16, 78, 644, 446);
+    txtGuida_->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: white; color: #1d2a3a; border: 1px solid #c6d4ea;"
+        "  border-radius: 4px; font-size: 10.5pt; selection-background-color: #ffd24a;"
+        "  selection-color: #0b2454; }"));
+    txtGuida_->document()->setDocumentMargin(12);
 
+    style::footerBand(this, {0, 536, 676, 62});
     auto* pdfIcon = platform::pictureButton(this, QStringLiteral("imgPdf"), QStringLiteral(":/art/pdf.svg"),
                                             QStringLiteral("Visualizza guida in formato PDF"), {28, 28});
-    pdfIcon->setGeometry(16, 546, 32, 32);
+    pdfIcon->setGeometry(16, 550, 34, 34);
     auto* pdfLink = new QPushButton(QStringLiteral("Visualizza guida in formato PDF"), this);
     pdfLink->setObjectName(QStringLiteral("lblPdf"));
     pdfLink->setFlat(true);
     pdfLink->setCursor(Qt::PointingHandCursor);
-    pdfLink->setStyleSheet(QStringLiteral("color: #00008B; text-decoration: underline; text-align: left;"));
-    pdfLink->setGeometry(52, 548, 260, 28);
+    pdfLink->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #00008B; text-decoration: underline; text-align: left; border: none;"
+        "  background: transparent; }"
+        "QPushButton:pressed { color: #FFA500; }"));
+    pdfLink->setGeometry(54, 553, 260, 28);
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(560, 548, 100, 30);
+    chiudi->setGeometry(548, 551, 112, 32);
+    style::makePrimary(chiudi);
 
     connect(pdfIcon, &QToolButton::clicked, this, &TfrmGuida::openPdf);
     connect(pdfLink, &QPushButton::clicked, this, &TfrmGuida::openPdf);

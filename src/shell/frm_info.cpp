@@ -2,6 +2,7 @@
 
 #include "platform/ui.h"
 #include "shell/frm_avvio.h"
+#include "shell/shell_style.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,8 @@ QPushButton* link(QWidget* parent, const QString& name, const QString& text) {
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setStyleSheet(QStringLiteral(
-        "QPushButton { color: #00008B; text-decoration: underline; border: none; text-align: left; }"
+        "QPushButton { color: #00008B; text-decoration: underline; border: none; text-align: left;"
+        "  background: transparent; font-size: 10.5pt; }"
         "QPushButton:pressed { color: #FFA500; }"));
     return b;
 }
@@ -35,21 +37,31 @@ QLabel* logo(QWidget* parent) {
 
 TfrmInfo::TfrmInfo(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
     platform::setupDialog(this, QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Quorvix 5.0"),
-                          {420, 300});
-    logo(this)->setGeometry(20, 20, 140, 140);
+                          {460, 300});
+    style::useShellFont(this);
+    style::brandBand(this, {0, 0, 150, 300});
+    logo(this)->setGeometry(11, 70, 128, 128);
     auto* text = new QLabel(QStringLiteral("<b>Quorvix 5.0</b><br><br>Gestione di associazioni, "
                                            "circoli, scuole e piccole organizzazioni."),
                             this);
     text->setWordWrap(true);
-    text->setGeometry(180, 30, 220, 110);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setStyleSheet(QStringLiteral("color: #1d2a3a; font-size: 11pt;"));
+    text->setGeometry(174, 30, 266, 110);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #d3dbe6;"));
+    rule->setGeometry(174, 150, 266, 2);
     auto* envelope = platform::pictureButton(this, QStringLiteral("imgEmail"), QStringLiteral(":/art/email.svg"),
                                              kMakerMail, {28, 28});
-    envelope->setGeometry(20, 190, 32, 32);
+    envelope->setGeometry(170, 170, 34, 34);
     auto* mail = link(this, QStringLiteral("lblEmail"), kMakerMail);
-    mail->setGeometry(60, 192, 250, 28);
+    mail->setGeometry(210, 173, 230, 28);
+    style::footerBand(this, {150, 238, 310, 62});
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(300, 250, 100, 30);
+    chiudi->setGeometry(332, 253, 112, 32);
+    style::makePrimary(chiudi);
     connect(envelope, &QToolButton::clicked, this, &TfrmInfo::writeMail);
     connect(mail, &QPushButton::clicked, this, &TfrmInfo::writeMail);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -63,22 +75,27 @@ void TfrmInfo::writeMail() {
 }
 
 TfrmSplash::TfrmSplash(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
-    platform::setupDialog(this, QStringLiteral("TfrmSplash"), QStringLiteral(" Quorvix 5.0"), {420, 300});
-    logo(this)->setGeometry(140, 16, 140, 140);
+    platform::setupDialog(this, QStringLiteral("TfrmSplash"), QStringLiteral(" Quorvix 5.0"), {420, 310});
+    style::useShellFont(this);
+    style::brandBand(this, {0, 0, 420, 146});
+    logo(this)->setGeometry(146, 9, 128, 128);
     auto* text = new QLabel(QStringLiteral("Ideato e realizzato da Quorvix.\nGrazie a chi ogni giorno "
                                            "tiene viva la propria associazione."),
                             this);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
-    text->setGeometry(20, 160, 380, 44);
+    text->setStyleSheet(QStringLiteral("color: #1d2a3a; font-size: 10.5pt;"));
+    text->setGeometry(20, 156, 380, 48);
     auto* globe = platform::pictureButton(this, QStringLiteral("imgSito"), QStringLiteral(":/art/sito_icon.svg"),
                                           kMakerSite, {28, 28});
-    globe->setGeometry(20, 214, 32, 32);
+    globe->setGeometry(104, 210, 34, 34);
     auto* site = link(this, QStringLiteral("lblSito"), kMakerSite);
-    site->setGeometry(60, 216, 250, 28);
+    site->setGeometry(144, 213, 200, 28);
+    style::footerBand(this, {0, 256, 420, 54});
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(300, 255, 100, 30);
+    chiudi->setGeometry(292, 267, 112, 32);
+    style::makePrimary(chiudi);
     connect(globe, &QToolButton::clicked, this, &TfrmSplash::openSite);
     connect(site, &QPushButton::clicked, this, &TfrmSplash::openSite);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "platform/ui.h"
 #include "shell/password_store.h"
+#include "shell/shell_style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,34 +21,57 @@ TfrmPassword::TfrmPassword(platform::Context& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("TfrmPassword"));
     setWindowTitle(QStringLiteral(" Quorvix 5.0 - Autenticazione"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(380, 230);
+    setFixedSize(460, 240);
+    style::useShellFont(this);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xf8, 0xfa, 0xfd));
+    setPalette(pal);
+    setAutoFillBackground(true);
 
+    style::brandBand(this, {0, 0, 150, 240});
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(QIcon(QStringLiteral(":/art/logo.svg")).pixmap(96, 96));
-    logo->setGeometry(20, 24, 100, 100);
+    logo->setPixmap(QIcon(QStringLiteral(":/art/logo.svg")).pixmap(104, 104));
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setGeometry(15, 42, 120, 110);
+    auto* product = new QLabel(QStringLiteral("Quorvix 5.0"), this);
+    product->setAlignment(Qt::AlignCenter);
+    product->setStyleSheet(QStringLiteral("color: white; font-size: 13pt; font-weight: bold;"));
+    product->setGeometry(0, 162, 150, 26);
 
     auto* caption = platform::makeLabel(this, QStringLiteral("Immetti la password e premi OK."));
-    caption->setGeometry(140, 40, 230, 20);
+    caption->setStyleSheet(QStringLiteral("color: #0b2454; font-weight: bold;"));
+    caption->setGeometry(176, 34, 262, 22);
 
     txtPassword_ = platform::makeEdit(this, QStringLiteral("txtPassword"), 0);
     txtPassword_->setEchoMode(QLineEdit::Password);
-    txtPassword_->setGeometry(140, 72, 220, 24);
+    txtPassword_->setStyleSheet(QStringLiteral(
+        "QLineEdit { border: 1px solid #aab4c2; border-radius: 3px; padding: 0 6px; background: white; }"
+        "QLineEdit:focus { border-color: #1f4e99; }"));
+    txtPassword_->setGeometry(176, 64, 262, 30);
     platform::addHighlight(txtPassword_);
     txtPassword_->installEventFilter(this);
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(140, 116, 105, 28);
+    cmdOK_->setGeometry(176, 112, 126, 32);
     cmdOK_->setEnabled(false);
+    style::makePrimary(cmdOK_);
 
     auto* cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setGeometry(255, 116, 105, 28);
+    cmdEsci->setGeometry(312, 112, 126, 32);
+    style::makeSecondary(cmdEsci);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #d3dbe6;"));
+    rule->setGeometry(176, 162, 262, 2);
 
     auto* btnCambia = new QPushButton(QStringLiteral("Cambia password"), this);
     btnCambia->setObjectName(QStringLiteral("btnCambiaPassword"));
-    btnCambia->setGeometry(140, 170, 220, 28);
+    btnCambia->setGeometry(176, 180, 262, 32);
+    style::makeSecondary(btnCambia);
 
     lblMemory_ = new QLabel(this);
     lblMemory_->setObjectName(QStringLiteral("lblMemory"));

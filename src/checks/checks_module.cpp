@@ -1,1 +1,0 @@
-// Fiscal code, VAT number, IBAN and credit-card checks live in this library.

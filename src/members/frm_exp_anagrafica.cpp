@@ -1,0 +1,109 @@
+#include "members/frm_exp_anagrafica.h"
+
+#include "core/record_file.h"
+#include "members/member_record.h"
+
+#include <QDir>
+
+namespace members {
+
+namespace {
+
+// Screen header, exported heading, width, and the fields a cell joins with one blank.
+struct Column {
+    const char16_t* header;
+    const char16_t* heading;
+    int width;
+    std::initializer_list<MemberField> fields;
+};
+
+const Column kColumns[] = {
+    {u"Cognome e nome Socio", u"Cognome e nome Socio", 250, {Tesserato}},
+    {u"Carica ricoperta", u"Carica ricoperta", 250, {Carica}},
+    {u"Tessera n.", u"Tessera n.", 250, {NumTessera}},
+    {u"Data di rilascio", u"Data di rilascio", 200, {DataRil}},
+    {u"Data di scadenza", u"Data di scadenza", 200, {DataScade}},
+    {u"Data di nascita", u"Data di nascita", 200, {DataNasc}},
+    {u"Comune di nascita", u"Comune di nascita", 250, {ComuneNasc, ProvNasc}},
+    {u"Sesso", u"Sesso", 100, {Sesso}},
+    {u"Comune di residenza", u"Comune di residenza", 250, {CapRes, ComuneRes, ProvRes}},
+    {u"Via e numero civico", u"Via e numero civico", 300, {IndirizzoRes}},
+    {u"Quota sociale", u"Quota sociale", 200, {Titoli}},
+    {u"Tel. casa", u"Tel. casa", 200, {TelCasa}},
+    {u"Tel. ufficio", u"Tel. ufficio", 200, {TelUff}},
+    {u"Tel. cellulare", u"Tel. cellulare", 200, {TelCel}},
+    {u"Recapito preferenziale", u"Recapito preferenziale", 250, {Recapito}},
+    {u"Fax", u"Fax", 200, {Fax}},
+    {u"E-mail", u"E-mail", 250, {Email}},
+    {u"Codice Fiscale", u"Codice fiscale", 250, {CodFisc}},
+    {u"Carta di credito n.", u"Carta di credito n.", 250, {Carta}},
+    {u"Scadenza", u"Scadenza", 200, {ScadeCarta}},
+    {u"Partita IVA", u"Partita IVA", 250, {PartitaIva}},
+    {u"IBAN", u"IBAN", 280, {Iban}},
+    {u"Intestatario C/C", u"Intestatario C/C", 250, {Intestatario}},
+    {u"Note", u"Note", 350, {Note}},
+    {u"Tessera annullata", u"Tessera annullata", 150, {Annullata}},
+};
+
+std::vector<platform::GridColumn> gridColumns() {
+    std::vector<platform::GridColumn> out{{u"N."_qs, 50}};
+    for (const Column& c : kColumns)
+        out.push_back({QString::fromUtf16(c.header), c.width});
+    return out;
+}
+
+platform::ExportSpec exportSpec() {
+    platform::ExportSpec spec{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, {}};
+    for (const Column& c : kColumns)
+        spec.columns.push_back({QString::fromUtf16(c.heading), c.width});
+    return spec;
+}
+
+} // namespace
+
+MemberExportRows memberExportRows(const QString& folder) {
+    MemberExportRows out;
+    core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
+    if (!file.open(core::RecordFile::Access::Read)) {
+        out.ok = false;
+        return out;
+    }
+    out.rows.reserve(size_t(file.count()));
+    const core::RecordLayout& layout = memberLayout();
+    const bool read = file.scan([&](qint64 n, const char* rec) {
+        QStringList row;
+        row.reserve(1 + qsizetype(std::size(kColumns)));
+        row.append(QString::number(n));
+        for (const Column& c : kColumns) {
+            QString cell;
+            bool first = true;
+            for (MemberField f : c.fields) {
+                if (!first)
+                    cell += u' ';
+                cell += layout.load(rec, f);
+                first = false;
+            }
+            row.append(cell);
+        }
+        out.rows.push_back(std::move(row));
+        return true;
+    });
+    out.ok = file.close() && read;
+    return out;
+}
+
+TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
+    : ExportWindow(ctx, parent, u"TfrmExpAnagrafica"_qs,
+                   u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, gridColumns(), exportSpec()) {
+    setHelp(u"Esportazione archivio anagrafico dei Soci in Microsoft Excel."_qs,
+            {u"Questo ambiente di lavoro mostra tutte le schede dell'archivio anagrafico dei Soci, comprese "
+             u"quelle con la tessera annullata, e permette di esportarle in un file di Microsoft Excel."_qs,
+             u"Per avviare l'esportazione fare clic sul pulsante con il simbolo di Excel: il programma crea il "
+             u"file Tesserati.xls nella cartella di installazione e, se lo si desidera, lo apre subito."_qs,
+             u"Il file ottenuto può essere salvato con un nome a piacere dal proprio programma di fogli di "
+             u"calcolo, così che la successiva esportazione non lo sostituisca."_qs});
+    // A failure while reading keeps the rows read before it, without a message.
+    setRows(memberExportRows(ctx.folder).rows);
+}
+
+} // namespace members

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/context.h"
+#include "platform/export_window.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace members {
+
+// The grid rows of the member export: column 0 the running number, 1..25 the member's data,
+// every record in file order (cancelled ones too). `ok` false when reading stopped early.
+struct MemberExportRows {
+    std::vector<QStringList> rows;
+    bool ok = true;
+};
+MemberExportRows memberExportRows(const QString& folder);
+
+// Shows the whole member archive in a grid and exports it as Tesserati.xls.
+class TfrmExpAnagrafica : public platform::ExportWindow {
+    Q_OBJECT
+public:
+    TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent);
+};
+
+} // namespace members
