@@ -171,9 +171,13 @@ TEST(MemberPhoto, FailedPhotoWriteKeepsThePictureAndRetriesOnTheNextSave) {
     ASSERT_TRUE(QDir(m.h.ctx.folder).mkdir(QStringLiteral("1.jpg")));
     m.w->importPhoto(picture(25, 35));
     m.save();
-    EXPECT_EQ(m.lastText(),
+    // The record is saved, and the photo that was not is reported, not passed off as saved.
+    ASSERT_GE(m.h.fake.messages.size(), 2u);
+    EXPECT_EQ(m.h.fake.messages[m.h.fake.messages.size() - 2].text,
               QStringLiteral(
                   "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    EXPECT_EQ(m.lastText(), members::photoNotSavedMessage());
+    EXPECT_EQ(m.h.fake.lastMessage().kind, platform::MsgKind::Warning);
     EXPECT_EQ(m.w->photo().size(), QSize(25, 35));
 
     ASSERT_TRUE(QDir(m.h.ctx.folder).rmdir(QStringLiteral("1.jpg")));
