@@ -6,8 +6,9 @@
 namespace platform {
 
 QString exportConfirmQuestion() {
-    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
-                          "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+    return QStringLiteral(
+        "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+        "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 }
 
 QString exportDoneQuestion() {
@@ -25,8 +26,7 @@ bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
     // Writing straight over a locked file is what makes the old export half-written; the
     // rename at commit either replaces it whole or leaves it alone.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     if (!core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell)) {
         file.cancelWriting();
         return false;
