@@ -22,9 +22,11 @@ using namespace members;
 
 namespace {
 
-const char* const kSurnames[] = {"Rossi", "Bianchi", "Verdi", "Neri", "Colombo", "Ricci", "Marino", "Greco",
-                                 "Bruno", "Gallo", "Conti", "De Luca", "Costa", "Giordano", "Mancini"};
-const char* const kTowns[] = {"Roma", "Milano", "Napoli", "Torino", "Bologna", "Firenze", "Bari", "Città di Castello"};
+const char* const kSurnames[] = {"Rossi", "Bianchi", "Verdi", "Neri",     "Colombo",
+                                 "Ricci", "Marino",  "Greco", "Bruno",    "Gallo",
+                                 "Conti", "De Luca", "Costa", "Giordano", "Mancini"};
+const char* const kTowns[] = {"Roma",    "Milano",  "Napoli", "Torino",
+                              "Bologna", "Firenze", "Bari",   "Città di Castello"};
 
 // An archive of n members in shuffled name order, about one in ten cancelled, built once.
 QString archive(int n) {
@@ -151,9 +153,9 @@ void BM_ExportWriteFile(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     const auto rows = memberExportRows(folder).rows;
     std::vector<core::SheetColumn> columns(25, core::SheetColumn{u"Colonna"_qs, 200});
-    platform::SpreadsheetExport e{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, columns,
-                                  qsizetype(rows.size()),
-                                  [&rows](qsizetype r, qsizetype c) { return rows[size_t(r)][c + 1]; }};
+    platform::SpreadsheetExport e{
+        u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, columns, qsizetype(rows.size()),
+        [&rows](qsizetype r, qsizetype c) { return rows[size_t(r)][c + 1]; }};
     const QString path = QDir(folder).filePath(u"Tesserati.xls"_qs);
     for (auto _ : state)
         benchmark::DoNotOptimize(platform::saveSpreadsheet(path, e));

@@ -9,7 +9,9 @@ namespace core {
 // The order of every sorted list: character codes compared one by one, with only a..z
 // counting as A..Z (accented letters keep their own codes); a prefix comes first.
 int compareListText(QStringView a, QStringView b);
-inline bool listTextLess(const QString& a, const QString& b) { return compareListText(a, b) < 0; }
+inline bool listTextLess(const QString& a, const QString& b) {
+    return compareListText(a, b) < 0;
+}
 
 // Sorts once; entries equal under the order keep the order they were added in.
 void sortListLines(QStringList& lines);

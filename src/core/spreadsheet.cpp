@@ -30,7 +30,10 @@ class Chunks {
 public:
     explicit Chunks(QIODevice& out) : out_(out) { buf_.reserve(kChunk + 4096); }
 
-    void ascii(const char* s) { buf_.append(s); flushIfFull(); }
+    void ascii(const char* s) {
+        buf_.append(s);
+        flushIfFull();
+    }
     void number(int n) { buf_.append(QByteArray::number(n)); }
 
     // Escaped and encoded: & < > become entities and line breaks character references, so
@@ -40,13 +43,24 @@ public:
         for (qsizetype i = 0; i < s.size(); ++i) {
             const char16_t c = s[i].unicode();
             switch (c) {
-            case u'&': buf_.append("&amp;"); break;
-            case u'<': buf_.append("&lt;"); break;
-            case u'>': buf_.append("&gt;"); break;
-            case u'\r': buf_.append("&#13;"); break;
-            case u'\n': buf_.append("&#10;"); break;
+            case u'&':
+                buf_.append("&amp;");
+                break;
+            case u'<':
+                buf_.append("&lt;");
+                break;
+            case u'>':
+                buf_.append("&gt;");
+                break;
+            case u'\r':
+                buf_.append("&#13;");
+                break;
+            case u'\n':
+                buf_.append("&#10;");
+                break;
             default:
-                if (QChar::isHighSurrogate(c) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode()))
+                if (QChar::isHighSurrogate(c) && i + 1 < s.size() &&
+                    QChar::isLowSurrogate(s[i + 1].unicode()))
                     ++i; // one character outside the code page: one '?'
                 buf_.append(cp[c]);
             }
@@ -62,12 +76,10 @@ public:
 private:
     static constexpr qsizetype kChunk = 1 << 20;
     void flushIfFull() {
-        if (buf_.size() >= kChunk)
-            flush();
+        if (buf_.size() >= kChunk) flush();
     }
     void flush() {
-        if (ok_ && !buf_.isEmpty())
-            ok_ = out_.write(buf_) == buf_.size();
+        if (ok_ && !buf_.isEmpty()) ok_ = out_.write(buf_) == buf_.size();
         buf_.clear();
     }
 
@@ -78,8 +90,9 @@ private:
 
 } // namespace
 
-bool writeSpreadsheet(QIODevice& out, const QString& sheetName, std::span<const SheetColumn> columns,
-                      qsizetype rowCount, const SheetCell& cell) {
+bool writeSpreadsheet(QIODevice& out, const QString& sheetName,
+                      std::span<const SheetColumn> columns, qsizetype rowCount,
+                      const SheetCell& cell) {
     Chunks w(out);
     w.ascii("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
             "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
@@ -140,8 +153,9 @@ QByteArray spreadsheetDocument(const QString& sheetName, std::span<const SheetCo
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    writeSpreadsheet(buffer, sheetName, columns, qsizetype(rows.size()),
-                     [&](qsizetype r, qsizetype c) { return c < rows[r].size() ? rows[r][c] : QString(); });
+    writeSpreadsheet(
+        buffer, sheetName, columns, qsizetype(rows.size()),
+        [&](qsizetype r, qsizetype c) { return c < rows[r].size() ? rows[r][c] : QString(); });
     return bytes;
 }
 

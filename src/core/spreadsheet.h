@@ -24,8 +24,9 @@ using SheetCell = std::function<QString(qsizetype row, qsizetype column)>;
 // Windows-1252 ('?' for characters the code page lacks). Cell texts are trimmed; every text
 // is escaped so that the sheet shows exactly the stored text. Written in chunks, so a large
 // export never holds the whole document. False when the device refuses a write.
-bool writeSpreadsheet(QIODevice& out, const QString& sheetName, std::span<const SheetColumn> columns,
-                      qsizetype rowCount, const SheetCell& cell);
+bool writeSpreadsheet(QIODevice& out, const QString& sheetName,
+                      std::span<const SheetColumn> columns, qsizetype rowCount,
+                      const SheetCell& cell);
 
 // The same document in memory, from rows of texts (a missing text gives an empty cell).
 QByteArray spreadsheetDocument(const QString& sheetName, std::span<const SheetColumn> columns,

@@ -6,7 +6,9 @@
 
 namespace members {
 
-void TfrmAnagrafica::find() { searchMember(ctx_, this, u"anagrafica"_qs); }
+void TfrmAnagrafica::find() {
+    searchMember(ctx_, this, u"anagrafica"_qs);
+}
 
 void TfrmAnagrafica::renewals() {
     TfrmSospesi dialog(ctx_, this);

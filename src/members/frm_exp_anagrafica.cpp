@@ -82,8 +82,7 @@ MemberExportRows memberExportRows(const QString& folder) {
             cell.reserve(size);
             bool first = true;
             for (MemberField f : c.fields) {
-                if (!first)
-                    cell += u' ';
+                if (!first) cell += u' ';
                 appendStoredText(cell, rec, f);
                 first = false;
             }
@@ -98,14 +97,19 @@ MemberExportRows memberExportRows(const QString& folder) {
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
     : ExportWindow(ctx, parent, u"TfrmExpAnagrafica"_qs,
-                   u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, gridColumns(), exportSpec()) {
-    setHelp(u"Esportazione archivio anagrafico dei Soci in Microsoft Excel."_qs,
-            {u"Questo ambiente di lavoro mostra tutte le schede dell'archivio anagrafico dei Soci, comprese "
-             u"quelle con la tessera annullata, e permette di esportarle in un file di Microsoft Excel."_qs,
-             u"Per avviare l'esportazione fare clic sul pulsante con il simbolo di Excel: il programma crea il "
-             u"file Tesserati.xls nella cartella di installazione e, se lo si desidera, lo apre subito."_qs,
-             u"Il file ottenuto può essere salvato con un nome a piacere dal proprio programma di fogli di "
-             u"calcolo, così che la successiva esportazione non lo sostituisca."_qs});
+                   u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, gridColumns(),
+                   exportSpec()) {
+    setHelp(
+        u"Esportazione archivio anagrafico dei Soci in Microsoft Excel."_qs,
+        {u"Questo ambiente di lavoro mostra tutte le schede dell'archivio anagrafico dei Soci, "
+         u"comprese "
+         u"quelle con la tessera annullata, e permette di esportarle in un file di Microsoft Excel."_qs,
+         u"Per avviare l'esportazione fare clic sul pulsante con il simbolo di Excel: il programma "
+         u"crea il "
+         u"file Tesserati.xls nella cartella di installazione e, se lo si desidera, lo apre subito."_qs,
+         u"Il file ottenuto può essere salvato con un nome a piacere dal proprio programma di "
+         u"fogli di "
+         u"calcolo, così che la successiva esportazione non lo sostituisca."_qs});
     // A failure while reading keeps the rows read before it, without a message.
     setRows(memberExportRows(ctx.folder).rows);
 }

@@ -7,12 +7,12 @@ namespace members {
 
 TfrmImportaSoci::TfrmImportaSoci(platform::Context& ctx, QWidget* parent, const QString& mode)
     : QDialog(parent) {
-    platform::setupDialog(this, u"TfrmImportaSoci"_qs, u" Importazione dati socio da archivio anagrafico"_qs,
-                          {862, 560});
+    platform::setupDialog(this, u"TfrmImportaSoci"_qs,
+                          u" Importazione dati socio da archivio anagrafico"_qs, {862, 560});
     lblMemory_ = platform::makeLabel(this, mode, u"lblMemory"_qs);
     lblMemory_->hide();
-    panElenco_ = new MemberListPanel(ctx, this, LineForm::Picker, u"Riepilogo soci in archivio anagrafico"_qs,
-                                     false);
+    panElenco_ = new MemberListPanel(ctx, this, LineForm::Picker,
+                                     u"Riepilogo soci in archivio anagrafico"_qs, false);
     connect(panElenco_, &MemberListPanel::closeRequested, this, &QDialog::reject);
     connect(panElenco_, &MemberListPanel::picked, this, [this](std::optional<qint64> number, bool) {
         picked_ = number;

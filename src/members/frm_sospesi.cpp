@@ -6,9 +6,10 @@
 namespace members {
 
 TfrmSospesi::TfrmSospesi(platform::Context& ctx, QWidget* parent) : QDialog(parent) {
-    platform::setupDialog(this, u"TfrmSospesi"_qs, u" Riepilogo tessere in attesa di rinnovo"_qs, {862, 560});
-    panElenco_ = new MemberListPanel(ctx, this, LineForm::Search, u"Riepilogo tessere in attesa di rinnovo"_qs,
-                                     false);
+    platform::setupDialog(this, u"TfrmSospesi"_qs, u" Riepilogo tessere in attesa di rinnovo"_qs,
+                          {862, 560});
+    panElenco_ = new MemberListPanel(ctx, this, LineForm::Search,
+                                     u"Riepilogo tessere in attesa di rinnovo"_qs, false);
     connect(panElenco_, &MemberListPanel::closeRequested, this, &QDialog::reject);
     connect(panElenco_, &MemberListPanel::picked, this, [this](std::optional<qint64> number, bool) {
         picked_ = number;

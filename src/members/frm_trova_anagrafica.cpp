@@ -15,23 +15,31 @@ struct FilterSpec {
 };
 // In the order of the Enter chain; two columns of five, filled row by row.
 constexpr FilterSpec kFilters[] = {
-    {u"txtTesserato", u"Cognome e nome Socio:", 0, 0}, {u"txtCarica", u"Carica ricoperta:", 1, 0},
-    {u"txtNumTessera", u"Tessera n.", 0, 1},           {u"txtDataRil", u"Data di rilascio:", 1, 1},
-    {u"txtDataScade", u"Data di scadenza:", 0, 2},     {u"txtComuneNasc", u"Comune di nascita:", 1, 2},
-    {u"txtComuneRes", u"Comune di residenza:", 0, 3},  {u"txtCodFisc", u"Codice Fiscale:", 1, 3},
-    {u"txtTitoli", u"Quota associativa: \u20ac", 0, 4}, {u"txtNote", u"Note:", 1, 4},
+    {u"txtTesserato", u"Cognome e nome Socio:", 0, 0},
+    {u"txtCarica", u"Carica ricoperta:", 1, 0},
+    {u"txtNumTessera", u"Tessera n.", 0, 1},
+    {u"txtDataRil", u"Data di rilascio:", 1, 1},
+    {u"txtDataScade", u"Data di scadenza:", 0, 2},
+    {u"txtComuneNasc", u"Comune di nascita:", 1, 2},
+    {u"txtComuneRes", u"Comune di residenza:", 0, 3},
+    {u"txtCodFisc", u"Codice Fiscale:", 1, 3},
+    {u"txtTitoli", u"Quota associativa: \u20ac", 0, 4},
+    {u"txtNote", u"Note:", 1, 4},
 };
 } // namespace
 
-TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent, const QString& mode)
+TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent,
+                                         const QString& mode)
     : QDialog(parent), ctx_(ctx) {
-    platform::setupDialog(this, u"TfrmTrovaAnagrafica"_qs, u" Trova Soci in archivio"_qs, {862, 560});
+    platform::setupDialog(this, u"TfrmTrovaAnagrafica"_qs, u" Trova Soci in archivio"_qs,
+                          {862, 560});
 
     panFiltri_ = new QWidget(this);
     panFiltri_->setObjectName(u"panFiltri"_qs);
     panFiltri_->setGeometry(0, 0, 862, 560);
     const QString guidance[] = {
-        u"Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
+        u"Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da "
+        u"trovare e "
         u"premere il pulsante Cerca."_qs,
         u"Lasciare in bianco tutti gli altri campi."_qs,
         u"Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."_qs};
@@ -74,7 +82,8 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
     btnAnnulla->setIcon(QIcon(u":/art/chiudi.svg"_qs));
     btnAnnulla->setGeometry(736, 510, 110, 30);
 
-    panElenco_ = new MemberListPanel(ctx_, this, LineForm::Search, u"Riepilogo anagrafica Soci"_qs, true);
+    panElenco_ =
+        new MemberListPanel(ctx_, this, LineForm::Search, u"Riepilogo anagrafica Soci"_qs, true);
     panElenco_->hide();
 
     // The wait notice shows as soon as the button goes down, before the archive is read.
@@ -91,8 +100,7 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
 
 void TfrmTrovaAnagrafica::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (panFiltri_->isVisible())
-        filters_[0]->setFocus();
+    if (panFiltri_->isVisible()) filters_[0]->setFocus();
 }
 
 void TfrmTrovaAnagrafica::search() {

@@ -5,16 +5,18 @@
 
 namespace members {
 
-MemberListPanel::MemberListPanel(platform::Context& ctx, QWidget* parent, LineForm form, QString printTitle,
-                                 bool withCount)
+MemberListPanel::MemberListPanel(platform::Context& ctx, QWidget* parent, LineForm form,
+                                 QString printTitle, bool withCount)
     : QWidget(parent), ctx_(ctx), form_(form), printTitle_(std::move(printTitle)) {
     setObjectName(u"panElenco"_qs);
     setGeometry(0, 0, 862, 560);
-    platform::makeLabel(this, u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
-                              u"cercare e premere il pulsante Trova."_qs)
+    platform::makeLabel(
+        this, u"Immettere una o più parole consecutive presenti nella scheda in elenco da "
+              u"cercare e premere il pulsante Trova."_qs)
         ->setGeometry(16, 10, 830, 20);
-    platform::makeLabel(this, u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
-                              u"fare di nuovo clic su Trova."_qs)
+    platform::makeLabel(
+        this, u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
+              u"fare di nuovo clic su Trova."_qs)
         ->setGeometry(16, 30, 830, 20);
     txtTrova_ = platform::makeEdit(this, u"txtTrova"_qs, 0);
     txtTrova_->setGeometry(16, 58, 600, 26);
@@ -27,7 +29,8 @@ MemberListPanel::MemberListPanel(platform::Context& ctx, QWidget* parent, LineFo
     list_ = new platform::TextList(this, u"lstRecords"_qs);
     list_->setGeometry(16, 96, 830, withCount ? 368 : 390);
 
-    platform::makeLabel(this, u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_qs)
+    platform::makeLabel(this,
+                        u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_qs)
         ->setGeometry(16, withCount ? 470 : 494, 830, 20);
     if (withCount) {
         lblTrovate_ = platform::makeLabel(this, {}, u"lblTrovate"_qs);
@@ -53,11 +56,12 @@ MemberListPanel::MemberListPanel(platform::Context& ctx, QWidget* parent, LineFo
 
 void MemberListPanel::setLines(const QStringList& lines) {
     list_->setLines(lines);
-    if (lblTrovate_)
-        lblTrovate_->setText(countLine(lines.size()));
+    if (lblTrovate_) lblTrovate_->setText(countLine(lines.size()));
 }
 
-void MemberListPanel::print() { reports::printList(ctx_, window(), printTitle_, list_->lines()); }
+void MemberListPanel::print() {
+    reports::printList(ctx_, window(), printTitle_, list_->lines());
+}
 
 void MemberListPanel::pick(int row) {
     const PickedRecord r = recordOfLine(ctx_.folder, form_, list_->lines().value(row));

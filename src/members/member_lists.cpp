@@ -12,15 +12,18 @@ namespace members {
 
 namespace {
 
-inline QString load(const char* record, MemberField f) { return memberLayout().load(record, f); }
+inline QString load(const char* record, MemberField f) {
+    return memberLayout().load(record, f);
+}
 
-bool isActive(const char* record) { return storedText(record, Annullata) == QByteArrayView("No"); }
+bool isActive(const char* record) {
+    return storedText(record, Annullata) == QByteArrayView("No");
+}
 
 // Reads the member archive record by record (open-or-create, as every list does).
 bool scanArchive(const QString& folder, const std::function<bool(qint64, const char*)>& visit) {
     core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
-    if (!file.open(core::RecordFile::Access::Read))
-        return false;
+    if (!file.open(core::RecordFile::Access::Read)) return false;
     const bool ok = file.scan(visit);
     return file.close() && ok;
 }
@@ -66,14 +69,12 @@ MemberList searchMembers(const QString& folder, const MemberFilters& filters) {
         keys[i] = core::lowerAscii(filters[i]); // as typed: not trimmed
     MemberList out;
     out.ok = scanArchive(folder, [&](qint64, const char* rec) {
-        if (!isActive(rec))
-            return true;
+        if (!isActive(rec)) return true;
         int matched = 0;
         for (size_t i = 0; i < keys.size(); ++i)
             if (!keys[i].isEmpty() && core::containsFolded(load(rec, kFilterFields[i]), keys[i]))
                 ++matched;
-        if (matched >= inUse)
-            out.lines.append(memberLine(LineForm::Search, rec));
+        if (matched >= inUse) out.lines.append(memberLine(LineForm::Search, rec));
         return true;
     });
     core::sortListLines(out.lines);
@@ -111,8 +112,7 @@ PickedRecord recordOfLine(const QString& folder, LineForm form, const QString& l
     const QString wanted = core::trimText(line);
     PickedRecord out;
     out.ok = scanArchive(folder, [&](qint64 n, const char* rec) {
-        if (core::trimText(memberLine(form, rec)) == wanted)
-            out.number = n;
+        if (core::trimText(memberLine(form, rec)) == wanted) out.number = n;
         return true;
     });
     return out;

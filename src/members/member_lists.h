@@ -22,7 +22,8 @@ QString memberLine(LineForm form, const char* record);
 
 // The ten filters of the member search, in the order of their fields.
 inline constexpr std::array<MemberField, 10> kFilterFields = {
-    Tesserato, Carica, NumTessera, DataRil, DataScade, ComuneNasc, ComuneRes, CodFisc, Titoli, Note};
+    Tesserato,  Carica,    NumTessera, DataRil, DataScade,
+    ComuneNasc, ComuneRes, CodFisc,    Titoli,  Note};
 using MemberFilters = std::array<QString, 10>; // as typed
 
 // C: how many filters are in use (not empty once trimmed).

@@ -41,8 +41,7 @@ void appendStoredText(QString& out, const char* record, MemberField f, int width
     const auto& table = decodeTable();
     for (qsizetype i = 0; i < n; ++i)
         out += table[static_cast<unsigned char>(bytes[i])];
-    if (width > n)
-        out += QString(width - n, u' ');
+    if (width > n) out += QString(width - n, u' ');
 }
 
 } // namespace members

@@ -29,8 +29,7 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
-        return {};
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
     const QStringList& row = rows_[size_t(index.row())];
     return index.column() < row.size() ? row[index.column()] : QString();
 }
@@ -41,8 +40,9 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
     return columns_[size_t(section)].header;
 }
 
-ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
-                           std::vector<GridColumn> gridColumns, ExportSpec spec)
+ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& className,
+                           const QString& caption, std::vector<GridColumn> gridColumns,
+                           ExportSpec spec)
     : QDialog(parent), ctx_(ctx), spec_(std::move(spec)) {
     setupDialog(this, className, caption, {862, 560});
     model_ = new TextGridModel(this, std::move(gridColumns));
@@ -67,8 +67,9 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     panInfo_->setFrameShadow(QFrame::Sunken);
     panInfo_->setGeometry(12, 530, 838, 22);
 
-    auto* esporta = pictureButton(this, QStringLiteral("cmdEsporta"), QStringLiteral(":/art/excel.svg"),
-                                  QStringLiteral("Esporta"), {36, 36});
+    auto* esporta =
+        pictureButton(this, QStringLiteral("cmdEsporta"), QStringLiteral(":/art/excel.svg"),
+                      QStringLiteral("Esporta"), {36, 36});
     auto* guida = pictureButton(this, QStringLiteral("cmdGuida"), QStringLiteral(":/art/guida.svg"),
                                 QStringLiteral("Guida"), {36, 36});
     auto* esci = pictureButton(this, QStringLiteral("cmdEsci"), QStringLiteral(":/art/esci.svg"),
@@ -76,8 +77,10 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     esporta->setGeometry(12, 482, 44, 44);
     guida->setGeometry(60, 482, 44, 44);
     esci->setGeometry(806, 482, 44, 44);
-    setStatusHint(esporta, panInfo_, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    setStatusHint(guida, panInfo_, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    setStatusHint(esporta, panInfo_,
+                  QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    setStatusHint(guida, panInfo_,
+                  QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     setStatusHint(esci, panInfo_, QStringLiteral("Esci da questo ambiente di lavoro."));
     setStatusHint(grid_, panInfo_, QString());
 

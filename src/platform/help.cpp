@@ -9,11 +9,12 @@ HelpOpener& opener() {
 }
 } // namespace
 
-void setHelpOpener(HelpOpener o) { opener() = std::move(o); }
+void setHelpOpener(HelpOpener o) {
+    opener() = std::move(o);
+}
 
 void openHelp(QWidget* owner, const QString& title, const QStringList& paragraphs) {
-    if (opener())
-        opener()(owner, title, paragraphs);
+    if (opener()) opener()(owner, title, paragraphs);
 }
 
 } // namespace platform

@@ -43,8 +43,7 @@ TextList::TextList(QWidget* parent, const QString& name, int contentWidth)
     setItemDelegate(new FixedWidthDelegate(this, contentWidth));
     setModel(model_);
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (i.isValid())
-            emit lineActivated(i.row());
+        if (i.isValid()) emit lineActivated(i.row());
     });
 }
 
@@ -59,8 +58,7 @@ int TextList::selectedRow() const {
 }
 
 void TextList::selectRow(int row) {
-    if (row < 0 || row >= count())
-        return;
+    if (row < 0 || row >= count()) return;
     const QModelIndex i = model_->index(row);
     setCurrentIndex(i);
     selectionModel()->select(i, QItemSelectionModel::ClearAndSelect);
@@ -74,7 +72,8 @@ QString TextList::selectedLine() const {
 
 FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list)
     : QObject(list), ctx_(ctx), field_(field), list_(list) {
-    connect(field, &QLineEdit::returnPressed, button, [button] { button->setFocus(Qt::OtherFocusReason); });
+    connect(field, &QLineEdit::returnPressed, button,
+            [button] { button->setFocus(Qt::OtherFocusReason); });
     connect(button, &QAbstractButton::clicked, this, &FindInList::find);
 }
 
@@ -88,7 +87,8 @@ void FindInList::find() {
         ctx_.platform.message(list_->window(), MsgKind::Plain, core::emptyListFindMessage());
         return;
     }
-    list_->selectRow(core::findInList(list_->lines(), list_->selectedRow(), field_->text(), lastKey_));
+    list_->selectRow(
+        core::findInList(list_->lines(), list_->selectedRow(), field_->text(), lastKey_));
 }
 
 } // namespace platform

@@ -11,12 +11,12 @@ TEST(ListOrder, FoldsOnlyAsciiLettersAndPutsPrefixesFirst) {
         int sign;
     };
     const Case cases[] = {
-        {u"rossi", u"ROSSI", 0},          // a-z count as A-Z
-        {u"Rossi", u"Rossini", -1},       // a prefix comes first
-        {u"Bianchi", u"ardito", 1},       // 'B' > 'A' once folded
-        {u"Zeta", u"_x", -1},             // letters fold to capitals, which sort before '_'
+        {u"rossi", u"ROSSI", 0},            // a-z count as A-Z
+        {u"Rossi", u"Rossini", -1},         // a prefix comes first
+        {u"Bianchi", u"ardito", 1},         // 'B' > 'A' once folded
+        {u"Zeta", u"_x", -1},               // letters fold to capitals, which sort before '_'
         {u"\u00c8rica", u"\u00e8rica", -1}, // È and è keep their own codes
-        {u"\u00e8rica", u"Zorro", 1},     // accented letters sort after Z
+        {u"\u00e8rica", u"Zorro", 1},       // accented letters sort after Z
         {u"", u"a", -1},
         {u"Anna  Tessera", u"Anna Tessera", -1}, // blank before letters
     };
@@ -31,7 +31,8 @@ TEST(ListOrder, FoldsOnlyAsciiLettersAndPutsPrefixesFirst) {
 TEST(ListOrder, SortKeepsAddingOrderForEqualTexts) {
     QStringList lines{u"verdi"_qs, u"ROSSI"_qs, u"bianchi"_qs, u"Rossi"_qs, u"rossi"_qs};
     sortListLines(lines);
-    EXPECT_EQ(lines, (QStringList{u"bianchi"_qs, u"ROSSI"_qs, u"Rossi"_qs, u"rossi"_qs, u"verdi"_qs}));
+    EXPECT_EQ(lines,
+              (QStringList{u"bianchi"_qs, u"ROSSI"_qs, u"Rossi"_qs, u"rossi"_qs, u"verdi"_qs}));
 }
 
 TEST(FindInList, NewKeyFromTopRepeatedKeyFromNextWrapping) {
@@ -46,25 +47,25 @@ TEST(FindInList, NewKeyFromTopRepeatedKeyFromNextWrapping) {
     const Step steps[] = {
         {-1, "rossi", 0}, // nothing selected: first entry, new key searches from the top
         {0, "rossi", 2},  // same key: from the entry after the selected one; case folded
-        {2, "rossi", 3},
-        {3, "rossi", 0},  // wraps round
-        {0, "beta", 1},   // new key
-        {3, "BETA", 1},   // the key is lower-cased, so it is the same key: from after 3, wrapping
-        {1, "zzz", 1},    // no match: the selection stays
-        {2, "gamma", 2},  // new key from the top finds the selected entry itself
-        {2, "gamma", 2},  // repeated: one full turn, the selected entry is tested last
+        {2, "rossi", 3},  {3, "rossi", 0}, // wraps round
+        {0, "beta", 1},                    // new key
+        {3, "BETA", 1},  // the key is lower-cased, so it is the same key: from after 3, wrapping
+        {1, "zzz", 1},   // no match: the selection stays
+        {2, "gamma", 2}, // new key from the top finds the selected entry itself
+        {2, "gamma", 2}, // repeated: one full turn, the selected entry is tested last
     };
     for (const Step& s : steps)
-        EXPECT_EQ(findInList(lines, s.selected, QString::fromUtf8(s.typed), last), s.expect) << s.typed;
+        EXPECT_EQ(findInList(lines, s.selected, QString::fromUtf8(s.typed), last), s.expect)
+            << s.typed;
     EXPECT_EQ(last, u"gamma"_qs);
 }
 
 TEST(FindInList, KeyIsNotTrimmedAndAccentsAreNotFolded) {
     const QStringList lines{u"Rossi"_qs, u"\u00e8lite Carlo"_qs, u"Marco Rossi"_qs, u"a.*[(b"_qs};
     QString last;
-    EXPECT_EQ(findInList(lines, -1, u" rossi"_qs, last), 2);  // the blank is part of the key
+    EXPECT_EQ(findInList(lines, -1, u" rossi"_qs, last), 2);    // the blank is part of the key
     EXPECT_EQ(findInList(lines, 2, u"\u00c8lite"_qs, last), 2); // È does not find è: stays
-    EXPECT_EQ(findInList(lines, 0, u".*[("_qs, last), 3);      // plain text, not a pattern
+    EXPECT_EQ(findInList(lines, 0, u".*[("_qs, last), 3);       // plain text, not a pattern
     EXPECT_EQ(findInList({}, -1, u"x"_qs, last), -1);
 }
 

@@ -11,22 +11,27 @@ QByteArray head(const char* sheet) {
     return QByteArray("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
                       "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
                       "xmlns=\"http://www.w3.org/TR/REC-html40\">") +
-           "<head>" + "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">" +
+           "<head>" +
+           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">" +
            "<!--[if gte mso 9]><xml>" + "<x:ExcelWorkbook>" + "<x:ExcelWorksheets>" +
            "<x:ExcelWorksheet>" + "<x:Name>" + sheet + "</x:Name>" + "<x:WorksheetOptions>" +
            "<x:Selected/>" + "<x:Panes>" + "<x:Pane>" + "<x:Number>1</x:Number>" +
            "<x:ActiveRow>3</x:ActiveRow>" + "</x:Pane>" + "</x:Panes>" +
-           "<x:ProtectContents>False</x:ProtectContents>" + "<x:ProtectObjects>False</x:ProtectObjects>" +
+           "<x:ProtectContents>False</x:ProtectContents>" +
+           "<x:ProtectObjects>False</x:ProtectObjects>" +
            "<x:ProtectScenarios>False</x:ProtectScenarios>" + "</x:WorksheetOptions>" +
-           "</x:ExcelWorksheet>" + "</x:ExcelWorksheets>" + "</x:ExcelWorkbook>" + "</xml><![endif]-->" +
-           "</head>" + "<body>" + "<table x:str>";
+           "</x:ExcelWorksheet>" + "</x:ExcelWorksheets>" + "</x:ExcelWorkbook>" +
+           "</xml><![endif]-->" + "</head>" + "<body>" + "<table x:str>";
 }
 const QByteArray kTail = "</table></body></html>";
-QByteArray cell(const QByteArray& text) { return "<td style=\"text-align: left;\">" + text + "</td>"; }
+QByteArray cell(const QByteArray& text) {
+    return "<td style=\"text-align: left;\">" + text + "</td>";
+}
 
 const SheetColumn kColumns[] = {{u"Data scadenza"_qs, 150}, {u"Note"_qs, 300}};
-const QByteArray kHeadings = "<tr><td style=\"text-align: left; font-weight: bold;\" width=150>Data scadenza</td>"
-                             "<td style=\"text-align: left; font-weight: bold;\" width=300>Note</td></tr>";
+const QByteArray kHeadings =
+    "<tr><td style=\"text-align: left; font-weight: bold;\" width=150>Data scadenza</td>"
+    "<td style=\"text-align: left; font-weight: bold;\" width=300>Note</td></tr>";
 
 } // namespace
 
@@ -42,10 +47,11 @@ TEST(Spreadsheet, RowsAreTrimmedEncodedAndEscapedOnOneLine) {
         {u"solo una"_qs}, // a short row gives empty cells
     };
     const QByteArray doc = spreadsheetDocument(u"R&D <1>"_qs, kColumns, rows);
-    const QByteArray expected = head("R&amp;D &lt;1&gt;") + kHeadings +
-                                "<tr>" + cell("01/03/2026") + cell("Caff\xe8 \x80 5 &amp; &lt;b&gt;\"pane\"&lt;/b&gt;") + "</tr>" +
-                                "<tr>" + cell("") + cell("? riga&#13;&#10;due") + "</tr>" +
-                                "<tr>" + cell("solo una") + cell("") + "</tr>" + kTail;
+    const QByteArray expected = head("R&amp;D &lt;1&gt;") + kHeadings + "<tr>" +
+                                cell("01/03/2026") +
+                                cell("Caff\xe8 \x80 5 &amp; &lt;b&gt;\"pane\"&lt;/b&gt;") +
+                                "</tr>" + "<tr>" + cell("") + cell("? riga&#13;&#10;due") +
+                                "</tr>" + "<tr>" + cell("solo una") + cell("") + "</tr>" + kTail;
     EXPECT_EQ(doc, expected);
     EXPECT_FALSE(doc.contains('\n'));
     EXPECT_FALSE(doc.contains('\r'));

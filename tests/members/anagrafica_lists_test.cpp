@@ -16,7 +16,9 @@ using testing_support::child;
 
 namespace {
 
-platform::TextList* listOf(QWidget* w) { return child<platform::TextList>(w, u"lstRecords"_qs); }
+platform::TextList* listOf(QWidget* w) {
+    return child<platform::TextList>(w, u"lstRecords"_qs);
+}
 
 void doubleClick(platform::TextList* list, int row) {
     list->selectRow(row);
@@ -36,9 +38,14 @@ TEST(MemberPick, AnagraficaModeLoadsTheWholeRecordIntoTheMemberWindow) {
     MemberWindow m;
     m.h.windows.add(m.w.get());
     addMember(m.h.dir.path(), {{Tesserato, u"Primo"_qs}});
-    addMember(m.h.dir.path(), {{Tesserato, u"Secondo Socio"_qs}, {Carica, u"Tesoriere"_qs}, {Email, u"s@x.it"_qs},
-                               {DataRil, u"01/01/2026"_qs}, {DataScade, u"31/12/2026"_qs}, {Annullata, kNo},
-                               {File01, u"statuto.pdf"_qs}, {Desc01, u"Statuto firmato"_qs}});
+    addMember(m.h.dir.path(), {{Tesserato, u"Secondo Socio"_qs},
+                               {Carica, u"Tesoriere"_qs},
+                               {Email, u"s@x.it"_qs},
+                               {DataRil, u"01/01/2026"_qs},
+                               {DataScade, u"31/12/2026"_qs},
+                               {Annullata, kNo},
+                               {File01, u"statuto.pdf"_qs},
+                               {Desc01, u"Statuto firmato"_qs}});
     QImage jpeg(60, 80, QImage::Format_RGB32);
     jpeg.fill(Qt::blue);
     ASSERT_TRUE(jpeg.save(m.h.path(u"2.jpg"_qs)));
@@ -67,9 +74,12 @@ TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
     QTemporaryDir dir;
     const QString f = dir.path();
     const QDate today(2025, 3, 10);
-    addMember(f, {{Tesserato, u"Dieci giorni"_qs}, {DataScade, u"20/03/2025"_qs}, {Preavviso, u"10"_qs}});
-    addMember(f, {{Tesserato, u"Nove giorni"_qs}, {DataScade, u"20/03/2025"_qs}, {Preavviso, u"9"_qs}});
-    addMember(f, {{Tesserato, u"anna scaduta"_qs}, {DataScade, u"01/01/2025"_qs}, {Preavviso, u"0"_qs}});
+    addMember(
+        f, {{Tesserato, u"Dieci giorni"_qs}, {DataScade, u"20/03/2025"_qs}, {Preavviso, u"10"_qs}});
+    addMember(
+        f, {{Tesserato, u"Nove giorni"_qs}, {DataScade, u"20/03/2025"_qs}, {Preavviso, u"9"_qs}});
+    addMember(
+        f, {{Tesserato, u"anna scaduta"_qs}, {DataScade, u"01/01/2025"_qs}, {Preavviso, u"0"_qs}});
     addMember(f, {{Tesserato, u"Oggi"_qs}, {DataScade, u"10/03/2025"_qs}, {Preavviso, u"0"_qs}});
     addMember(f, {{Tesserato, u"Domani"_qs}, {DataScade, u"11/03/2025"_qs}, {Preavviso, u"0"_qs}});
     addMember(f, {{Tesserato, u"Annullato"_qs}, {DataScade, u"01/01/2025"_qs}, {Annullata, kYes}});
@@ -82,7 +92,8 @@ TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
 
     QTemporaryDir other;
     addMember(other.path(), {{Tesserato, u"Alfa"_qs}, {DataScade, u"01/01/2020"_qs}});
-    addMember(other.path(), {{Tesserato, u"Beta"_qs}, {DataScade, u"01/01/2020"_qs}, {Preavviso, u"x"_qs}});
+    addMember(other.path(),
+              {{Tesserato, u"Beta"_qs}, {DataScade, u"01/01/2020"_qs}, {Preavviso, u"x"_qs}});
     addMember(other.path(), {{Tesserato, u"Gamma"_qs}, {DataScade, u"01/01/2020"_qs}});
     const MemberList stopped = renewalMembers(other.path(), today);
     EXPECT_EQ(names(stopped.lines), QStringList{u"Alfa"_qs});
@@ -92,8 +103,12 @@ TEST(RenewalList, WindowListsDueMembersAndPicksIntoTheMemberWindow) {
     MemberWindow m;
     m.h.windows.add(m.w.get());
     m.h.fake.todayValue = QDate(2025, 3, 10);
-    addMember(m.h.dir.path(), {{Tesserato, u"Zeta"_qs}, {DataRil, u"01/01/2024"_qs}, {DataScade, u"01/03/2025"_qs}});
-    addMember(m.h.dir.path(), {{Tesserato, u"Alfa"_qs}, {DataRil, u"01/01/2024"_qs}, {DataScade, u"05/03/2025"_qs}});
+    addMember(
+        m.h.dir.path(),
+        {{Tesserato, u"Zeta"_qs}, {DataRil, u"01/01/2024"_qs}, {DataScade, u"01/03/2025"_qs}});
+    addMember(
+        m.h.dir.path(),
+        {{Tesserato, u"Alfa"_qs}, {DataRil, u"01/01/2024"_qs}, {DataScade, u"05/03/2025"_qs}});
     addMember(m.h.dir.path(), {{Tesserato, u"Lontano"_qs}, {DataScade, u"05/03/2026"_qs}});
 
     QStringList listed;

@@ -71,17 +71,37 @@ void exportNow(Harness& h, TfrmExpAnagrafica& w) {
 
 TEST(MemberExport, GridShowsEveryRecordAndExportsTwentyFiveColumns) {
     Harness h;
-    addMember(h.dir.path(), {{Tesserato, u"Rossi & Figli <srl>"_qs}, {Carica, u"Presidente"_qs},
-                             {NumTessera, u"12"_qs}, {DataRil, u"01/01/2026"_qs}, {DataScade, u"31/12/2026"_qs},
-                             {DataNasc, u"02/03/1980"_qs}, {ComuneNasc, u"Roma"_qs}, {ProvNasc, u"RM"_qs},
-                             {Sesso, u"M"_qs}, {CapRes, u"00100"_qs}, {ComuneRes, u"Roma"_qs}, {ProvRes, u"RM"_qs},
-                             {IndirizzoRes, u"Via Roma 1"_qs}, {Preavviso, u"30"_qs}, {Titoli, u"50,00 \u20ac"_qs},
-                             {TelCasa, u"06 1"_qs}, {TelUff, u"06 2"_qs}, {TelCel, u"333"_qs}, {Recapito, u"cell."_qs},
-                             {Fax, u"06 3"_qs}, {Email, u"a@b.it"_qs}, {CodFisc, u"RSSMRA80C02H501X"_qs},
-                             {Carta, u"4111"_qs}, {ScadeCarta, u"12/28"_qs}, {PartitaIva, u"01234567890"_qs},
-                             {Iban, u"IT60X0542811101000000123456"_qs}, {Intestatario, u"Rossi"_qs},
-                             {Note, u"caff\u00e8"_qs}, {File01, u"doc.pdf"_qs}});
-    addMember(h.dir.path(), {{Tesserato, u"Bianchi"_qs}, {Annullata, kYes}, {ComuneRes, u"Milano"_qs}});
+    addMember(h.dir.path(), {{Tesserato, u"Rossi & Figli <srl>"_qs},
+                             {Carica, u"Presidente"_qs},
+                             {NumTessera, u"12"_qs},
+                             {DataRil, u"01/01/2026"_qs},
+                             {DataScade, u"31/12/2026"_qs},
+                             {DataNasc, u"02/03/1980"_qs},
+                             {ComuneNasc, u"Roma"_qs},
+                             {ProvNasc, u"RM"_qs},
+                             {Sesso, u"M"_qs},
+                             {CapRes, u"00100"_qs},
+                             {ComuneRes, u"Roma"_qs},
+                             {ProvRes, u"RM"_qs},
+                             {IndirizzoRes, u"Via Roma 1"_qs},
+                             {Preavviso, u"30"_qs},
+                             {Titoli, u"50,00 \u20ac"_qs},
+                             {TelCasa, u"06 1"_qs},
+                             {TelUff, u"06 2"_qs},
+                             {TelCel, u"333"_qs},
+                             {Recapito, u"cell."_qs},
+                             {Fax, u"06 3"_qs},
+                             {Email, u"a@b.it"_qs},
+                             {CodFisc, u"RSSMRA80C02H501X"_qs},
+                             {Carta, u"4111"_qs},
+                             {ScadeCarta, u"12/28"_qs},
+                             {PartitaIva, u"01234567890"_qs},
+                             {Iban, u"IT60X0542811101000000123456"_qs},
+                             {Intestatario, u"Rossi"_qs},
+                             {Note, u"caff\u00e8"_qs},
+                             {File01, u"doc.pdf"_qs}});
+    addMember(h.dir.path(),
+              {{Tesserato, u"Bianchi"_qs}, {Annullata, kYes}, {ComuneRes, u"Milano"_qs}});
 
     TfrmExpAnagrafica w(h.ctx, nullptr);
     EXPECT_EQ(w.windowTitle(), u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs);
@@ -98,12 +118,33 @@ TEST(MemberExport, GridShowsEveryRecordAndExportsTwentyFiveColumns) {
     EXPECT_TRUE(bytes.contains("<x:Name>Riepilogo Anagrafica Soci</x:Name>"));
     const QByteArray body =
         kHeadingRow +
-        cells({"Rossi &amp; Figli &lt;srl&gt;", "Presidente", "12", "01/01/2026", "31/12/2026", "02/03/1980",
-               "Roma RM", "M", "00100 Roma RM", "Via Roma 1", "50,00 \x80", "06 1", "06 2", "333", "cell.",
-               "06 3", "a@b.it", "RSSMRA80C02H501X", "4111", "12/28", "01234567890",
-               "IT60X0542811101000000123456", "Rossi", "caff\xe8", "No"}) +
-        cells({"Bianchi", "", "", "", "", "", "", "", "Milano", "", "", "", "", "", "", "", "", "", "", "", "", "",
-               "", "", "S\xec"}) +
+        cells({"Rossi &amp; Figli &lt;srl&gt;",
+               "Presidente",
+               "12",
+               "01/01/2026",
+               "31/12/2026",
+               "02/03/1980",
+               "Roma RM",
+               "M",
+               "00100 Roma RM",
+               "Via Roma 1",
+               "50,00 \x80",
+               "06 1",
+               "06 2",
+               "333",
+               "cell.",
+               "06 3",
+               "a@b.it",
+               "RSSMRA80C02H501X",
+               "4111",
+               "12/28",
+               "01234567890",
+               "IT60X0542811101000000123456",
+               "Rossi",
+               "caff\xe8",
+               "No"}) +
+        cells({"Bianchi", "", "", "", "", "", "", "", "Milano", "", "", "",     "",
+               "",        "", "", "", "", "", "", "", "",       "", "", "S\xec"}) +
         kTail;
     EXPECT_TRUE(bytes.endsWith("<table x:str>" + body)) << bytes.right(400).toStdString();
     EXPECT_EQ(h.fake.opened.size(), 0);
@@ -113,9 +154,11 @@ TEST(MemberExport, EmptyArchiveExportsTheHeadingRowAlone) {
     Harness h;
     TfrmExpAnagrafica w(h.ctx, nullptr);
     EXPECT_EQ(child<QTableView>(&w, u"grdRecords"_qs)->model()->rowCount(), 0);
-    EXPECT_EQ(child<QLabel>(&w, u"panInfo"_qs)->text(), u"Esportazione archivio in Microsoft Excel."_qs);
+    EXPECT_EQ(child<QLabel>(&w, u"panInfo"_qs)->text(),
+              u"Esportazione archivio in Microsoft Excel."_qs);
     exportNow(h, w);
-    EXPECT_TRUE(fileBytes(h.path(u"Tesserati.xls"_qs)).endsWith("<table x:str>" + kHeadingRow + kTail));
+    EXPECT_TRUE(
+        fileBytes(h.path(u"Tesserati.xls"_qs)).endsWith("<table x:str>" + kHeadingRow + kTail));
 }
 
 TEST(MemberExport, UnreadableArchiveGivesAnEmptyGridAndAFailedExportKeepsTheOldFile) {

@@ -13,7 +13,8 @@
 namespace member_fixture {
 
 // A member's 35 values: an active card unless told otherwise, the given fields set.
-inline QStringList memberValues(std::initializer_list<std::pair<members::MemberField, QString>> set) {
+inline QStringList
+memberValues(std::initializer_list<std::pair<members::MemberField, QString>> set) {
     QStringList v;
     for (int i = 0; i < members::MemberFieldCount; ++i)
         v << QString();
@@ -24,7 +25,8 @@ inline QStringList memberValues(std::initializer_list<std::pair<members::MemberF
     return v;
 }
 
-inline qint64 addMember(const QString& folder, std::initializer_list<std::pair<members::MemberField, QString>> set) {
+inline qint64 addMember(const QString& folder,
+                        std::initializer_list<std::pair<members::MemberField, QString>> set) {
     return *members::MemberArchive(folder).save(0, memberValues(set));
 }
 

@@ -24,7 +24,8 @@ struct MemberLists : ::testing::Test {
     MemberFilters filters(std::initializer_list<std::pair<MemberField, QString>> set) {
         MemberFilters f;
         for (const auto& [field, text] : set)
-            f[size_t(std::find(kFilterFields.begin(), kFilterFields.end(), field) - kFilterFields.begin())] = text;
+            f[size_t(std::find(kFilterFields.begin(), kFilterFields.end(), field) -
+                     kFilterFields.begin())] = text;
         return f;
     }
 };
@@ -39,8 +40,9 @@ TEST_F(MemberLists, LinesArePaddedAndCutToTheirWidths) {
                          {CodFisc, u"RSSCRL80A01H501U"_qs},
                          {Note, u"  pagato in contanti "_qs}});
     const QString search = searchMembers(folder(), {}).lines.value(0);
-    EXPECT_EQ(search, u"Rossi Carlo                     Tessera n. A-001234567890123456  Scad. 31/12/2026"
-                      u"  Tel. 333 12345678  pagato in contanti"_qs);
+    EXPECT_EQ(search,
+              u"Rossi Carlo                     Tessera n. A-001234567890123456  Scad. 31/12/2026"
+              u"  Tel. 333 12345678  pagato in contanti"_qs);
     const QString picker = pickerMembers(folder()).lines.value(0);
     EXPECT_EQ(picker, u"Rossi Carlo                     C.F. RSSCRL80A01H501U  Scad. 31/12/2026"
                       u"  Tel. 333 1234567890  Note: pagato in contanti"_qs);
@@ -50,8 +52,10 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
     addMember(folder(), {{Tesserato, u"Rossi Carlo"_qs}, {ComuneRes, u"Roma"_qs}});
     addMember(folder(), {{Tesserato, u"Grosso Anna"_qs}, {ComuneRes, u"Bologna"_qs}});
     addMember(folder(), {{Tesserato, u"ROSSINI Ugo"_qs}, {ComuneRes, u"ROMAGNANO"_qs}});
-    addMember(folder(), {{Tesserato, u"Rossi Bruno"_qs}, {ComuneRes, u"Roma"_qs}, {Annullata, kYes}});
-    addMember(folder(), {{Tesserato, u"Rossi Dario"_qs}, {ComuneRes, u"Roma"_qs}, {Annullata, u"no"_qs}});
+    addMember(folder(),
+              {{Tesserato, u"Rossi Bruno"_qs}, {ComuneRes, u"Roma"_qs}, {Annullata, kYes}});
+    addMember(folder(),
+              {{Tesserato, u"Rossi Dario"_qs}, {ComuneRes, u"Roma"_qs}, {Annullata, u"no"_qs}});
     addMember(folder(), {{Tesserato, u"Èrcole Rossi"_qs}, {ComuneRes, u"Città"_qs}});
     addMember(folder(), {{Tesserato, u""_qs}, {Note, u"senza nome .*[("_qs}});
 
@@ -60,13 +64,17 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
         QStringList expected;
     };
     const Case cases[] = {
-        {filters({}), {u""_qs, u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
-        {filters({{Tesserato, u"ros"_qs}}), {u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
-        {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"roma"_qs}}), {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs}},
-        {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"   "_qs}}), {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
-        {filters({{Tesserato, u"èrcole"_qs}}), {}},           // È is not folded to è
+        {filters({}),
+         {u""_qs, u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
+        {filters({{Tesserato, u"ros"_qs}}),
+         {u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
+        {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"roma"_qs}}),
+         {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs}},
+        {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"   "_qs}}),
+         {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
+        {filters({{Tesserato, u"èrcole"_qs}}), {}}, // È is not folded to è
         {filters({{Tesserato, u"Èrcole"_qs}, {ComuneRes, u"CITTà"_qs}}), {u"Èrcole Rossi"_qs}},
-        {filters({{Note, u".*[("_qs}}), {u""_qs}},             // plain text, not a pattern
+        {filters({{Note, u".*[("_qs}}), {u""_qs}},                    // plain text, not a pattern
         {filters({{Tesserato, u" rossi"_qs}}), {u"Èrcole Rossi"_qs}}, // as typed: the blank counts
         {filters({{Tesserato, u"rossi"_qs}, {Note, u"zzz"_qs}}), {}},
     };
@@ -75,7 +83,8 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
         EXPECT_TRUE(found.ok);
         EXPECT_EQ(names(found.lines), c.expected) << c.filters[0].toStdString();
     }
-    EXPECT_EQ(filtersInUse(filters({{Tesserato, u"a"_qs}, {Carica, u" \t "_qs}, {Note, u"b"_qs}})), 2);
+    EXPECT_EQ(filtersInUse(filters({{Tesserato, u"a"_qs}, {Carica, u" \t "_qs}, {Note, u"b"_qs}})),
+              2);
     EXPECT_EQ(countLine(4), u"Il presente riepilogo contiene 4 schede."_qs);
 }
 
@@ -84,7 +93,8 @@ TEST_F(MemberLists, PickerListsEveryNamedMemberCancelledOnesToo) {
     addMember(folder(), {{Tesserato, u"Bianchi"_qs}, {Annullata, kYes}});
     addMember(folder(), {{Tesserato, u"   "_qs}});
     addMember(folder(), {{Tesserato, u"Verdi"_qs}, {Annullata, u"??"_qs}});
-    EXPECT_EQ(names(pickerMembers(folder()).lines), (QStringList{u"Bianchi"_qs, u"verdi"_qs, u"Verdi"_qs}));
+    EXPECT_EQ(names(pickerMembers(folder()).lines),
+              (QStringList{u"Bianchi"_qs, u"verdi"_qs, u"Verdi"_qs}));
 }
 
 TEST_F(MemberLists, PickTakesTheLastRecordWithTheSameLine) {
@@ -95,7 +105,8 @@ TEST_F(MemberLists, PickTakesTheLastRecordWithTheSameLine) {
     ASSERT_TRUE(line.startsWith(u"Neri"_qs));
     // The cancelled twin is not listed, yet its line is the same: the later record is taken.
     EXPECT_EQ(recordOfLine(folder(), LineForm::Search, line).number, 3);
-    EXPECT_EQ(recordOfLine(folder(), LineForm::Search, u"  "_qs + line.trimmed() + u" "_qs).number, 3);
+    EXPECT_EQ(recordOfLine(folder(), LineForm::Search, u"  "_qs + line.trimmed() + u" "_qs).number,
+              3);
     EXPECT_EQ(recordOfLine(folder(), LineForm::Picker, line).number, std::nullopt);
 }
 
@@ -105,7 +116,8 @@ TEST_F(MemberLists, DamagedRecordsAndUnreadableArchives) {
     addMember(folder(), {{Tesserato, u"Beta"_qs}});
     const MemberList found = searchMembers(folder(), {});
     EXPECT_TRUE(found.ok);
-    EXPECT_EQ(names(found.lines), (QStringList{u"Alfa"_qs, u"Beta"_qs})); // the flag "ÿÿ" is not "No"
+    EXPECT_EQ(names(found.lines),
+              (QStringList{u"Alfa"_qs, u"Beta"_qs})); // the flag "ÿÿ" is not "No"
     EXPECT_EQ(pickerMembers(folder()).lines.size(), 3);
 
     QTemporaryDir other;

@@ -1,7 +1,7 @@
+#include "core/record_file.h"
 #include "members/frm_importa_soci.h"
 #include "members/frm_trova_anagrafica.h"
 #include "members/member_pick.h"
-#include "core/record_file.h"
 #include "platform/ui.h"
 
 #include "fake_platform.h"
@@ -21,23 +21,35 @@ using testing_support::Harness;
 
 namespace {
 
-platform::TextList* listOf(QWidget* w) { return child<platform::TextList>(w, u"lstRecords"_qs); }
+platform::TextList* listOf(QWidget* w) {
+    return child<platform::TextList>(w, u"lstRecords"_qs);
+}
 
 void doubleClick(platform::TextList* list, int row) {
     list->selectRow(row);
     emit list->doubleClicked(list->model()->index(row, 0));
 }
 
-QString nameOf(const QString& line) { return line.left(30).trimmed(); }
+QString nameOf(const QString& line) {
+    return line.left(30).trimmed();
+}
 
 struct MemberWindows : ::testing::Test {
     Harness h;
     void SetUp() override {
-        addMember(h.dir.path(), {{Tesserato, u"Verdi Anna"_qs}, {Recapito, u"06 1234"_qs}, {ComuneRes, u"Roma"_qs}});
-        addMember(h.dir.path(), {{Tesserato, u"Rossi Carlo"_qs}, {ComuneRes, u"Milano"_qs}, {Annullata, kYes}});
-        addMember(h.dir.path(), {{Tesserato, u"bianchi Ugo"_qs}, {ComuneRes, u"Roma"_qs},
-                                 {IndirizzoRes, u"Via Roma 1"_qs}, {CapRes, u"00100"_qs}, {ProvRes, u"RM"_qs},
-                                 {NumTessera, u"T-3"_qs}, {DataRil, u"01/02/2026"_qs}, {DataScade, u"31/12/2026"_qs}});
+        addMember(
+            h.dir.path(),
+            {{Tesserato, u"Verdi Anna"_qs}, {Recapito, u"06 1234"_qs}, {ComuneRes, u"Roma"_qs}});
+        addMember(h.dir.path(),
+                  {{Tesserato, u"Rossi Carlo"_qs}, {ComuneRes, u"Milano"_qs}, {Annullata, kYes}});
+        addMember(h.dir.path(), {{Tesserato, u"bianchi Ugo"_qs},
+                                 {ComuneRes, u"Roma"_qs},
+                                 {IndirizzoRes, u"Via Roma 1"_qs},
+                                 {CapRes, u"00100"_qs},
+                                 {ProvRes, u"RM"_qs},
+                                 {NumTessera, u"T-3"_qs},
+                                 {DataRil, u"01/02/2026"_qs},
+                                 {DataScade, u"31/12/2026"_qs}});
         addMember(h.dir.path(), {{Tesserato, u"Neri Rossi"_qs}, {ComuneRes, u"Roma"_qs}});
     }
 };
@@ -64,7 +76,8 @@ TEST_F(MemberWindows, SearchFiltersThenListsWithCountAndFocusInFind) {
     for (const QString& l : listOf(&w)->lines())
         names << nameOf(l);
     EXPECT_EQ(names, (QStringList{u"bianchi Ugo"_qs, u"Neri Rossi"_qs, u"Verdi Anna"_qs}));
-    EXPECT_EQ(child<QLabel>(&w, u"lblTrovate"_qs)->text(), u"Il presente riepilogo contiene 3 schede."_qs);
+    EXPECT_EQ(child<QLabel>(&w, u"lblTrovate"_qs)->text(),
+              u"Il presente riepilogo contiene 3 schede."_qs);
     EXPECT_TRUE(child<QLabel>(&w, u"lblAttendere"_qs)->isHidden());
     EXPECT_TRUE(h.fake.messages.empty());
 }
@@ -80,20 +93,22 @@ TEST_F(MemberWindows, FindInListWrapsAndTellsWhenTheListIsEmpty) {
     EXPECT_EQ(nameOf(list->selectedLine()), u"Neri Rossi"_qs);
     txt->setText(u"AN"_qs);
     btn->click();
-    EXPECT_EQ(list->selectedRow(), 0);  // new key: from the top
+    EXPECT_EQ(list->selectedRow(), 0); // new key: from the top
     btn->click();
-    EXPECT_EQ(list->selectedRow(), 2);  // "Neri Rossi" has no "an": skipped
+    EXPECT_EQ(list->selectedRow(), 2); // "Neri Rossi" has no "an": skipped
     btn->click();
-    EXPECT_EQ(list->selectedRow(), 0);  // wrapped
+    EXPECT_EQ(list->selectedRow(), 0); // wrapped
 
     TfrmTrovaAnagrafica empty(h.ctx, nullptr, u"anagrafica"_qs);
     child<QLineEdit>(&empty, u"txtTesserato"_qs)->setText(u"nessuno"_qs);
     child<QPushButton>(&empty, u"btnCerca"_qs)->click();
-    EXPECT_EQ(child<QLabel>(&empty, u"lblTrovate"_qs)->text(), u"Il presente riepilogo contiene 0 schede."_qs);
+    EXPECT_EQ(child<QLabel>(&empty, u"lblTrovate"_qs)->text(),
+              u"Il presente riepilogo contiene 0 schede."_qs);
     child<QPushButton>(&empty, u"btnTrova"_qs)->click();
     ASSERT_EQ(h.fake.messages.size(), 1u);
     EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Plain);
-    EXPECT_EQ(h.fake.lastMessage().text, u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs);
+    EXPECT_EQ(h.fake.lastMessage().text,
+              u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs);
 }
 
 TEST_F(MemberWindows, SearchFailureShowsTheAccessMessageAndKeepsTheFilters) {
@@ -112,7 +127,8 @@ TEST_F(MemberWindows, SearchPickHandsOverInTheOpenersMode) {
     // A stand-in card window with the controls the "tessera" mode writes.
     QWidget card;
     card.setObjectName(u"TfrmTessera"_qs);
-    for (const char16_t* n : {u"txtTesserato", u"txtCarica", u"txtNumTessera", u"txtDataRil", u"txtDataScade"})
+    for (const char16_t* n :
+         {u"txtTesserato", u"txtCarica", u"txtNumTessera", u"txtDataRil", u"txtDataScade"})
         platform::makeEdit(&card, QString::fromUtf16(n), 0);
     auto* position = platform::makeLabel(&card, {}, u"lblPosizione"_qs);
     auto* photo = platform::makeLabel(&card, {}, u"imgFoto"_qs);
@@ -150,7 +166,8 @@ TEST_F(MemberWindows, SearchPickHandsOverInTheOpenersMode) {
 TEST_F(MemberWindows, PickerListsAllNamedAndFillsARegisterRow) {
     QWidget page;
     page.setObjectName(u"TfrmRegistro"_qs);
-    for (const char16_t* n : {u"txtSocio_B", u"txtIndirizzo_B", u"txtTessera_B", u"txtDataAmm_B", u"txtSocio_A"})
+    for (const char16_t* n :
+         {u"txtSocio_B", u"txtIndirizzo_B", u"txtTessera_B", u"txtDataAmm_B", u"txtSocio_A"})
         platform::makeEdit(&page, QString::fromUtf16(n), 0);
     h.windows.add(&page);
 
@@ -163,14 +180,16 @@ TEST_F(MemberWindows, PickerListsAllNamedAndFillsARegisterRow) {
         return d.result();
     };
     EXPECT_TRUE(pickBookMember(h.ctx, nullptr, u"socio_b"_qs));
-    EXPECT_EQ(listed, (QStringList{u"bianchi Ugo"_qs, u"Neri Rossi"_qs, u"Rossi Carlo"_qs, u"Verdi Anna"_qs}));
+    EXPECT_EQ(listed, (QStringList{u"bianchi Ugo"_qs, u"Neri Rossi"_qs, u"Rossi Carlo"_qs,
+                                   u"Verdi Anna"_qs}));
     EXPECT_EQ(child<QLineEdit>(&page, u"txtSocio_B"_qs)->text(), u"bianchi Ugo"_qs);
-    EXPECT_EQ(child<QLineEdit>(&page, u"txtIndirizzo_B"_qs)->text(), u"Via Roma 1 00100 Roma RM"_qs);
+    EXPECT_EQ(child<QLineEdit>(&page, u"txtIndirizzo_B"_qs)->text(),
+              u"Via Roma 1 00100 Roma RM"_qs);
     EXPECT_EQ(child<QLineEdit>(&page, u"txtTessera_B"_qs)->text(), u"T-3"_qs);
     EXPECT_EQ(child<QLineEdit>(&page, u"txtDataAmm_B"_qs)->text(), u"01/02/2026"_qs);
     EXPECT_TRUE(child<QLineEdit>(&page, u"txtSocio_A"_qs)->text().isEmpty());
 
-    EXPECT_FALSE(applyMemberPick(h.ctx, u"socio_e"_qs, 1)); // no such row: nothing written
+    EXPECT_FALSE(applyMemberPick(h.ctx, u"socio_e"_qs, 1));  // no such row: nothing written
     EXPECT_FALSE(applyMemberPick(h.ctx, u"socio_a"_qs, 99)); // no such record
     EXPECT_TRUE(child<QLineEdit>(&page, u"txtSocio_A"_qs)->text().isEmpty());
 }
@@ -182,8 +201,8 @@ TEST(MemberPickModes, EveryModeWordHasOneRow) {
     QStringList expected{u"anagrafica"_qs, u"tessera"_qs};
     for (int i = 1; i <= 9; ++i)
         expected << u"tessere_0"_qs + QString::number(i);
-    expected << u"scadenzario"_qs << u"movimenti_pagatore"_qs << u"movimenti_beneficiario"_qs << u"socio_a"_qs
-             << u"socio_b"_qs << u"socio_c"_qs << u"socio_d"_qs;
+    expected << u"scadenzario"_qs << u"movimenti_pagatore"_qs << u"movimenti_beneficiario"_qs
+             << u"socio_a"_qs << u"socio_b"_qs << u"socio_c"_qs << u"socio_d"_qs;
     EXPECT_EQ(modes, expected);
     const MemberPickMode* card = findMemberPickMode(u"tessere_09"_qs);
     ASSERT_NE(card, nullptr);

@@ -40,8 +40,10 @@ TEST(ExportFlow, AsksWritesAsksAndOpensTheQuotedPath) {
     EXPECT_EQ(h.fake.messages[0].kind, MsgKind::Question);
     EXPECT_EQ(h.fake.messages[0].text, exportConfirmQuestion());
     EXPECT_EQ(h.fake.messages[1].text, exportDoneQuestion());
-    EXPECT_EQ(h.fake.opened, QStringList{u'"' + QDir::toNativeSeparators(h.path(u"Prova.xls"_qs)) + u'"'});
-    EXPECT_TRUE(fileBytes(h.path(u"Prova.xls"_qs)).contains("<td style=\"text-align: left;\">Rossi</td>"));
+    EXPECT_EQ(h.fake.opened,
+              QStringList{u'"' + QDir::toNativeSeparators(h.path(u"Prova.xls"_qs)) + u'"'});
+    EXPECT_TRUE(
+        fileBytes(h.path(u"Prova.xls"_qs)).contains("<td style=\"text-align: left;\">Rossi</td>"));
 }
 
 TEST(ExportFlow, AnswersNoStopBeforeWritingOrBeforeOpening) {
@@ -60,7 +62,8 @@ TEST(ExportFlow, AnswersNoStopBeforeWritingOrBeforeOpening) {
 TEST(ExportFlow, ReplacesAnEarlierFileWhole) {
     Harness h;
     h.fake.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No};
-    runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Primo con un nome molto lungo"_qs, u"Secondo"_qs}));
+    runSpreadsheetExport(h.ctx, nullptr,
+                         exportOf({u"Primo con un nome molto lungo"_qs, u"Secondo"_qs}));
     runSpreadsheetExport(h.ctx, nullptr, exportOf({}));
     const QByteArray bytes = fileBytes(h.path(u"Prova.xls"_qs));
     EXPECT_FALSE(bytes.contains("Primo"));
@@ -102,7 +105,8 @@ TEST(ExportFlow, FailureInTheMiddleOfWritingLeavesNoHalfFile) {
     EXPECT_FALSE(written);
     EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
     EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
-    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Prova.xls"_qs});
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"Prova.xls"_qs});
 }
 
 TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
@@ -114,15 +118,17 @@ TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
     h.fake.answers = {Answer::Yes, Answer::No};
     child<QToolButton>(&w, u"cmdEsporta"_qs)->click();
     const QByteArray bytes = fileBytes(h.path(u"Prova.xls"_qs));
-    EXPECT_TRUE(bytes.contains("width=350>Note</td></tr><tr><td style=\"text-align: left;\">Rossi</td>"
-                               "<td style=\"text-align: left;\">a</td></tr><tr><td style=\"text-align: left;\">"
-                               "Verdi</td><td style=\"text-align: left;\"></td></tr></table>"));
+    EXPECT_TRUE(bytes.contains(
+        "width=350>Note</td></tr><tr><td style=\"text-align: left;\">Rossi</td>"
+        "<td style=\"text-align: left;\">a</td></tr><tr><td style=\"text-align: left;\">"
+        "Verdi</td><td style=\"text-align: left;\"></td></tr></table>"));
     EXPECT_FALSE(bytes.contains("71"));
 }
 
 TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheShellHook) {
     Harness h;
-    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}}, {u"Prova.xls"_qs, u"F"_qs, {}});
+    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}},
+                   {u"Prova.xls"_qs, u"F"_qs, {}});
     w.setHelp(u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs});
     QString shown;
     setHelpOpener([&](QWidget* owner, const QString& title, const QStringList& text) {
