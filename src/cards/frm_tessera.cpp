@@ -6,6 +6,7 @@
 #include "core/record_file.h"
 #include "core/text.h"
 #include "members/member_archive.h"
+#include "members/member_pick.h"
 #include "members/member_photo.h"
 #include "platform/help.h"
 
@@ -181,8 +182,13 @@ bool TfrmTessera::showRecord(qint64 number) {
 }
 
 void TfrmTessera::find() {
-    if (const auto number = finder_(ctx_, this, QStringLiteral("tessera")))
-        showRecord(*number);
+    const QString mode = QStringLiteral("tessera");
+    const auto number = finder_(ctx_, this, mode);
+    if (!number || !members::applyMemberPick(ctx_, mode, *number))
+        return;
+    // The hand-over shows a screen-sized copy of the photo; the card keeps the whole picture
+    // for printing.
+    loadPhoto(*number);
 }
 
 void TfrmTessera::navigate(int command) {

@@ -1,8 +1,7 @@
 #include "cards/frm_tessere.h"
 
 #include "cards/frm_stampa_tessere.h"
-#include "core/record_file.h"
-#include "members/member_archive.h"
+#include "members/member_pick.h"
 #include "members/member_photo.h"
 #include "platform/help.h"
 
@@ -119,25 +118,14 @@ std::array<CardContent, kSheetSlots> TfrmTessere::contents() const {
 
 QString TfrmTessere::position() const { return lblPosizione_->text(); }
 
-bool TfrmTessere::importRecord(int index, qint64 number) {
-    const auto member = members::MemberArchive(ctx_.folder).read(number);
-    if (!member) {
-        ctx_.platform.message(this, platform::MsgKind::Error, core::archiveAccessMessage());
-        return false;
-    }
-    const members::Member& m = *member;
-    CardFace* face = slots_[index];
-    face->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera], m[members::DataRil],
-                    m[members::DataScade]);
-    lblPosizione_->setText(QString::number(number));
-    const QImage photo = members::readPicture(ctx_.path(members::photoFileName(number)));
-    face->photo()->setImage(photo.isNull() ? members::placeholderPhoto() : photo);
-    return true;
-}
-
 void TfrmTessere::importSlot(int index) {
-    if (const auto number = finder_(ctx_, this, u"tessere_"_qs + twoDigits(index + 1)))
-        importRecord(index, *number);
+    const QString mode = u"tessere_"_qs + twoDigits(index + 1);
+    const auto number = finder_(ctx_, this, mode);
+    if (!number || !members::applyMemberPick(ctx_, mode, *number))
+        return;
+    // The hand-over shows a screen-sized copy of the photo; the slot keeps the whole picture.
+    const QImage photo = members::readPicture(ctx_.path(members::photoFileName(*number)));
+    slots_[index]->photo()->setImage(photo.isNull() ? members::placeholderPhoto() : photo);
 }
 
 void TfrmTessere::clearSlot(int index) {

@@ -35,7 +35,10 @@ void click(QWidget* root, const char* name) {
 struct SingleCard {
     testing_support::Harness h;
     TfrmTessera w{h.ctx};
-    SingleCard() { w.show(); }
+    SingleCard() {
+        h.windows.add(&w);
+        w.show();
+    }
     QString name() const { return labelText(&w, QStringLiteral("txtTesserato")); }
     QString position() const { return labelText(&w, QStringLiteral("lblPosizione")); }
 };
@@ -87,6 +90,7 @@ TEST(SingleCard, EmptyArchiveShowsTheMessage) {
 TEST(SingleCard, SearchInModeTesseraShowsThePickedMember) {
     SingleCard c;
     addMembers(c.h, {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna")});
+    members::writeJpeg(c.h.path(QStringLiteral("2.jpg")), picture(400, 600, Qt::green));
     QStringList modes;
     c.w.setMemberFinder([&](platform::Context&, QWidget*, const QString& mode) -> std::optional<qint64> {
         modes << mode;
@@ -95,9 +99,23 @@ TEST(SingleCard, SearchInModeTesseraShowsThePickedMember) {
     click(&c.w, "cmdTrova");
     EXPECT_EQ(c.name(), QStringLiteral("Bianchi Anna"));
     EXPECT_EQ(c.position(), QStringLiteral("2"));
+    EXPECT_EQ(c.w.content().carica, QStringLiteral("Socio"));
+    EXPECT_EQ(c.w.content().photo.size(), QSize(400, 600)); // the whole picture prints
     click(&c.w, "cmdTrova"); // closed without a pick: the card stays
     EXPECT_EQ(c.name(), QStringLiteral("Bianchi Anna"));
     EXPECT_EQ(modes, (QStringList{QStringLiteral("tessera"), QStringLiteral("tessera")}));
+}
+
+TEST(SingleCard, SearchOpensTheMemberSearchInItsMode) {
+    SingleCard c;
+    QStringList seen;
+    c.h.fake.onModal = [&](QDialog& d) {
+        seen << d.objectName() + u' ' + child<QLabel>(&d, QStringLiteral("lblMemory"))->text();
+        return int(QDialog::Rejected);
+    };
+    click(&c.w, "cmdTrova");
+    EXPECT_EQ(seen, QStringList{QStringLiteral("TfrmTrovaAnagrafica tessera")});
+    EXPECT_EQ(c.name(), QStringLiteral("Cognome e nome Socio"));
 }
 
 TEST(SingleCard, PhotoEraserWhitensThisCardOnly) {
@@ -125,6 +143,7 @@ struct Sheet {
             modes << mode;
             return nextPick;
         });
+        h.windows.add(&w);
         w.show();
     }
     QStringList slotTexts(int i) const { return memberTexts(w.contents()[i]); }
