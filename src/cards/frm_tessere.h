@@ -27,9 +27,9 @@ public slots:
     // btnImporta01..09: the member search in mode "tessere_01".."tessere_09"; the pick fills
     // that slot's texts and photo and the shared position label.
     void importSlot(int index);
-    void clearSlot(int index);  // cmdCancella01..09
-    void clearAll();            // cmdNuovo
-    void askClearAll();         // icoGomma
+    void clearSlot(int index); // cmdCancella01..09
+    void clearAll();           // cmdNuovo
+    void askClearAll();        // icoGomma
     void preview();
     void print();
     void help();

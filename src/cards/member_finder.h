@@ -15,8 +15,8 @@ namespace cards {
 // the record number the user picked, if any; the caller applies it through the hand-over table
 // (members/member_pick.h). The card windows hold one of these so that tests can stand in for
 // the search.
-using MemberFinder =
-    std::function<std::optional<qint64>(platform::Context& ctx, QWidget* parent, const QString& mode)>;
+using MemberFinder = std::function<std::optional<qint64>(platform::Context& ctx, QWidget* parent,
+                                                         const QString& mode)>;
 
 std::optional<qint64> findMember(platform::Context& ctx, QWidget* parent, const QString& mode);
 
