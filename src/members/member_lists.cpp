@@ -1,8 +1,10 @@
 #include "members/member_lists.h"
 
+#include "core/dates.h"
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "core/text.h"
+#include "members/member_text.h"
 
 #include <QDir>
 
@@ -12,17 +14,7 @@ namespace {
 
 inline QString load(const char* record, MemberField f) { return memberLayout().load(record, f); }
 
-// Padded with blanks to `width` and cut to it.
-void appendFixed(QString& line, const QString& text, int width) {
-    if (text.size() >= width) {
-        line += QStringView(text).left(width);
-    } else {
-        line += text;
-        line += QString(width - text.size(), u' ');
-    }
-}
-
-bool isActive(const char* record) { return load(record, Annullata) == kNo; }
+bool isActive(const char* record) { return storedText(record, Annullata) == QByteArrayView("No"); }
 
 // Reads the member archive record by record (open-or-create, as every list does).
 bool scanArchive(const QString& folder, const std::function<bool(qint64, const char*)>& visit) {
@@ -37,26 +29,26 @@ bool scanArchive(const QString& folder, const std::function<bool(qint64, const c
 
 QString memberLine(LineForm form, const char* record) {
     QString line;
-    line.reserve(120);
-    appendFixed(line, load(record, Tesserato), 30);
+    line.reserve(160);
+    appendStoredText(line, record, Tesserato, 30);
     if (form == LineForm::Search) {
         line += QLatin1String("  Tessera n. ");
-        appendFixed(line, load(record, NumTessera), 20);
+        appendStoredText(line, record, NumTessera, 20);
         line += QLatin1String("  Scad. ");
-        appendFixed(line, load(record, DataScade), 10);
+        appendStoredText(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendFixed(line, load(record, Recapito), 12);
+        appendStoredText(line, record, Recapito, 12);
         line += QLatin1String("  ");
     } else {
         line += QLatin1String("  C.F. ");
-        appendFixed(line, load(record, CodFisc), 16);
+        appendStoredText(line, record, CodFisc, 16);
         line += QLatin1String("  Scad. ");
-        appendFixed(line, load(record, DataScade), 10);
+        appendStoredText(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendFixed(line, load(record, Recapito), 15);
+        appendStoredText(line, record, Recapito, 15);
         line += QLatin1String(" Note: ");
     }
-    line += load(record, Note);
+    appendStoredText(line, record, Note);
     return line;
 }
 
@@ -91,8 +83,24 @@ MemberList searchMembers(const QString& folder, const MemberFilters& filters) {
 MemberList pickerMembers(const QString& folder) {
     MemberList out;
     out.ok = scanArchive(folder, [&](qint64, const char* rec) {
-        if (!load(rec, Tesserato).isEmpty())
+        if (!storedText(rec, Tesserato).isEmpty())
             out.lines.append(memberLine(LineForm::Picker, rec));
+        return true;
+    });
+    core::sortListLines(out.lines);
+    return out;
+}
+
+MemberList renewalMembers(const QString& folder, const QDate& today) {
+    MemberList out;
+    out.ok = scanArchive(folder, [&](qint64, const char* rec) {
+        const std::optional<QDate> expiry = core::parseDate(load(rec, DataScade), today);
+        bool whole = false;
+        const int notice = load(rec, Preavviso).toInt(&whole);
+        if (!expiry || !whole)
+            return false; // a record that cannot be read this way ends the list, silently
+        if (expiry->addDays(-notice) <= today && isActive(rec))
+            out.lines.append(memberLine(LineForm::Search, rec));
         return true;
     });
     core::sortListLines(out.lines);

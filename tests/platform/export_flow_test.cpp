@@ -1,5 +1,6 @@
 #include "platform/export_flow.h"
 #include "platform/export_window.h"
+#include "platform/help.h"
 
 #include "fake_platform.h"
 
@@ -8,6 +9,9 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace platform;
 using testing_support::child;
@@ -63,7 +67,7 @@ TEST(ExportFlow, ReplacesAnEarlierFileWhole) {
     EXPECT_TRUE(bytes.endsWith("width=250>Nome</td></tr></table></body></html>"));
 }
 
-TEST(ExportFlow, FailureShowsThePlainMessageAndLeavesTheOldFileAlone) {
+TEST(ExportFlow, TargetThatCannotBeWrittenShowsThePlainMessage) {
     Harness h;
     // A folder of that name stands where the file should go: nothing can be written.
     ASSERT_TRUE(QDir(h.dir.path()).mkdir(u"Prova.xls"_qs));
@@ -73,22 +77,32 @@ TEST(ExportFlow, FailureShowsThePlainMessageAndLeavesTheOldFileAlone) {
     EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
     EXPECT_TRUE(h.fake.opened.isEmpty());
     EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
 
-    // An earlier export in a folder that has become read-only stays exactly as it was.
-    QDir(h.dir.path()).rmdir(u"Prova.xls"_qs);
+TEST(ExportFlow, FailureInTheMiddleOfWritingLeavesNoHalfFile) {
+    Harness h;
     QFile old(h.path(u"Prova.xls"_qs));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("vecchio");
     old.close();
-    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool writable = QFile(h.path(u"x"_qs)).open(QIODevice::WriteOnly); // root ignores it
-    if (!writable) {
-        h.fake.messages.clear();
-        EXPECT_FALSE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
-        EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
-        EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
-    }
-    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Files may grow to 64 KB only: the export of a big grid fails part-way through.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QStringList names;
+    for (int i = 0; i < 20000; ++i)
+        names << u"Socio numero "_qs + QString::number(i);
+    const bool written = runSpreadsheetExport(h.ctx, nullptr, exportOf(names));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+    EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Prova.xls"_qs});
 }
 
 TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
@@ -104,4 +118,18 @@ TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
                                "<td style=\"text-align: left;\">a</td></tr><tr><td style=\"text-align: left;\">"
                                "Verdi</td><td style=\"text-align: left;\"></td></tr></table>"));
     EXPECT_FALSE(bytes.contains("71"));
+}
+
+TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheShellHook) {
+    Harness h;
+    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}}, {u"Prova.xls"_qs, u"F"_qs, {}});
+    w.setHelp(u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs});
+    QString shown;
+    setHelpOpener([&](QWidget* owner, const QString& title, const QStringList& text) {
+        EXPECT_EQ(owner, &w);
+        shown = title + u'|' + text.join(u'|');
+    });
+    child<QToolButton>(&w, u"cmdGuida"_qs)->click();
+    setHelpOpener({});
+    EXPECT_EQ(shown, u"Titolo.|Uno.|Due."_qs);
 }
