@@ -3,6 +3,8 @@
 #include "cards_fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -209,6 +211,22 @@ TEST(Organisation, ChosenLogoIsStretchedToLogoSize) {
     c.h.fake.fileAnswers = {c.h.path(kSettingsFileName)};
     c.w->chooseLogo();
     EXPECT_EQ(c.w->card()->logo()->image(), placeholderLogo());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Organisation, UnwritableLogoLeavesTheOldFileAndShowsThePlaceholder) {
+    CardWindow c;
+    // A folder stands where the logo goes: it can be neither read nor replaced.
+    ASSERT_TRUE(QDir(c.h.ctx.folder).mkdir(cards::kLogoFileName));
+    c.open();
+    c.w->clearLogo();
+    c.close();
+    EXPECT_TRUE(QFileInfo(c.h.path(cards::kLogoFileName)).isDir());
+    EXPECT_EQ(c.w->card()->logo()->image(), cards::placeholderLogo());
+    EXPECT_TRUE(c.h.fake.messages.empty());
 }
 
 } // namespace
