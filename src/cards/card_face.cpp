@@ -22,15 +22,17 @@ const char* const kMemberLabels[] = {"txtTesserato", "txtCarica", "txtNumTessera
 const char* const kPlaceholderTexts[] = {"Cognome e nome Socio", "Carica ricoperta", "Tessera n.",
                                          "GG/MM/AAAA", "GG/MM/AAAA"};
 
-QString css(const QColor& c) { return c.name(QColor::HexRgb); }
+QString css(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
 
 } // namespace
 
 QString screenName(const QString& templateName) {
-    static const QStringList organisation{QStringLiteral("txtAssociazione"), QStringLiteral("txtSottotitolo01"),
-                                          QStringLiteral("txtSottotitolo02"), QStringLiteral("txtAnnotazioni")};
-    if (organisation.contains(templateName))
-        return u"tit"_qs + templateName.mid(3);
+    static const QStringList organisation{
+        QStringLiteral("txtAssociazione"), QStringLiteral("txtSottotitolo01"),
+        QStringLiteral("txtSottotitolo02"), QStringLiteral("txtAnnotazioni")};
+    if (organisation.contains(templateName)) return u"tit"_qs + templateName.mid(3);
     return templateName;
 }
 
@@ -47,8 +49,7 @@ void CardPicture::setImage(const QImage& image) {
 
 QImage CardPicture::image() const {
     const QPixmap shown = pixmap();
-    if (!shown.isNull() && shown.cacheKey() != shownKey_)
-        return shown.toImage();
+    if (!shown.isNull() && shown.cacheKey() != shownKey_) return shown.toImage();
     return image_;
 }
 
@@ -59,22 +60,21 @@ void CardPicture::refresh() {
         return;
     }
     const QSize box = size() * devicePixelRatioF();
-    QPixmap pm = QPixmap::fromImage(image_.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pm =
+        QPixmap::fromImage(image_.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pm.setDevicePixelRatio(devicePixelRatioF());
     setPixmap(pm);
     shownKey_ = pixmap().cacheKey();
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
+    if (event->button() == Qt::LeftButton) emit clicked();
     QLabel::mousePressEvent(event);
 }
 
 void CardPicture::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
-    if (!image_.isNull() && image().cacheKey() == image_.cacheKey())
-        refresh();
+    if (!image_.isNull() && image().cacheKey() == image_.cacheKey()) refresh();
 }
 
 // --- CardFace ------------------------------------------------------------------------------
@@ -83,7 +83,8 @@ CardFace::CardFace(QWidget* parent, CardStyle style, double pxPerMm, const QStri
                    bool shortCaptions)
     : QWidget(parent), suffix_(suffix), pxPerMm_(pxPerMm),
       objects_(cardObjects(style, {-10, -10})) {
-    setFixedSize(int(std::lround(kCardWidthMm * pxPerMm)), int(std::lround(kCardHeightMm * pxPerMm)));
+    setFixedSize(int(std::lround(kCardWidthMm * pxPerMm)),
+                 int(std::lround(kCardHeightMm * pxPerMm)));
     const int gapX = int(std::lround(reports::unitsToMm(2) * pxPerMm));
     const int gapY = int(std::lround(reports::unitsToMm(1) * pxPerMm));
     for (const reports::ReportObject& o : objects_) {
@@ -94,8 +95,9 @@ CardFace::CardFace(QWidget* parent, CardStyle style, double pxPerMm, const QStri
             auto* shape = new QFrame(this);
             shape->setObjectName(name);
             shape->setGeometry(r);
-            shape->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; }")
-                                     .arg(name, css(o.fill), css(o.outline)));
+            shape->setStyleSheet(
+                QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; }")
+                    .arg(name, css(o.fill), css(o.outline)));
             break;
         }
         case reports::ObjectKind::Picture: {
@@ -116,11 +118,15 @@ CardFace::CardFace(QWidget* parent, CardStyle style, double pxPerMm, const QStri
             label->setGeometry(r);
             label->setContentsMargins(gapX, gapY, gapX, gapY);
             QFont font = reports::resolveFont(o.font);
-            font.setPixelSize(std::max(6, int(std::lround(o.font.pointSize * kMmPerPoint * pxPerMm))));
+            font.setPixelSize(
+                std::max(6, int(std::lround(o.font.pointSize * kMmPerPoint * pxPerMm))));
             label->setFont(font);
-            label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(css(o.font.colour)));
-            const Qt::Alignment h = o.hAlign == reports::HAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-            const Qt::Alignment v = o.vAlign == reports::VAlign::Top ? Qt::AlignTop : Qt::AlignVCenter;
+            label->setStyleSheet(
+                QStringLiteral("color: %1; background: transparent;").arg(css(o.font.colour)));
+            const Qt::Alignment h =
+                o.hAlign == reports::HAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+            const Qt::Alignment v =
+                o.vAlign == reports::VAlign::Top ? Qt::AlignTop : Qt::AlignVCenter;
             label->setAlignment(h | v);
             label->setTextFormat(Qt::PlainText);
             break;
@@ -149,7 +155,9 @@ QRect CardFace::place(const QString& name) const {
     return {};
 }
 
-QLabel* CardFace::label(const QString& name) const { return findChild<QLabel*>(name + suffix_); }
+QLabel* CardFace::label(const QString& name) const {
+    return findChild<QLabel*>(name + suffix_);
+}
 
 bool CardFace::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
@@ -161,8 +169,10 @@ bool CardFace::eventFilter(QObject* watched, QEvent* event) {
 }
 
 OrganisationTexts CardFace::organisation() const {
-    return {label(QStringLiteral("titAssociazione"))->text(), label(QStringLiteral("titSottotitolo01"))->text(),
-            label(QStringLiteral("titSottotitolo02"))->text(), label(QStringLiteral("titAnnotazioni"))->text()};
+    return {label(QStringLiteral("titAssociazione"))->text(),
+            label(QStringLiteral("titSottotitolo01"))->text(),
+            label(QStringLiteral("titSottotitolo02"))->text(),
+            label(QStringLiteral("titAnnotazioni"))->text()};
 }
 
 void CardFace::setOrganisation(const OrganisationTexts& texts) {
@@ -193,8 +203,8 @@ void CardFace::setClearedMember() {
 CardContent CardFace::content() const {
     CardContent c;
     const OrganisationTexts org = organisation();
-    c.organisation = {core::trimText(org.name), core::trimText(org.subtitle1), core::trimText(org.subtitle2),
-                      core::trimText(org.notes)};
+    c.organisation = {core::trimText(org.name), core::trimText(org.subtitle1),
+                      core::trimText(org.subtitle2), core::trimText(org.notes)};
     c.logo = logo_->image();
     c.photo = photo_->image();
     auto text = [this](const char* n) { return core::trimText(label(QLatin1String(n))->text()); };

@@ -48,8 +48,7 @@ OrganisationTexts readOrganisation(const QString& iniPath) {
 
 bool writeOrganisation(const QString& iniPath, const OrganisationTexts& texts) {
     core::IniFile ini(iniPath);
-    if (!ini.load())
-        return false; // never replace a file we could not read
+    if (!ini.load()) return false; // never replace a file we could not read
     for (const OrganisationKey& k : kOrganisationKeys)
         ini.setValue(kOrganisation, QLatin1String(k.key), core::trimText(texts.*k.text));
     return ini.save();
@@ -73,11 +72,11 @@ CardPrintSettings readPrintSettings(const QString& iniPath) {
 
 bool writePrintSettings(const QString& iniPath, const CardPrintSettings& settings) {
     core::IniFile ini(iniPath);
-    if (!ini.load())
-        return false;
+    if (!ini.load()) return false;
     ini.setValue(kMargins, QStringLiteral("Superiore"), QString::number(settings.top));
     ini.setValue(kMargins, QStringLiteral("Sinistro"), QString::number(settings.left));
-    ini.setValue(kPrint, QStringLiteral("Orientamento"), settings.landscape ? kLandscape : kPortrait);
+    ini.setValue(kPrint, QStringLiteral("Orientamento"),
+                 settings.landscape ? kLandscape : kPortrait);
     return ini.save();
 }
 
@@ -91,16 +90,21 @@ QImage placeholderLogo() {
     return image;
 }
 
-QImage whiteLogo() { return white(kLogoWidth, kLogoHeight); }
-QImage whitePhoto() { return white(157, 174); }
+QImage whiteLogo() {
+    return white(kLogoWidth, kLogoHeight);
+}
+QImage whitePhoto() {
+    return white(157, 174);
+}
 
-QImage readLogo(const QString& path) { return members::readPicture(path); }
+QImage readLogo(const QString& path) {
+    return members::readPicture(path);
+}
 
 bool writeLogo(const QString& path, const QImage& logo) {
-    if (logo.isNull())
-        return false;
+    if (logo.isNull()) return false;
     return members::writeJpeg(path, logo.scaled(kLogoWidth, kLogoHeight, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation));
+                                                Qt::SmoothTransformation));
 }
 
 bool logoNeedsWriting(bool changedByUser, const QString& path) {

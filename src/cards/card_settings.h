@@ -41,9 +41,9 @@ bool writePrintSettings(const QString& iniPath, const CardPrintSettings& setting
 int marginValue(const QString& text);
 
 // The pictures that belong to the card windows.
-QImage placeholderLogo();  // 119 x 118, marked as a logo
-QImage whiteLogo();        // a cleared logo
-QImage whitePhoto();       // a cleared photo
+QImage placeholderLogo(); // 119 x 118, marked as a logo
+QImage whiteLogo();       // a cleared logo
+QImage whitePhoto();      // a cleared photo
 
 // Logo.jpg: the picture, or a null image when it is missing or unreadable.
 QImage readLogo(const QString& path);

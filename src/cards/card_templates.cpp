@@ -39,15 +39,16 @@ std::vector<ReportObject> printedCard() {
         rectangle(QStringLiteral("shpHeader"), {11, 11, 83.8, 12}, kNavy, kNavy),
         rectangle(QStringLiteral("shpFooter"), {11, 57, 83.8, 6}, kNavy, kNavy),
         textBox(QStringLiteral("txtAssociazione"), {12, 12, 54, 3.8},
-                QStringLiteral("Denominazione Ente o Associazione"), arial(8, true, white), {}, L, M),
+                QStringLiteral("Denominazione Ente o Associazione"), arial(8, true, white), {}, L,
+                M),
         textBox(QStringLiteral("txtSottotitolo01"), {12, 15.7, 54, 3.7},
                 QStringLiteral("Indirizzo e città"), arial(7, false, white), {}, L, M),
         textBox(QStringLiteral("txtSottotitolo02"), {12, 19, 54, 3.7},
                 QStringLiteral("Telefono e altri recapiti"), arial(7, false, white), {}, L, M),
         textBox(QStringLiteral("txtAnnotazioni"), {12, 58, 82, 3.8}, QStringLiteral("Annotazioni"),
                 arial(8, true, white), {}, C, M),
-        textBox(QStringLiteral("txtTesserato"), {40, 25, 55, 4}, QStringLiteral("Cognome e nome Socio"),
-                arial(9, true, black), {}, L, M),
+        textBox(QStringLiteral("txtTesserato"), {40, 25, 55, 4},
+                QStringLiteral("Cognome e nome Socio"), arial(9, true, black), {}, L, M),
         textBox(QStringLiteral("txtCarica"), {40, 29, 55, 3.8}, QStringLiteral("Carica ricoperta"),
                 arial(7.3, true, black), {}, L, M),
         textBox(QStringLiteral("txtNumTessera"), {40, 33.8, 31, 3.5}, QStringLiteral("Tessera n."),
@@ -71,11 +72,9 @@ const char* const kTopAligned[] = {"txtAssociazione", "txtSottotitolo01", "txtSo
                                    "titDataRil",      "titDataScade"};
 
 void adjust(ReportObject& o, CardStyle style) {
-    if (style == CardStyle::Print)
-        return;
+    if (style == CardStyle::Print) return;
     for (const char* name : kTopAligned)
-        if (o.name == QLatin1String(name))
-            o.vAlign = VAlign::Top;
+        if (o.name == QLatin1String(name)) o.vAlign = VAlign::Top;
     if (o.name == QLatin1String("txtDataRil"))
         o.rect.moveTop(42.4);
     else if (o.name == QLatin1String("txtDataScade"))
@@ -108,12 +107,16 @@ std::vector<ReportObject> cardObjects(CardStyle style, QPointF offsetMm, const Q
 }
 
 reports::Template singleCardTemplate(CardStyle style) {
-    reports::Template t = pageTemplate(QStringLiteral("repTessera"), QStringLiteral("Tessera"), false);
-    t.bands = {reports::Band{QStringLiteral("Page1"), reports::BandKind::Page, 297, cardObjects(style)}};
+    reports::Template t =
+        pageTemplate(QStringLiteral("repTessera"), QStringLiteral("Tessera"), false);
+    t.bands = {
+        reports::Band{QStringLiteral("Page1"), reports::BandKind::Page, 297, cardObjects(style)}};
     return t;
 }
 
-QString slotSuffix(int slot) { return u'_' + QString(QChar(u'A' + slot)); }
+QString slotSuffix(int slot) {
+    return u'_' + QString(QChar(u'A' + slot));
+}
 
 QPointF slotOffsetMm(int slot) {
     static const double columns[] = {0, 95, 189};
@@ -122,7 +125,8 @@ QPointF slotOffsetMm(int slot) {
 }
 
 reports::Template sheetTemplate() {
-    reports::Template t = pageTemplate(QStringLiteral("repTessere"), QStringLiteral("Tessere"), true);
+    reports::Template t =
+        pageTemplate(QStringLiteral("repTessere"), QStringLiteral("Tessere"), true);
     reports::Band page{QStringLiteral("Page1"), reports::BandKind::Page, 210, {}};
     for (int slot = 0; slot < kSheetSlots; ++slot)
         for (ReportObject& o : cardObjects(CardStyle::Sheet, slotOffsetMm(slot), slotSuffix(slot)))

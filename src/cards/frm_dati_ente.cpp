@@ -11,10 +11,12 @@ namespace cards {
 
 TfrmDatiEnte::TfrmDatiEnte(QWidget* parent, const QString& mode, const OrganisationTexts& texts)
     : QDialog(parent) {
-    platform::setupDialog(this, QStringLiteral("TfrmDatiEnte"), QStringLiteral(" Dati Ente o Associazione"),
-                          {520, 250});
-    platform::makeLabel(this, QStringLiteral("Inserire i dati e fare clic su Applica e chiudi per salvare le modifiche."),
-                        QStringLiteral("lblIstruzioni"))
+    platform::setupDialog(this, QStringLiteral("TfrmDatiEnte"),
+                          QStringLiteral(" Dati Ente o Associazione"), {520, 250});
+    platform::makeLabel(
+        this,
+        QStringLiteral("Inserire i dati e fare clic su Applica e chiudi per salvare le modifiche."),
+        QStringLiteral("lblIstruzioni"))
         ->setGeometry(20, 14, 480, 20);
     lblMemory_ = platform::makeLabel(this, mode, QStringLiteral("lblMemory"));
     lblMemory_->hide();
@@ -40,7 +42,8 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent, const QString& mode, const Organisat
         platform::addHighlight(*r.field);
         y += 38;
     }
-    platform::chainEnter({txtAssociazione_, txtSottotitolo01_, txtSottotitolo02_, txtAnnotazioni_}, true);
+    platform::chainEnter({txtAssociazione_, txtSottotitolo01_, txtSottotitolo02_, txtAnnotazioni_},
+                         true);
 
     auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("btnAnnulla"));
@@ -59,7 +62,9 @@ void TfrmDatiEnte::showEvent(QShowEvent* event) {
     txtAssociazione_->setFocus();
 }
 
-QString TfrmDatiEnte::mode() const { return lblMemory_->text(); }
+QString TfrmDatiEnte::mode() const {
+    return lblMemory_->text();
+}
 
 OrganisationTexts TfrmDatiEnte::texts() const {
     return {core::trimText(txtAssociazione_->text()), core::trimText(txtSottotitolo01_->text()),

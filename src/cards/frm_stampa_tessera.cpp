@@ -50,7 +50,8 @@ void addPrinterPicture(QDialog* dialog, const QString& name, QRect place) {
     p->setAlignment(Qt::AlignCenter);
 }
 
-reports::Report printedCard(const CardContent& card, const CardPrintSettings& settings, const QDate& today) {
+reports::Report printedCard(const CardContent& card, const CardPrintSettings& settings,
+                            const QDate& today) {
     reports::Report report(singleCardTemplate(CardStyle::Print));
     report.setOrientation(settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     // The engine paints the margins itself, so negative ones move the card up or left; the
@@ -66,14 +67,16 @@ reports::Report printedCard(const CardContent& card, const CardPrintSettings& se
 
 TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, CardSource card)
     : QDialog(parent), ctx_(ctx), card_(std::move(card)) {
-    platform::setupDialog(this, QStringLiteral("TfrmStampaTessera"), QStringLiteral(" Stampa tesserino"), {520, 262});
+    platform::setupDialog(this, QStringLiteral("TfrmStampaTessera"),
+                          QStringLiteral(" Stampa tesserino"), {520, 262});
 
     addPrinterPicture(this, QStringLiteral("imgIstruzioni"), {16, 16, 64, 64});
     auto* note = platform::makeLabel(
         this,
-        QStringLiteral("Per centrare la stampa sul supporto, trovare con alcune stampe di prova i margini "
-                       "superiore e sinistro in millimetri: aumentare i valori sposta la stampa in basso e a "
-                       "destra, diminuirli (anche sotto lo zero) la sposta in alto e a sinistra."),
+        QStringLiteral(
+            "Per centrare la stampa sul supporto, trovare con alcune stampe di prova i margini "
+            "superiore e sinistro in millimetri: aumentare i valori sposta la stampa in basso e a "
+            "destra, diminuirli (anche sotto lo zero) la sposta in alto e a sinistra."),
         QStringLiteral("lblIstruzioni"));
     note->setWordWrap(true);
     note->setGeometry(96, 12, 404, 78);
@@ -97,8 +100,10 @@ TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, Ca
         int y;
     };
     const MarginRow rows[] = {
-        {&txtSuperiore_, "txtSuperiore", "Margine superiore:", "btnMenoSuperiore", "btnPiuSuperiore", 112},
-        {&txtSinistro_, "txtSinistro", "Margine sinistro:", "btnMenoSinistro", "btnPiuSinistro", 152},
+        {&txtSuperiore_, "txtSuperiore", "Margine superiore:", "btnMenoSuperiore",
+         "btnPiuSuperiore", 112},
+        {&txtSinistro_, "txtSinistro", "Margine sinistro:", "btnMenoSinistro", "btnPiuSinistro",
+         152},
     };
     for (const MarginRow& r : rows) {
         platform::makeLabel(this, QString::fromUtf8(r.caption))->setGeometry(196, r.y + 4, 130, 20);
@@ -115,8 +120,10 @@ TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, Ca
     }
 
     lblAttendere_ = addWaitLine(this, {16, 226, 250, 20});
-    auto* annulla = button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 218, 110, 30});
-    auto* stampa = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 218, 110, 30});
+    auto* annulla =
+        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 218, 110, 30});
+    auto* stampa =
+        button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 218, 110, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(stampa, &QPushButton::pressed, this, [this] { lblAttendere_->show(); });
     connect(stampa, &QPushButton::clicked, this, &TfrmStampaTessera::print);
@@ -132,7 +139,8 @@ void TfrmStampaTessera::step(QLineEdit* field, int delta) {
 }
 
 CardPrintSettings TfrmStampaTessera::settings() const {
-    return {marginValue(txtSuperiore_->text()), marginValue(txtSinistro_->text()), optOrizzontale_->isChecked()};
+    return {marginValue(txtSuperiore_->text()), marginValue(txtSinistro_->text()),
+            optOrizzontale_->isChecked()};
 }
 
 void TfrmStampaTessera::print() {
@@ -147,9 +155,10 @@ void TfrmStampaTessera::print() {
         }
     }
     if (!ok)
-        ctx_.platform.message(this, platform::MsgKind::Warning,
-                              QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\r"
-                                             "Accertarsi che la stampante sia configurata correttamente."));
+        ctx_.platform.message(
+            this, platform::MsgKind::Warning,
+            QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\r"
+                           "Accertarsi che la stampante sia configurata correttamente."));
     lblAttendere_->hide();
     accept();
 }
@@ -158,15 +167,17 @@ void TfrmStampaTessera::print() {
 
 TfrmAnteprimaTessera::TfrmAnteprimaTessera(platform::Context& ctx, QWidget* parent, CardSource card)
     : QDialog(parent), ctx_(ctx), card_(std::move(card)) {
-    platform::setupDialog(this, QStringLiteral("TfrmAnteprimaTessera"), QStringLiteral(" Anteprima di stampa"),
-                          {380, 200});
+    platform::setupDialog(this, QStringLiteral("TfrmAnteprimaTessera"),
+                          QStringLiteral(" Anteprima di stampa"), {380, 200});
     addPrinterPicture(this, QStringLiteral("imgStampante"), {20, 20, 72, 72});
-    platform::makeLabel(this, QStringLiteral("Anteprima del tesserino corrente su foglio A4 verticale."))
+    platform::makeLabel(this,
+                        QStringLiteral("Anteprima del tesserino corrente su foglio A4 verticale."))
         ->setGeometry(104, 30, 260, 40);
     lblAttendere_ = addWaitLine(this, {20, 110, 300, 20});
-    auto* annulla = button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {110, 154, 110, 30});
-    auto* mostra =
-        button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima"), {226, 154, 136, 30});
+    auto* annulla =
+        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {110, 154, 110, 30});
+    auto* mostra = button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima"),
+                          {226, 154, 136, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(mostra, &QPushButton::clicked, this, &TfrmAnteprimaTessera::showPreview);
 }

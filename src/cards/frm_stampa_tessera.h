@@ -57,7 +57,8 @@ private:
 };
 
 // The single card as the print window sends it to the printer.
-reports::Report printedCard(const CardContent& card, const CardPrintSettings& settings, const QDate& today);
+reports::Report printedCard(const CardContent& card, const CardPrintSettings& settings,
+                            const QDate& today);
 
 // The wait line, the printer picture and the two buttons shared by the print and preview windows.
 QLabel* addWaitLine(QDialog* dialog, QRect place);

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "members/member_pick.h"
 #include "platform/help.h"
 
 #include <QLabel>
@@ -20,7 +21,8 @@ using platform::MsgKind;
 namespace {
 
 const QString kReady = QStringLiteral("Pronto per stampare una nuova tessera...");
-const QString kOrganisationHint = QStringLiteral("Fare clic per inserire i dati del proprio Ente o Associazione.");
+const QString kOrganisationHint =
+    QStringLiteral("Fare clic per inserire i dati del proprio Ente o Associazione.");
 constexpr double kScreenPxPerMm = 7;
 
 struct Command {
@@ -34,7 +36,8 @@ struct Command {
 } // namespace
 
 TfrmTessera::TfrmTessera(platform::Context& ctx)
-    : WorkArea(ctx, QStringLiteral("TfrmTessera"), QStringLiteral(" Quorvix 5.0 - Stampa tessera singola")) {
+    : WorkArea(ctx, QStringLiteral("TfrmTessera"),
+               QStringLiteral(" Quorvix 5.0 - Stampa tessera singola")) {
     panInfo_ = platform::makeLabel(panel(), kReady, QStringLiteral("panInfo"));
     panInfo_->setGeometry(8, 660, 979, 24);
     panInfo_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -51,16 +54,20 @@ void TfrmTessera::buildToolbar() {
          &TfrmTessera::preview, 112},
         {"cmdStampa", "stampa", "Stampa il tesserino corrente.", &TfrmTessera::print, 164},
         {"cmdPrimo", "primo", "Visualizza la prima scheda in archivio.", &TfrmTessera::first, 330},
-        {"cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio.", &TfrmTessera::previous, 382},
-        {"cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio.", &TfrmTessera::next, 534},
+        {"cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio.",
+         &TfrmTessera::previous, 382},
+        {"cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio.", &TfrmTessera::next,
+         534},
         {"cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio.", &TfrmTessera::last, 586},
-        {"imgGuida", "guida", "Visualizza la pagina della guida sensibile al contesto.", &TfrmTessera::help, 883},
+        {"imgGuida", "guida", "Visualizza la pagina della guida sensibile al contesto.",
+         &TfrmTessera::help, 883},
         {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr, 935},
     };
     for (const Command& c : commands) {
         const QString hint = QString::fromUtf8(c.hint);
-        auto* b = platform::pictureButton(panel(), QLatin1String(c.name),
-                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(c.art)), hint);
+        auto* b =
+            platform::pictureButton(panel(), QLatin1String(c.name),
+                                    QStringLiteral(":/art/%1.svg").arg(QLatin1String(c.art)), hint);
         b->setGeometry(c.x, 8, 48, 48);
         platform::setStatusHint(b, panInfo_, hint);
         if (c.slot)
@@ -81,20 +88,24 @@ void TfrmTessera::buildCard() {
     connect(card_, &CardFace::organisationClicked, this, &TfrmTessera::editOrganisation);
     connect(card_->logo(), &CardPicture::clicked, this, &TfrmTessera::chooseLogo);
     card_->logo()->setCursor(Qt::PointingHandCursor);
-    platform::setStatusHint(card_->logo(), panInfo_,
-                            QStringLiteral("Fare clic per caricare il logo del proprio Ente o Associazione."));
-    for (const char* n : {"titAssociazione", "titSottotitolo01", "titSottotitolo02", "titAnnotazioni"})
+    platform::setStatusHint(
+        card_->logo(), panInfo_,
+        QStringLiteral("Fare clic per caricare il logo del proprio Ente o Associazione."));
+    for (const char* n :
+         {"titAssociazione", "titSottotitolo01", "titSottotitolo02", "titAnnotazioni"})
         platform::setStatusHint(card_->label(QLatin1String(n)), panInfo_, kOrganisationHint);
 
     // The erasers stand just outside the card, beside the photo and the logo.
     const QRect photo = card_->place(QStringLiteral("imgFoto")).translated(card_->pos());
     const QRect logo = card_->place(QStringLiteral("imgLogo")).translated(card_->pos());
     const QPoint cardRight(card_->geometry().right(), 0);
-    auto* cancFoto = platform::pictureButton(panel(), QStringLiteral("btnCancFoto"), QStringLiteral(":/art/foto_cancella.svg"),
-                                             QStringLiteral("Cancella la foto corrente."), {24, 24});
+    auto* cancFoto = platform::pictureButton(
+        panel(), QStringLiteral("btnCancFoto"), QStringLiteral(":/art/foto_cancella.svg"),
+        QStringLiteral("Cancella la foto corrente."), {24, 24});
     cancFoto->setGeometry(card_->x() - 40, photo.bottom() - 32, 32, 32);
-    auto* cancLogo = platform::pictureButton(panel(), QStringLiteral("btnCancLogo"), QStringLiteral(":/art/cancella.svg"),
-                                             QStringLiteral("Cancella il logo corrente."), {24, 24});
+    auto* cancLogo = platform::pictureButton(
+        panel(), QStringLiteral("btnCancLogo"), QStringLiteral(":/art/cancella.svg"),
+        QStringLiteral("Cancella il logo corrente."), {24, 24});
     cancLogo->setGeometry(cardRight.x() + 8, logo.bottom() - 32, 32, 32);
     platform::setStatusHint(cancFoto, panInfo_, cancFoto->toolTip());
     platform::setStatusHint(cancLogo, panInfo_, cancLogo->toolTip());
@@ -102,10 +113,12 @@ void TfrmTessera::buildCard() {
     connect(cancLogo, &QToolButton::clicked, this, &TfrmTessera::clearLogo);
 
     const char* notes[] = {
-        "Per richiamare i dati di un Socio dall'archivio, utilizzare il pulsante Trova o le frecce di "
+        "Per richiamare i dati di un Socio dall'archivio, utilizzare il pulsante Trova o le frecce "
+        "di "
         "scorrimento delle schede. ",
         "Inserire o modificare il logo e i dati dell'Ente o Associazione facendo clic su di essi.",
-        "Il logo e i dati testuali relativi all'Ente o Associazione sono salvati in automatico all'uscita "
+        "Il logo e i dati testuali relativi all'Ente o Associazione sono salvati in automatico "
+        "all'uscita "
         "da questo ambiente di lavoro.",
     };
     int y = card_->geometry().bottom() + 36;
@@ -119,8 +132,7 @@ void TfrmTessera::buildCard() {
 
 void TfrmTessera::showEvent(QShowEvent* event) {
     WorkArea::showEvent(event);
-    if (event->spontaneous())
-        return;
+    if (event->spontaneous()) return;
     // Opened from the main menu: a blank card under the organisation's saved texts and logo.
     blankCard();
     card_->setOrganisation(readOrganisation(ctx_.path(kSettingsFileName)));
@@ -135,10 +147,10 @@ void TfrmTessera::onClose() {
 }
 
 void TfrmTessera::saveOrganisation() {
-    writeOrganisation(ctx_.path(kSettingsFileName), card_->organisation()); // failures are not reported
+    writeOrganisation(ctx_.path(kSettingsFileName),
+                      card_->organisation()); // failures are not reported
     const QString path = ctx_.path(kLogoFileName);
-    if (!logoNeedsWriting(logoChanged_, path))
-        return;
+    if (!logoNeedsWriting(logoChanged_, path)) return;
     if (writeLogo(path, card_->logo()->image()))
         logoChanged_ = false;
     else
@@ -173,16 +185,20 @@ bool TfrmTessera::showRecord(qint64 number) {
         return false;
     }
     const members::Member& m = *member;
-    card_->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera], m[members::DataRil],
-                     m[members::DataScade]);
+    card_->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera],
+                     m[members::DataRil], m[members::DataScade]);
     lblPosizione_->setText(QString::number(number));
     loadPhoto(number);
     return true;
 }
 
 void TfrmTessera::find() {
-    if (const auto number = finder_(ctx_, this, QStringLiteral("tessera")))
-        showRecord(*number);
+    const QString mode = QStringLiteral("tessera");
+    const auto number = finder_(ctx_, this, mode);
+    if (!number || !members::applyMemberPick(ctx_, mode, *number)) return;
+    // The hand-over shows a screen-sized copy of the photo; the card keeps the whole picture
+    // for printing.
+    loadPhoto(*number);
 }
 
 void TfrmTessera::navigate(int command) {
@@ -191,14 +207,14 @@ void TfrmTessera::navigate(int command) {
         ctx_.platform.message(this, MsgKind::Error, core::archiveAccessMessage());
         return;
     }
-    const core::NavStep step = core::navigate(core::NavCommand(command), lblPosizione_->text(), file.count());
+    const core::NavStep step =
+        core::navigate(core::NavCommand(command), lblPosizione_->text(), file.count());
     file.close();
     switch (step.kind) {
     case core::NavStep::Kind::Nothing:
         return;
     case core::NavStep::Kind::Empty:
-        if (step.clearLabel)
-            lblPosizione_->clear();
+        if (step.clearLabel) lblPosizione_->clear();
         ctx_.platform.message(this, MsgKind::Information, core::emptyArchiveMessage());
         return;
     case core::NavStep::Kind::Read:
@@ -207,14 +223,26 @@ void TfrmTessera::navigate(int command) {
     }
 }
 
-void TfrmTessera::first() { navigate(int(core::NavCommand::First)); }
-void TfrmTessera::previous() { navigate(int(core::NavCommand::Previous)); }
-void TfrmTessera::next() { navigate(int(core::NavCommand::Next)); }
-void TfrmTessera::last() { navigate(int(core::NavCommand::Last)); }
+void TfrmTessera::first() {
+    navigate(int(core::NavCommand::First));
+}
+void TfrmTessera::previous() {
+    navigate(int(core::NavCommand::Previous));
+}
+void TfrmTessera::next() {
+    navigate(int(core::NavCommand::Next));
+}
+void TfrmTessera::last() {
+    navigate(int(core::NavCommand::Last));
+}
 
-void TfrmTessera::clearPhoto() { card_->photo()->setImage(whitePhoto()); }
+void TfrmTessera::clearPhoto() {
+    card_->photo()->setImage(whitePhoto());
+}
 
-void TfrmTessera::clearLogo() { setLogo(whiteLogo(), true); }
+void TfrmTessera::clearLogo() {
+    setLogo(whiteLogo(), true);
+}
 
 void TfrmTessera::chooseLogo() {
     const QString file = ctx_.platform.openFileName(
@@ -223,18 +251,15 @@ void TfrmTessera::chooseLogo() {
                {},
                {},
                {}});
-    if (file.isEmpty())
-        return;
+    if (file.isEmpty()) return;
     const QImage logo = members::readPicture(file);
     setLogo(logo.isNull() ? placeholderLogo() : logo, true);
 }
 
 void TfrmTessera::editOrganisation() {
     TfrmDatiEnte dialog(this, QStringLiteral("tessera"), card_->organisation());
-    if (ctx_.platform.runModal(dialog) != QDialog::Accepted)
-        return;
-    if (dialog.mode() == QLatin1String("tessera"))
-        card_->setOrganisation(dialog.texts());
+    if (ctx_.platform.runModal(dialog) != QDialog::Accepted) return;
+    if (dialog.mode() == QLatin1String("tessera")) card_->setOrganisation(dialog.texts());
 }
 
 void TfrmTessera::preview() {
@@ -250,18 +275,26 @@ void TfrmTessera::print() {
 void TfrmTessera::help() {
     platform::openHelp(
         this, QStringLiteral("Stampa tessera singola."),
-        {QStringLiteral("Per stampare la tessera di un Socio, richiamarne i dati dall'archivio con il pulsante "
-                        "Trova oppure scorrere le schede con le frecce. La tessera mostra nome, carica, numero "
+        {QStringLiteral("Per stampare la tessera di un Socio, richiamarne i dati dall'archivio con "
+                        "il pulsante "
+                        "Trova oppure scorrere le schede con le frecce. La tessera mostra nome, "
+                        "carica, numero "
                         "e date di rilascio e di scadenza del Socio, con la sua foto."),
-         QStringLiteral("Per inserire la denominazione, i sottotitoli e le annotazioni del proprio Ente o "
-                        "Associazione fare clic su di essi; per cambiare il logo fare clic sull'immagine. Il "
-                        "logo e i dati dell'Ente sono salvati in automatico all'uscita da questa schermata."),
-         QStringLiteral("Nella finestra di stampa si scelgono l'orientamento del foglio e i margini superiore e "
-                        "sinistro in millimetri, anche negativi, per adattare la stampa al supporto: tessera in "
-                        "PVC, foglio A4 o cartoncino di piccolo formato. Conviene fare qualche stampa di prova."),
-         QStringLiteral("L'anteprima mostra la tessera su un foglio A4 verticale. Le foto dei Soci vanno "
-                        "preparate in formato verticale (ritratto), perché in stampa sono adattate al riquadro "
-                        "della foto mantenendone le proporzioni.")});
+         QStringLiteral(
+             "Per inserire la denominazione, i sottotitoli e le annotazioni del proprio Ente o "
+             "Associazione fare clic su di essi; per cambiare il logo fare clic sull'immagine. Il "
+             "logo e i dati dell'Ente sono salvati in automatico all'uscita da questa schermata."),
+         QStringLiteral("Nella finestra di stampa si scelgono l'orientamento del foglio e i "
+                        "margini superiore e "
+                        "sinistro in millimetri, anche negativi, per adattare la stampa al "
+                        "supporto: tessera in "
+                        "PVC, foglio A4 o cartoncino di piccolo formato. Conviene fare qualche "
+                        "stampa di prova."),
+         QStringLiteral(
+             "L'anteprima mostra la tessera su un foglio A4 verticale. Le foto dei Soci vanno "
+             "preparate in formato verticale (ritratto), perché in stampa sono adattate al "
+             "riquadro "
+             "della foto mantenendone le proporzioni.")});
 }
 
 } // namespace cards

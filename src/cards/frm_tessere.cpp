@@ -1,9 +1,8 @@
 #include "cards/frm_tessere.h"
 
 #include "cards/frm_stampa_tessere.h"
-#include "core/record_file.h"
-#include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "members/member_pick.h"
 #include "platform/help.h"
 
 #include <QLabel>
@@ -16,12 +15,15 @@ namespace cards {
 namespace {
 
 constexpr double kScreenPxPerMm = 3.1;
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
 TfrmTessere::TfrmTessere(platform::Context& ctx)
-    : WorkArea(ctx, QStringLiteral("TfrmTessere"), QStringLiteral(" Quorvix 5.0 - Stampa più tessere")) {
+    : WorkArea(ctx, QStringLiteral("TfrmTessere"),
+               QStringLiteral(" Quorvix 5.0 - Stampa più tessere")) {
     lblPosizione_ = platform::makeLabel(panel(), {}, QStringLiteral("lblPosizione"));
     lblPosizione_->hide();
     buildToolbar();
@@ -38,9 +40,11 @@ void TfrmTessere::buildToolbar() {
     };
     const Command commands[] = {
         {"cmdNuovo", "nuovo", "Cancella i dati di tutti i tesserini.", &TfrmTessere::clearAll, 8},
-        {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del foglio.", &TfrmTessere::preview, 60},
+        {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del foglio.",
+         &TfrmTessere::preview, 60},
         {"cmdStampa", "stampa", "Stampa il foglio con i nove tesserini.", &TfrmTessere::print, 112},
-        {"icoGomma", "cancella", "Cancella i dati e le foto dei nove tesserini.", &TfrmTessere::askClearAll, 180},
+        {"icoGomma", "cancella", "Cancella i dati e le foto dei nove tesserini.",
+         &TfrmTessere::askClearAll, 180},
         {"imgGuida", "guida", "Visualizza la pagina della guida.", &TfrmTessere::help, 883},
         {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr, 935},
     };
@@ -54,7 +58,8 @@ void TfrmTessere::buildToolbar() {
         else
             connect(b, &QToolButton::clicked, this, &QWidget::close);
     }
-    auto* caption = platform::makeLabel(panel(), QStringLiteral("Cancella tessera n."), QStringLiteral("lblCancella"));
+    auto* caption = platform::makeLabel(panel(), QStringLiteral("Cancella tessera n."),
+                                        QStringLiteral("lblCancella"));
     caption->setGeometry(240, 20, 130, 24);
     for (int k = 1; k <= kSheetSlots; ++k) {
         auto* b = new QPushButton(QString::number(k), panel());
@@ -66,8 +71,9 @@ void TfrmTessere::buildToolbar() {
     }
     auto* note = platform::makeLabel(
         panel(),
-        QStringLiteral("Importare i dati delle tessere dall'archivio dei Soci, quindi premere il pulsante per "
-                       "l'anteprima o per la stampa su fogli A4."),
+        QStringLiteral(
+            "Importare i dati delle tessere dall'archivio dei Soci, quindi premere il pulsante per "
+            "l'anteprima o per la stampa su fogli A4."),
         QStringLiteral("lblNota"));
     note->setGeometry(8, 62, 979, 20);
     note->setAlignment(Qt::AlignCenter);
@@ -84,7 +90,8 @@ void TfrmTessere::buildSlots() {
         auto* number = platform::makeLabel(panel(), QString::number(i + 1));
         number->setGeometry(x - 22, y, 18, 20);
         number->setStyleSheet(QStringLiteral("font-weight: bold;"));
-        auto* import = new QPushButton(QStringLiteral("Importa dati tesserino %1").arg(i + 1), panel());
+        auto* import =
+            new QPushButton(QStringLiteral("Importa dati tesserino %1").arg(i + 1), panel());
         import->setObjectName(u"btnImporta"_qs + twoDigits(i + 1));
         import->setGeometry(x, y + face->height() + 4, face->width(), 26);
         import->setFocusPolicy(Qt::NoFocus);
@@ -95,13 +102,11 @@ void TfrmTessere::buildSlots() {
 
 void TfrmTessere::showEvent(QShowEvent* event) {
     WorkArea::showEvent(event);
-    if (event->spontaneous())
-        return;
+    if (event->spontaneous()) return;
     // Every opening starts a fresh sheet under the organisation's saved texts and logo.
     const OrganisationTexts organisation = readOrganisation(ctx_.path(kSettingsFileName));
     QImage logo = readLogo(ctx_.path(kLogoFileName));
-    if (logo.isNull())
-        logo = placeholderLogo();
+    if (logo.isNull()) logo = placeholderLogo();
     for (CardFace* face : slots_) {
         face->setBlankMember();
         face->setOrganisation(organisation);
@@ -117,27 +122,17 @@ std::array<CardContent, kSheetSlots> TfrmTessere::contents() const {
     return out;
 }
 
-QString TfrmTessere::position() const { return lblPosizione_->text(); }
-
-bool TfrmTessere::importRecord(int index, qint64 number) {
-    const auto member = members::MemberArchive(ctx_.folder).read(number);
-    if (!member) {
-        ctx_.platform.message(this, platform::MsgKind::Error, core::archiveAccessMessage());
-        return false;
-    }
-    const members::Member& m = *member;
-    CardFace* face = slots_[index];
-    face->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera], m[members::DataRil],
-                    m[members::DataScade]);
-    lblPosizione_->setText(QString::number(number));
-    const QImage photo = members::readPicture(ctx_.path(members::photoFileName(number)));
-    face->photo()->setImage(photo.isNull() ? members::placeholderPhoto() : photo);
-    return true;
+QString TfrmTessere::position() const {
+    return lblPosizione_->text();
 }
 
 void TfrmTessere::importSlot(int index) {
-    if (const auto number = finder_(ctx_, this, u"tessere_"_qs + twoDigits(index + 1)))
-        importRecord(index, *number);
+    const QString mode = u"tessere_"_qs + twoDigits(index + 1);
+    const auto number = finder_(ctx_, this, mode);
+    if (!number || !members::applyMemberPick(ctx_, mode, *number)) return;
+    // The hand-over shows a screen-sized copy of the photo; the slot keeps the whole picture.
+    const QImage photo = members::readPicture(ctx_.path(members::photoFileName(*number)));
+    slots_[index]->photo()->setImage(photo.isNull() ? members::placeholderPhoto() : photo);
 }
 
 void TfrmTessere::clearSlot(int index) {
@@ -155,8 +150,7 @@ void TfrmTessere::askClearAll() {
         this, platform::MsgKind::Question,
         QStringLiteral("Si sta per cancellare i dati e le foto presenti nei nove tesserini.\n\r\n\r"
                        "Si conferma l'operazione?"));
-    if (answer != platform::Answer::No)
-        clearAll();
+    if (answer != platform::Answer::No) clearAll();
 }
 
 void TfrmTessere::preview() {
@@ -172,12 +166,16 @@ void TfrmTessere::print() {
 void TfrmTessere::help() {
     platform::openHelp(
         this, QStringLiteral("Stampa più tessere."),
-        {QStringLiteral("Questa schermata stampa fino a nove tessere di Soci diversi su un unico foglio A4. "
-                        "Ogni tessera si compila con il proprio pulsante di importazione, scegliendo il Socio "
-                        "dall'archivio anagrafico; prima di stampare è possibile vedere l'anteprima dell'intera "
-                        "pagina."),
-         QStringLiteral("I dati di una tessera si cancellano con il pulsante numerato corrispondente, quelli di "
-                        "tutte le tessere con il pulsante Nuovo o con la gomma. La cancellazione riguarda solo "
+        {QStringLiteral(
+             "Questa schermata stampa fino a nove tessere di Soci diversi su un unico foglio A4. "
+             "Ogni tessera si compila con il proprio pulsante di importazione, scegliendo il Socio "
+             "dall'archivio anagrafico; prima di stampare è possibile vedere l'anteprima "
+             "dell'intera "
+             "pagina."),
+         QStringLiteral("I dati di una tessera si cancellano con il pulsante numerato "
+                        "corrispondente, quelli di "
+                        "tutte le tessere con il pulsante Nuovo o con la gomma. La cancellazione "
+                        "riguarda solo "
                         "questa schermata: nulla viene rimosso dall'archivio dei Soci.")});
 }
 

@@ -21,15 +21,15 @@ public:
     std::array<CardContent, kSheetSlots> contents() const;
     QString position() const;
 
-    // Fills slot `index` from record `number`: texts, photo, and the shared position label.
-    bool importRecord(int index, qint64 number);
     void setMemberFinder(MemberFinder finder) { finder_ = std::move(finder); }
 
 public slots:
-    void importSlot(int index); // btnImporta01..09
-    void clearSlot(int index);  // cmdCancella01..09
-    void clearAll();            // cmdNuovo
-    void askClearAll();         // icoGomma
+    // btnImporta01..09: the member search in mode "tessere_01".."tessere_09"; the pick fills
+    // that slot's texts and photo and the shared position label.
+    void importSlot(int index);
+    void clearSlot(int index); // cmdCancella01..09
+    void clearAll();           // cmdNuovo
+    void askClearAll();        // icoGomma
     void preview();
     void print();
     void help();

@@ -1,10 +1,13 @@
 #include "cards/member_finder.h"
 
+#include "members/frm_trova_anagrafica.h"
+
 namespace cards {
 
-std::optional<qint64> findMember(platform::Context&, QWidget*, const QString&) {
-    // The member search window is not part of the program yet.
-    return std::nullopt;
+std::optional<qint64> findMember(platform::Context& ctx, QWidget* parent, const QString& mode) {
+    members::TfrmTrovaAnagrafica dialog(ctx, parent, mode);
+    if (ctx.platform.runModal(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.pickedRecord();
 }
 
 } // namespace cards

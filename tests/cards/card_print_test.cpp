@@ -22,12 +22,14 @@ using namespace cards_test;
 constexpr double kDpi = 300, kDpmm = kDpi / 25.4;
 const QDate kToday(2026, 3, 15);
 
-// The card outlines painted on a page (white rectangles of card size), in mm from the paper's corner.
+// The card outlines painted on a page (white rectangles of card size), in mm from the paper's
+// corner.
 std::vector<QRectF> cardOutlines(const reports::Report& report) {
     std::vector<QRectF> out;
     const auto pages = reports::recordPages(report, kDpi);
     for (const reports::PaintedFill& f : pages.at(0).fills) {
-        const QRectF mm(f.rect.left() / kDpmm, f.rect.top() / kDpmm, f.rect.width() / kDpmm, f.rect.height() / kDpmm);
+        const QRectF mm(f.rect.left() / kDpmm, f.rect.top() / kDpmm, f.rect.width() / kDpmm,
+                        f.rect.height() / kDpmm);
         if (f.colour == QColor(Qt::white) && std::abs(mm.width() - kCardWidthMm) < 1)
             out.push_back(mm);
     }
@@ -43,8 +45,8 @@ void expectNear(const QRectF& got, const QRectF& want, double tolerance, const s
 
 CardContent sampleCard() {
     CardContent c;
-    c.organisation = {QStringLiteral("Circolo"), QStringLiteral("Via Roma 1"), QStringLiteral("Tel. 06 1"),
-                      QStringLiteral("Valida un anno")};
+    c.organisation = {QStringLiteral("Circolo"), QStringLiteral("Via Roma 1"),
+                      QStringLiteral("Tel. 06 1"), QStringLiteral("Valida un anno")};
     c.logo = placeholderLogo();
     c.photo = members::placeholderPhoto();
     c.tesserato = QStringLiteral("Rossi Mario");
@@ -56,10 +58,13 @@ TEST(CardPrint, CardStandsTenMillimetresPlusMarginsFromThePaperCorner) {
         int top, left;
         bool landscape;
     };
-    const Case cases[] = {{0, 0, false}, {5, 12, false}, {-1, 0, false}, {0, -3, true}, {-4, -6, true}, {20, 30, true}};
+    const Case cases[] = {{0, 0, false}, {5, 12, false}, {-1, 0, false},
+                          {0, -3, true}, {-4, -6, true}, {20, 30, true}};
     for (const Case& c : cases) {
-        const reports::Report report = printedCard(sampleCard(), {c.top, c.left, c.landscape}, kToday);
-        const std::string what = std::to_string(c.top) + "/" + std::to_string(c.left) + (c.landscape ? " L" : " P");
+        const reports::Report report =
+            printedCard(sampleCard(), {c.top, c.left, c.landscape}, kToday);
+        const std::string what =
+            std::to_string(c.top) + "/" + std::to_string(c.left) + (c.landscape ? " L" : " P");
         EXPECT_EQ(report.layout().page.widthMm, c.landscape ? 297 : 210) << what;
         // The printer's own margins stay at zero: the card moves, not the page.
         EXPECT_EQ(report.pageLayout().margins(), QMarginsF()) << what;
@@ -79,7 +84,8 @@ TEST(CardPrint, SheetHoldsNineCardsOnTheGrid) {
     ASSERT_EQ(outlines.size(), 9u);
     const double lefts[] = {10, 105, 199}, tops[] = {10, 75, 140};
     for (int i = 0; i < 9; ++i)
-        expectNear(outlines[i], QRectF(lefts[i % 3], tops[i / 3], 86, 54), 0.01, "slot " + std::to_string(i));
+        expectNear(outlines[i], QRectF(lefts[i % 3], tops[i / 3], 86, 54), 0.01,
+                   "slot " + std::to_string(i));
     // Every slot's texts stay inside its own card.
     const auto pages = reports::recordPages(report, kDpi);
     for (const reports::PaintedText& t : pages.at(0).texts) {
@@ -92,7 +98,8 @@ TEST(CardPrint, SheetHoldsNineCardsOnTheGrid) {
 
 TEST(CardPrint, LongTextsAreClippedInsideTheirBoxes) {
     CardContent c = sampleCard();
-    c.organisation.name = QStringLiteral("Associazione Sportiva Dilettantistica Polisportiva Giovanile Roma Nord");
+    c.organisation.name =
+        QStringLiteral("Associazione Sportiva Dilettantistica Polisportiva Giovanile Roma Nord");
     c.tesserato = QStringLiteral("Bartolomei-Santangelo Massimiliano Gianfrancesco Maria");
     c.numTessera = QStringLiteral("2026/000123456789-ABCDEFGHIJ");
     const reports::Report report = printedCard(c, {}, kToday);
@@ -113,12 +120,11 @@ TEST(CardPrint, LongTextsAreClippedInsideTheirBoxes) {
 // the card's outline.
 QImage rasterise(const QString& pdf, int dpi) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty())
-        return {};
+    if (tool.isEmpty()) return {};
     const QString base = pdf + QStringLiteral(".r");
     QProcess p;
-    p.start(tool, {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-singlefile"),
-                   pdf, base});
+    p.start(tool, {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                   QStringLiteral("-singlefile"), pdf, base});
     p.waitForFinished(60000);
     return QImage(base + QStringLiteral(".png"));
 }
@@ -127,8 +133,7 @@ QRectF inkBoundsMm(const QImage& img, int dpi) {
     QRect ink;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 200)
-                ink |= QRect(x, y, 1, 1);
+            if (qGray(img.pixel(x, y)) < 200) ink |= QRect(x, y, 1, 1);
     const double px = 25.4 / dpi;
     return {ink.left() * px, ink.top() * px, ink.width() * px, ink.height() * px};
 }
@@ -156,13 +161,13 @@ TEST(CardPrint, PrintWindowPutsTheCardWhereTheMarginsSay) {
         };
         click(c.plusTop > 0 ? "btnPiuSuperiore" : "btnMenoSuperiore", std::abs(c.plusTop));
         click(c.plusLeft > 0 ? "btnPiuSinistro" : "btnMenoSinistro", std::abs(c.plusLeft));
-        EXPECT_EQ(child<QRadioButton>(&dialog, QStringLiteral("optOrizzontale"))->isChecked(), c.landscape);
+        EXPECT_EQ(child<QRadioButton>(&dialog, QStringLiteral("optOrizzontale"))->isChecked(),
+                  c.landscape);
         child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
         EXPECT_TRUE(h.fake.messages.empty());
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         const QImage page = rasterise(h.fake.pdfPath, 150);
-        if (page.isNull())
-            GTEST_SKIP() << "pdftoppm not available";
+        if (page.isNull()) GTEST_SKIP() << "pdftoppm not available";
         EXPECT_NEAR(page.width() * 25.4 / 150, c.landscape ? 297 : 210, 1);
         // The outline's thin pen reaches 0.1 mm outside the card on each side.
         expectNear(inkBoundsMm(page, 150), c.expected.adjusted(-0.1, -0.1, 0.1, 0.1), 0.3, c.ini);
@@ -171,17 +176,21 @@ TEST(CardPrint, PrintWindowPutsTheCardWhereTheMarginsSay) {
 
 TEST(CardPrint, MarginsAreReadChangedAndSaved) {
     testing_support::Harness h;
-    writeIni(h, "[Margini Stampa]\r\nSuperiore= 3 \r\nSinistro=\r\n[Stampa Tesserino]\r\nOrientamento=Obliquo\r\n");
+    writeIni(h, "[Margini Stampa]\r\nSuperiore= 3 \r\nSinistro=\r\n[Stampa "
+                "Tesserino]\r\nOrientamento=Obliquo\r\n");
     {
         TfrmStampaTessera dialog(h.ctx, nullptr, [] { return sampleCard(); });
-        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSuperiore"))->text(), QStringLiteral("3"));
-        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSinistro"))->text(), QStringLiteral("0"));
+        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSuperiore"))->text(),
+                  QStringLiteral("3"));
+        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSinistro"))->text(),
+                  QStringLiteral("0"));
         EXPECT_TRUE(child<QLineEdit>(&dialog, QStringLiteral("txtSinistro"))->isReadOnly());
         EXPECT_TRUE(child<QRadioButton>(&dialog, QStringLiteral("optVerticale"))->isChecked());
         for (int i = 0; i < 5; ++i)
             child<QPushButton>(&dialog, QStringLiteral("btnMenoSuperiore"))->click();
         child<QPushButton>(&dialog, QStringLiteral("btnPiuSinistro"))->click();
-        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSuperiore"))->text(), QStringLiteral("-2"));
+        EXPECT_EQ(child<QLineEdit>(&dialog, QStringLiteral("txtSuperiore"))->text(),
+                  QStringLiteral("-2"));
         // "Annulla" keeps the file as it was.
         child<QPushButton>(&dialog, QStringLiteral("btnAnnulla"))->click();
         EXPECT_EQ(readPrintSettings(h.path(kSettingsFileName)), (CardPrintSettings{3, 0, false}));
@@ -208,7 +217,8 @@ TEST(CardPrint, PrinterFailureShowsTheWarningAndKeepsTheSettings) {
     ASSERT_EQ(h.fake.messages.size(), 1u);
     EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Warning);
     EXPECT_EQ(h.fake.lastMessage().text,
-              QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rAccertarsi che la stampante sia "
+              QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rAccertarsi "
+                             "che la stampante sia "
                              "configurata correttamente."));
     EXPECT_EQ(readPrintSettings(h.path(kSettingsFileName)).left, 1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -216,7 +226,8 @@ TEST(CardPrint, PrinterFailureShowsTheWarningAndKeepsTheSettings) {
 
 TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     testing_support::Harness h;
-    writeIni(h, "[Margini Stampa]\r\nSuperiore=7\r\nSinistro=7\r\n[Stampa Tesserino]\r\nOrientamento=Orizzontale\r\n");
+    writeIni(h, "[Margini Stampa]\r\nSuperiore=7\r\nSinistro=7\r\n[Stampa "
+                "Tesserino]\r\nOrientamento=Orizzontale\r\n");
     h.fake.pdfPath = h.path(QStringLiteral("preview.pdf"));
     TfrmAnteprimaTessera dialog(h.ctx, nullptr, [] { return sampleCard(); });
     child<QPushButton>(&dialog, QStringLiteral("btnAnteprima"))->click();
@@ -225,8 +236,7 @@ TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), QPageLayout::Portrait);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const QImage page = rasterise(h.fake.pdfPath, 150);
-    if (page.isNull())
-        GTEST_SKIP() << "pdftoppm not available";
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm not available";
     expectNear(inkBoundsMm(page, 150), QRectF(9.9, 9.9, 86.2, 54.2), 0.3, "preview");
 }
 

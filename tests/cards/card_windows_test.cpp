@@ -15,9 +15,9 @@ namespace {
 using namespace cards;
 using namespace cards_test;
 
-const QStringList kPlaceholder{QStringLiteral("Cognome e nome Socio"), QStringLiteral("Carica ricoperta"),
-                               QStringLiteral("Tessera n."), QStringLiteral("GG/MM/AAAA"),
-                               QStringLiteral("GG/MM/AAAA")};
+const QStringList kPlaceholder{QStringLiteral("Cognome e nome Socio"),
+                               QStringLiteral("Carica ricoperta"), QStringLiteral("Tessera n."),
+                               QStringLiteral("GG/MM/AAAA"), QStringLiteral("GG/MM/AAAA")};
 
 QStringList memberTexts(const CardContent& c) {
     return {c.tesserato, c.carica, c.numTessera, c.dataRil, c.dataScade};
@@ -35,14 +35,18 @@ void click(QWidget* root, const char* name) {
 struct SingleCard {
     testing_support::Harness h;
     TfrmTessera w{h.ctx};
-    SingleCard() { w.show(); }
+    SingleCard() {
+        h.windows.add(&w);
+        w.show();
+    }
     QString name() const { return labelText(&w, QStringLiteral("txtTesserato")); }
     QString position() const { return labelText(&w, QStringLiteral("lblPosizione")); }
 };
 
 TEST(SingleCard, BrowsesTheArchiveWithTheSharedRule) {
     SingleCard c;
-    addMembers(c.h, {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna"), QStringLiteral("Verdi Luca")});
+    addMembers(c.h, {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna"),
+                     QStringLiteral("Verdi Luca")});
     members::writeJpeg(c.h.path(QStringLiteral("2.jpg")), picture(40, 60, Qt::green));
     struct Step {
         const char* button;
@@ -50,10 +54,10 @@ TEST(SingleCard, BrowsesTheArchiveWithTheSharedRule) {
         const char* name;
     };
     const Step steps[] = {
-        {"cmdIndietro", "1", "Rossi Mario"},  // nothing shown: the first record
-        {"cmdIndietro", "1", "Rossi Mario"},  // at the first: nothing happens
-        {"cmdAvanti", "2", "Bianchi Anna"},   {"cmdUltimo", "3", "Verdi Luca"},
-        {"cmdAvanti", "3", "Verdi Luca"},     // at the last: nothing happens
+        {"cmdIndietro", "1", "Rossi Mario"}, // nothing shown: the first record
+        {"cmdIndietro", "1", "Rossi Mario"}, // at the first: nothing happens
+        {"cmdAvanti", "2", "Bianchi Anna"},  {"cmdUltimo", "3", "Verdi Luca"},
+        {"cmdAvanti", "3", "Verdi Luca"}, // at the last: nothing happens
         {"cmdPrimo", "1", "Rossi Mario"},
     };
     for (const Step& s : steps) {
@@ -87,17 +91,33 @@ TEST(SingleCard, EmptyArchiveShowsTheMessage) {
 TEST(SingleCard, SearchInModeTesseraShowsThePickedMember) {
     SingleCard c;
     addMembers(c.h, {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna")});
+    members::writeJpeg(c.h.path(QStringLiteral("2.jpg")), picture(400, 600, Qt::green));
     QStringList modes;
-    c.w.setMemberFinder([&](platform::Context&, QWidget*, const QString& mode) -> std::optional<qint64> {
-        modes << mode;
-        return modes.size() == 1 ? std::optional<qint64>(2) : std::nullopt;
-    });
+    c.w.setMemberFinder(
+        [&](platform::Context&, QWidget*, const QString& mode) -> std::optional<qint64> {
+            modes << mode;
+            return modes.size() == 1 ? std::optional<qint64>(2) : std::nullopt;
+        });
     click(&c.w, "cmdTrova");
     EXPECT_EQ(c.name(), QStringLiteral("Bianchi Anna"));
     EXPECT_EQ(c.position(), QStringLiteral("2"));
-    click(&c.w, "cmdTrova"); // closed without a pick: the card stays
+    EXPECT_EQ(c.w.content().carica, QStringLiteral("Socio"));
+    EXPECT_EQ(c.w.content().photo.size(), QSize(400, 600)); // the whole picture prints
+    click(&c.w, "cmdTrova");                                // closed without a pick: the card stays
     EXPECT_EQ(c.name(), QStringLiteral("Bianchi Anna"));
     EXPECT_EQ(modes, (QStringList{QStringLiteral("tessera"), QStringLiteral("tessera")}));
+}
+
+TEST(SingleCard, SearchOpensTheMemberSearchInItsMode) {
+    SingleCard c;
+    QStringList seen;
+    c.h.fake.onModal = [&](QDialog& d) {
+        seen << d.objectName() + u' ' + child<QLabel>(&d, QStringLiteral("lblMemory"))->text();
+        return int(QDialog::Rejected);
+    };
+    click(&c.w, "cmdTrova");
+    EXPECT_EQ(seen, QStringList{QStringLiteral("TfrmTrovaAnagrafica tessera")});
+    EXPECT_EQ(c.name(), QStringLiteral("Cognome e nome Socio"));
 }
 
 TEST(SingleCard, PhotoEraserWhitensThisCardOnly) {
@@ -125,12 +145,16 @@ struct Sheet {
             modes << mode;
             return nextPick;
         });
+        h.windows.add(&w);
         w.show();
     }
     QStringList slotTexts(int i) const { return memberTexts(w.contents()[i]); }
     void import(int slot, std::optional<qint64> record) {
         nextPick = record;
-        click(&w, QStringLiteral("btnImporta%1").arg(slot, 2, 10, QLatin1Char('0')).toLatin1().constData());
+        click(&w, QStringLiteral("btnImporta%1")
+                      .arg(slot, 2, 10, QLatin1Char('0'))
+                      .toLatin1()
+                      .constData());
     }
 };
 
@@ -181,9 +205,10 @@ TEST(NineCards, EraserButtonsClearSlots) {
     click(&s.w, "icoGomma");
     ASSERT_EQ(s.h.fake.messages.size(), 1u);
     EXPECT_EQ(s.h.fake.lastMessage().kind, platform::MsgKind::Question);
-    EXPECT_EQ(s.h.fake.lastMessage().text,
-              QStringLiteral("Si sta per cancellare i dati e le foto presenti nei nove tesserini.\n\r\n\r"
-                             "Si conferma l'operazione?"));
+    EXPECT_EQ(
+        s.h.fake.lastMessage().text,
+        QStringLiteral("Si sta per cancellare i dati e le foto presenti nei nove tesserini.\n\r\n\r"
+                       "Si conferma l'operazione?"));
     EXPECT_EQ(s.slotTexts(2)[0], QStringLiteral("Bianchi Anna"));
     EXPECT_EQ(s.slotTexts(0), kPlaceholder);
 

@@ -3,10 +3,12 @@
 #include "cards_fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -31,7 +33,8 @@ struct CardWindow {
 TEST(Organisation, FirstStartWithoutSettingsOrLogo) {
     CardWindow c;
     c.open();
-    for (const char* n : {"titAssociazione", "titSottotitolo01", "titSottotitolo02", "titAnnotazioni"})
+    for (const char* n :
+         {"titAssociazione", "titSottotitolo01", "titSottotitolo02", "titAnnotazioni"})
         EXPECT_EQ(c.text(n), QString()) << n;
     EXPECT_EQ(c.w->card()->logo()->image(), placeholderLogo());
     EXPECT_EQ(c.text("txtTesserato"), QStringLiteral("Cognome e nome Socio"));
@@ -40,8 +43,9 @@ TEST(Organisation, FirstStartWithoutSettingsOrLogo) {
 
     c.close();
     const QString ini = QString::fromLatin1(readFile(c.h.path(kSettingsFileName)));
-    EXPECT_EQ(ini, QStringLiteral("[Dati Ente]\r\nDenominazione=\r\nSottotitolo 1=\r\nSottotitolo 2=\r\n"
-                                  "Annotazioni=\r\n"));
+    EXPECT_EQ(ini,
+              QStringLiteral("[Dati Ente]\r\nDenominazione=\r\nSottotitolo 1=\r\nSottotitolo 2=\r\n"
+                             "Annotazioni=\r\n"));
     const QImage logo(c.h.path(kLogoFileName));
     EXPECT_EQ(logo.size(), QSize(kLogoWidth, kLogoHeight));
 }
@@ -49,10 +53,12 @@ TEST(Organisation, FirstStartWithoutSettingsOrLogo) {
 TEST(Organisation, TextsAreStoredTrimmedAndReadBack) {
     testing_support::Harness h;
     const QString path = h.path(kSettingsFileName);
-    ASSERT_TRUE(writeOrganisation(path, {QStringLiteral("  Circolo Verdi \t"), QStringLiteral("   "),
-                                         QStringLiteral(" Via Roma 1, Roma"), QStringLiteral("Tessera personale ")}));
+    ASSERT_TRUE(writeOrganisation(path, {QStringLiteral("  Circolo Verdi \t"),
+                                         QStringLiteral("   "), QStringLiteral(" Via Roma 1, Roma"),
+                                         QStringLiteral("Tessera personale ")}));
     const OrganisationTexts back = readOrganisation(path);
-    EXPECT_EQ(back, (OrganisationTexts{QStringLiteral("Circolo Verdi"), QString(), QStringLiteral("Via Roma 1, Roma"),
+    EXPECT_EQ(back, (OrganisationTexts{QStringLiteral("Circolo Verdi"), QString(),
+                                       QStringLiteral("Via Roma 1, Roma"),
                                        QStringLiteral("Tessera personale")}));
     // The margins written later keep the organisation's section as it was.
     ASSERT_TRUE(writePrintSettings(path, {-2, 3, true}));
@@ -70,22 +76,27 @@ TEST(Organisation, WindowShowsSavedTextsAndSavesEditsOnClose) {
 
     c.h.fake.onModal = [](QDialog& d) {
         EXPECT_EQ(d.objectName(), QStringLiteral("TfrmDatiEnte"));
-        EXPECT_EQ(child<QLabel>(&d, QStringLiteral("lblMemory"))->text(), QStringLiteral("tessera"));
-        EXPECT_EQ(child<QLineEdit>(&d, QStringLiteral("txtAssociazione"))->text(), QStringLiteral("Circolo"));
-        child<QLineEdit>(&d, QStringLiteral("txtAssociazione"))->setText(QStringLiteral("  Circolo Blu  "));
-        child<QLineEdit>(&d, QStringLiteral("txtSottotitolo02"))->setText(QStringLiteral(" Tel. 06 123 "));
+        EXPECT_EQ(child<QLabel>(&d, QStringLiteral("lblMemory"))->text(),
+                  QStringLiteral("tessera"));
+        EXPECT_EQ(child<QLineEdit>(&d, QStringLiteral("txtAssociazione"))->text(),
+                  QStringLiteral("Circolo"));
+        child<QLineEdit>(&d, QStringLiteral("txtAssociazione"))
+            ->setText(QStringLiteral("  Circolo Blu  "));
+        child<QLineEdit>(&d, QStringLiteral("txtSottotitolo02"))
+            ->setText(QStringLiteral(" Tel. 06 123 "));
         child<QPushButton>(&d, QStringLiteral("btnApplica"))->click();
         return d.result();
     };
     c.w->editOrganisation();
     EXPECT_EQ(c.text("titAssociazione"), QStringLiteral("Circolo Blu"));
     EXPECT_EQ(c.text("titSottotitolo02"), QStringLiteral("Tel. 06 123"));
-    EXPECT_EQ(readOrganisation(c.h.path(kSettingsFileName)).name, QStringLiteral("Circolo")); // not yet saved
+    EXPECT_EQ(readOrganisation(c.h.path(kSettingsFileName)).name,
+              QStringLiteral("Circolo")); // not yet saved
 
     c.close();
     EXPECT_EQ(readOrganisation(c.h.path(kSettingsFileName)),
-              (OrganisationTexts{QStringLiteral("Circolo Blu"), QString(), QStringLiteral("Tel. 06 123"),
-                                 QStringLiteral("Valida un anno")}));
+              (OrganisationTexts{QStringLiteral("Circolo Blu"), QString(),
+                                 QStringLiteral("Tel. 06 123"), QStringLiteral("Valida un anno")}));
 }
 
 TEST(Organisation, CancelInDialogLeavesCardTexts) {
@@ -106,8 +117,8 @@ TEST(Organisation, CancelInDialogLeavesCardTexts) {
 TEST(Organisation, EnterMovesRoundTheFourFields) {
     TfrmDatiEnte d(nullptr, QStringLiteral("tessera"), {});
     d.show();
-    const char* ring[] = {"txtAssociazione", "txtSottotitolo01", "txtSottotitolo02", "txtAnnotazioni",
-                          "txtAssociazione"};
+    const char* ring[] = {"txtAssociazione", "txtSottotitolo01", "txtSottotitolo02",
+                          "txtAnnotazioni", "txtAssociazione"};
     EXPECT_EQ(d.focusWidget(), child<QLineEdit>(&d, QLatin1String(ring[0])));
     for (int i = 0; i < 4; ++i) {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -134,16 +145,26 @@ TEST(Organisation, LogoIsWrittenOnlyWhenChangedOrMissing) {
         redJpeg = readFile(tmp.filePath(QStringLiteral("r.jpg")));
     }
     const Case cases[] = {
-        {"unchanged readable logo", redJpeg, [](TfrmTessera&, testing_support::FakePlatform&) {}, false, {}},
-        {"unreadable logo, untouched", garbage, [](TfrmTessera&, testing_support::FakePlatform&) {}, false, {}},
-        {"cleared logo", redJpeg, [](TfrmTessera& w, testing_support::FakePlatform&) { w.clearLogo(); }, true,
-         Qt::white},
-        {"chooser cancelled", redJpeg,
+        {"unchanged readable logo",
+         redJpeg,
+         [](TfrmTessera&, testing_support::FakePlatform&) {},
+         false,
+         {}},
+        {"unreadable logo, untouched",
+         garbage,
+         [](TfrmTessera&, testing_support::FakePlatform&) {},
+         false,
+         {}},
+        {"cleared logo", redJpeg,
+         [](TfrmTessera& w, testing_support::FakePlatform&) { w.clearLogo(); }, true, Qt::white},
+        {"chooser cancelled",
+         redJpeg,
          [](TfrmTessera& w, testing_support::FakePlatform& f) {
              f.fileAnswers = {QString()};
              w.chooseLogo();
          },
-         false, {}},
+         false,
+         {}},
     };
     for (const Case& c : cases) {
         CardWindow cw;
@@ -175,7 +196,8 @@ TEST(Organisation, ChosenLogoIsStretchedToLogoSize) {
     c.h.fake.fileAnswers = {bmp};
     c.w->chooseLogo();
     ASSERT_EQ(c.h.fake.fileDialogs.size(), 1u);
-    EXPECT_EQ(c.h.fake.fileDialogs[0].title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+    EXPECT_EQ(c.h.fake.fileDialogs[0].title,
+              QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
     EXPECT_EQ(c.w->card()->logo()->image().size(), QSize(500, 200));
     c.close();
     const QImage logo(c.h.path(kLogoFileName));
@@ -189,6 +211,22 @@ TEST(Organisation, ChosenLogoIsStretchedToLogoSize) {
     c.h.fake.fileAnswers = {c.h.path(kSettingsFileName)};
     c.w->chooseLogo();
     EXPECT_EQ(c.w->card()->logo()->image(), placeholderLogo());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Organisation, UnwritableLogoLeavesTheOldFileAndShowsThePlaceholder) {
+    CardWindow c;
+    // A folder stands where the logo goes: it can be neither read nor replaced.
+    ASSERT_TRUE(QDir(c.h.ctx.folder).mkdir(cards::kLogoFileName));
+    c.open();
+    c.w->clearLogo();
+    c.close();
+    EXPECT_TRUE(QFileInfo(c.h.path(cards::kLogoFileName)).isDir());
+    EXPECT_EQ(c.w->card()->logo()->image(), cards::placeholderLogo());
+    EXPECT_TRUE(c.h.fake.messages.empty());
 }
 
 } // namespace
