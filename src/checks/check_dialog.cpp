@@ -1,16 +1,15 @@
 #include "checks/check_dialog.h"
 
-#include "core/text.h"
+#include "platform/input_rules.h"
 #include "platform/ui.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace checks {
 
 CheckDialog::CheckDialog(platform::Context& ctx, QWidget* opener, const Form& form)
-    : QDialog(opener), ctx_(ctx), digitsOnly_(form.digitsOnly) {
+    : QDialog(opener), ctx_(ctx) {
     platform::setupDialog(this, form.className, form.caption, {460, 170});
 
     auto* icon = new QLabel(this);
@@ -31,8 +30,8 @@ CheckDialog::CheckDialog(platform::Context& ctx, QWidget* opener, const Form& fo
     mono.setPointSize(11);
     field_->setFont(mono);
     platform::addHighlight(field_);
-    field_->installEventFilter(this);
-    if (form.liveUpper) connect(field_, &QLineEdit::textChanged, this, &CheckDialog::normalise);
+    if (form.digitsOnly) platform::digitsOnly(field_);
+    if (form.liveUpper) platform::upperTrimmedWhileTyping(field_);
 
     btnControlla_ = new QPushButton(QStringLiteral("Controlla"), this);
     btnControlla_->setObjectName(QStringLiteral("btnControlla"));
@@ -42,6 +41,7 @@ CheckDialog::CheckDialog(platform::Context& ctx, QWidget* opener, const Form& fo
     btnChiudi->setGeometry(340, 122, 100, 30);
     connect(btnControlla_, &QPushButton::clicked, this, &CheckDialog::controlla);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    platform::chainEnter({field_, btnControlla_});
 
     field_->setFocus();
 }
@@ -63,41 +63,6 @@ void CheckDialog::refuse(const QString& warning) {
 void CheckDialog::verdict(platform::MsgKind kind, const QString& text) {
     ctx_.platform.message(this, kind, text);
     accept();
-}
-
-void CheckDialog::normalise() {
-    const QString text = field_->text();
-    const QString fixed = core::upperAscii(core::trimText(text));
-    if (fixed == text) return;
-    // Keep the caret where it was in the text that stays.
-    // Blanks cut from the front move it left (a final "x" stops the trim at the end).
-    const qsizetype leading = text.size() + 1 - core::trimText(text + u'x').size();
-    const int caret = field_->cursorPosition() - int(leading);
-    field_->setText(fixed);
-    field_->setCursorPosition(std::clamp(caret, 0, int(fixed.size())));
-}
-
-bool CheckDialog::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != field_ || e->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, e);
-    const auto* key = static_cast<QKeyEvent*>(e);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        btnControlla_->setFocus(Qt::TabFocusReason);
-        return true;
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        return false;
-    default:
-        break;
-    }
-    if (!digitsOnly_) return false;
-    const QString typed = key->text();
-    const bool digit = typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9' &&
-                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    return !digit; // every other key, Tab included, is swallowed
 }
 
 } // namespace checks

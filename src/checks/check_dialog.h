@@ -35,16 +35,11 @@ protected:
     void refuse(const QString& warning);
     void verdict(platform::MsgKind kind, const QString& text);
 
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
     platform::Context& ctx_;
 
 private:
-    void normalise();
-
     QLineEdit* field_;
     QPushButton* btnControlla_;
-    bool digitsOnly_;
 };
 
 } // namespace checks

@@ -12,14 +12,20 @@ inline char16_t foldLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16
 } // namespace
 
 int compareListText(QStringView a, QStringView b) {
+    const char16_t* pa = a.utf16();
+    const char16_t* pb = b.utf16();
     const qsizetype n = std::min(a.size(), b.size());
-    const QChar* pa = a.data();
-    const QChar* pb = b.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ca = foldUpper(pa[i].unicode());
-        const char16_t cb = foldUpper(pb[i].unicode());
+    qsizetype i = 0;
+    while (true) {
+        // Skip the run of identical code units in one go; fold only where they differ.
+        i = std::mismatch(pa + i, pa + n, pb + i).first - pa;
+        if (i == n)
+            break;
+        const char16_t ca = foldUpper(pa[i]);
+        const char16_t cb = foldUpper(pb[i]);
         if (ca != cb)
             return ca < cb ? -1 : 1;
+        ++i;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }

@@ -38,22 +38,18 @@ bool sameFile(const QString& a, const QString& b) {
 
 bool copyInto(const QString& source, const QString& dest) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
+    if (!in.open(QIODevice::ReadOnly)) return false;
     QSaveFile out(dest);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    if (!out.open(QIODevice::WriteOnly)) return false;
     for (;;) {
         const QByteArray block = in.read(1 << 20);
-        if (block.isEmpty())
-            break;
+        if (block.isEmpty()) break;
         if (out.write(block) != block.size()) {
             out.cancelWriting();
             break;
         }
     }
-    if (in.error() != QFileDevice::NoError)
-        out.cancelWriting();
+    if (in.error() != QFileDevice::NoError) out.cancelWriting();
     // Renames over the destination only when everything was written.
     return out.commit();
 }
@@ -64,8 +60,7 @@ QString labelText(const QWidget* window, const char* name) {
 }
 
 void setLabelText(QWidget* window, const char* name, const QString& text) {
-    if (auto* label = window->findChild<QLabel*>(QLatin1String(name)))
-        label->setText(text);
+    if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) label->setText(text);
 }
 
 constexpr qsizetype kNameCapacity = 250; // File01..File03 in every record that has them
@@ -93,14 +88,11 @@ QString attachmentName(const QString& source) {
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite) {
     const QString name = attachmentName(source);
-    if (name.isEmpty() || !QDir().mkpath(folder))
-        return AttachOutcome::Failed;
+    if (name.isEmpty() || !QDir().mkpath(folder)) return AttachOutcome::Failed;
     const QString dest = QDir(folder).filePath(name);
     if (QFileInfo::exists(dest)) {
-        if (sameFile(source, dest))
-            return AttachOutcome::SameFile;
-        if (!confirmOverwrite())
-            return AttachOutcome::KeptExisting;
+        if (sameFile(source, dest)) return AttachOutcome::SameFile;
+        if (!confirmOverwrite()) return AttachOutcome::KeptExisting;
     }
     return copyInto(source, dest) ? AttachOutcome::Copied : AttachOutcome::Failed;
 }
@@ -123,16 +115,17 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att) {
 
 QString attachmentTarget(const QString& mode) {
     for (const auto& t : kTargets)
-        if (mode == QLatin1String(t.mode))
-            return QLatin1String(t.window);
+        if (mode == QLatin1String(t.mode)) return QLatin1String(t.window);
     return {};
 }
 
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att) {
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
+                      QWidget* caller) {
     const QString name = attachmentTarget(mode);
-    QWidget* window = name.isEmpty() ? nullptr : ctx.windows.find(name);
-    if (!window)
-        return false;
+    QWidget* window = name.isEmpty()                           ? nullptr
+                      : caller && caller->objectName() == name ? caller
+                                                               : ctx.windows.find(name);
+    if (!window) return false;
     writeAttachmentLabels(window, att);
     return true;
 }

@@ -47,8 +47,9 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att);
 // TfrmAnagrafica, "registro" -> TfrmRegistro, "movimenti" -> TfrmMovimenti); empty if unknown.
 QString attachmentTarget(const QString& mode);
 
-// Writes the texts into the labels of the window named by the mode word; false when the mode
-// is unknown or that window is not there.
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att);
+// Writes the texts into the labels of the window named by the mode word (`caller` itself when
+// it is that window); false when the mode is unknown or that window is not there.
+bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
+                      QWidget* caller = nullptr);
 
 } // namespace members

@@ -28,8 +28,8 @@ QString slotName(const char* prefix, int slot) {
 
 TfrmAllegaCartella::TfrmAllegaCartella(platform::Context& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx) {
-    platform::setupDialog(this, QStringLiteral("TfrmAllegaCartella"), QStringLiteral(" Allega file"),
-                          QSize(610, 395));
+    platform::setupDialog(this, QStringLiteral("TfrmAllegaCartella"),
+                          QStringLiteral(" Allega file"), QSize(610, 395));
 
     for (int i = 0; i < 3; ++i) {
         const int y = 12 + i * 108;
@@ -50,12 +50,13 @@ TfrmAllegaCartella::TfrmAllegaCartella(platform::Context& ctx, QWidget* parent)
         openButton->setGeometry(484, y + 18, 70, 26);
         openButton->setEnabled(false);
 
-        auto* remove = platform::pictureButton(this, slotName("imgCancella", i),
-                                               QStringLiteral(":/art/elimina.svg"),
-                                               QStringLiteral("Elimina il file allegato"), {24, 24});
+        auto* remove = platform::pictureButton(
+            this, slotName("imgCancella", i), QStringLiteral(":/art/elimina.svg"),
+            QStringLiteral("Elimina il file allegato"), {24, 24});
         remove->setGeometry(562, y + 16, 30, 30);
 
-        makeLabel(this, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal))->move(15, y + 50);
+        makeLabel(this, QStringLiteral("Descrizione %1 file allegato:").arg(ordinal))
+            ->move(15, y + 50);
         auto* desc = makeEdit(this, slotName("txtDesc", i), 250);
         desc->setGeometry(15, y + 69, 577, 24);
         platform::addHighlight(desc);
@@ -88,8 +89,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(platform::Context& ctx, QWidget* parent)
     lblMemory_->hide();
 }
 
-void TfrmAllegaCartella::setMode(const QString& mode) { lblMemory_->setText(mode); }
-QString TfrmAllegaCartella::mode() const { return lblMemory_->text(); }
+void TfrmAllegaCartella::setMode(const QString& mode) {
+    lblMemory_->setText(mode);
+}
+QString TfrmAllegaCartella::mode() const {
+    return lblMemory_->text();
+}
 
 void TfrmAllegaCartella::setAttachments(const AttachmentSlots& att) {
     for (int i = 0; i < 3; ++i) {
@@ -107,15 +112,16 @@ AttachmentSlots TfrmAllegaCartella::attachments() const {
     return out;
 }
 
-QString TfrmAllegaCartella::folder() const { return ctx_.path(kAttachmentsFolder); }
+QString TfrmAllegaCartella::folder() const {
+    return ctx_.path(kAttachmentsFolder);
+}
 
 void TfrmAllegaCartella::browse(int slot) {
     platform::FileDialog options;
     options.title = QStringLiteral("Selezionare il file da allegare:");
     options.filter = QStringLiteral("Tutti i file (*.*)");
     const QString source = ctx_.platform.openFileName(this, options);
-    if (source.isEmpty())
-        return;
+    if (source.isEmpty()) return;
     // The name goes into the slot whatever happens to the copy: failures are silent.
     txtFile_[slot]->setText(attachmentName(source));
     attachFile(source, folder(), [this] {
@@ -126,8 +132,7 @@ void TfrmAllegaCartella::browse(int slot) {
 
 void TfrmAllegaCartella::openAttachment(int slot) {
     const QString name = core::trimText(txtFile_[slot]->text());
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty()) return;
     const QString path = QDir::toNativeSeparators(QDir(folder()).filePath(name));
     ctx_.platform.shellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
 }
@@ -136,9 +141,8 @@ bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mod
     TfrmAllegaCartella dialog(ctx, caller);
     dialog.setMode(mode);
     dialog.setAttachments(readAttachmentLabels(caller));
-    if (ctx.platform.runModal(dialog) != QDialog::Accepted)
-        return false;
-    return applyAttachments(ctx, mode, dialog.attachments());
+    if (ctx.platform.runModal(dialog) != QDialog::Accepted) return false;
+    return applyAttachments(ctx, mode, dialog.attachments(), caller);
 }
 
 } // namespace members

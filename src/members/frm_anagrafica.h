@@ -81,7 +81,7 @@ private:
 
     void setPhoto(const QImage& image, bool changed);
     void loadPhotoFile();
-    void savePhotoFile(bool appended);
+    bool savePhotoFile(bool appended); // false when the photo could not be written
 
     QLabel* panInfo_ = nullptr;
     QLabel* lblPosizione_ = nullptr;

@@ -39,13 +39,15 @@ void TfrmAnagrafica::loadPhotoFile() {
 // The photo file is written only when it has something new to hold: a new record, a picture
 // changed by the user, or a record without a photo file yet. An unchanged photo keeps its
 // bytes, and a file that exists but could not be read is not replaced behind the user's back.
-void TfrmAnagrafica::savePhotoFile(bool appended) {
+bool TfrmAnagrafica::savePhotoFile(bool appended) {
     const qint64 n = position();
-    if (!n) return;
+    if (!n) return true;
     const QString path = ctx_.path(photoFileName(n));
-    if (!appended && !photoChanged_ && QFileInfo::exists(path)) return;
+    if (!appended && !photoChanged_ && QFileInfo::exists(path)) return true;
     // On failure the picture stays in the box, still marked changed, so the next save retries.
-    if (writeJpeg(path, photo())) photoChanged_ = false;
+    if (!writeJpeg(path, photo())) return false;
+    photoChanged_ = false;
+    return true;
 }
 
 void TfrmAnagrafica::loadPhotoFromDisk() {

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "members/frm_anagrafica_fields.h"
 #include "members/member_archive.h"
+#include "members/member_photo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -181,12 +182,15 @@ void TfrmAnagrafica::save() {
         return;
     }
     lblPosizione_->setText(QString::number(*written));
-    savePhotoFile(shown == 0);
+    const bool photoSaved = savePhotoFile(shown == 0);
     ctx_.platform.message(
         this, MsgKind::Information,
         shown ? QStringLiteral(
                     "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
               : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    // The record is saved; a photo that was not must not pass for saved.
+    if (!photoSaved)
+        ctx_.platform.message(this, MsgKind::Warning, photoNotSavedMessage());
 }
 
 void TfrmAnagrafica::navigate(int command) {

@@ -1,5 +1,6 @@
 #include "members/frm_webcam.h"
 
+#include "members/member_photo.h"
 #include "platform/ui.h"
 
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 namespace members {
@@ -30,13 +30,6 @@ QImage placeholder(const QString& art, QSize size, const QColor& background, int
                               drawn));
     }
     return image;
-}
-
-bool writeJpeg(const QImage& image, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "JPG", 90))
-        return false;
-    return file.commit();
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
@@ -65,8 +58,7 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
 
     liveBlank_ = placeholder(QStringLiteral(":/art/camera.svg"), kView, QColor(64, 64, 64), 90);
     // The member's photo box gets this one when nothing was captured.
-    capturedBlank_ = placeholder(QStringLiteral(":/art/foto_vuota.svg"), QSize(314, 348),
-                                 Qt::white, 0);
+    capturedBlank_ = placeholderPhoto();
     live_ = liveBlank_;
     captured_ = capturedBlank_;
 
@@ -90,8 +82,8 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
                         QStringLiteral("Salva foto su disco"), {592, row1, 183, 30});
     auto* import = button(this, QStringLiteral("btnImportaFoto"),
                           QStringLiteral("Importa foto in scheda"), {401, row2, 183, 30});
-    auto* close = button(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"),
-                         {592, row2, 183, 30});
+    auto* close =
+        button(this, QStringLiteral("btnClose"), QStringLiteral("Annulla"), {592, row2, 183, 30});
 
     connect(on, &QPushButton::clicked, this, &TfrmWebCam::switchOn);
     connect(off, &QPushButton::clicked, this, &TfrmWebCam::switchOff);
@@ -101,7 +93,9 @@ TfrmWebCam::TfrmWebCam(platform::Context& ctx, QWidget* parent) : QDialog(parent
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TfrmWebCam::~TfrmWebCam() { switchOff(); }
+TfrmWebCam::~TfrmWebCam() {
+    switchOff();
+}
 
 void TfrmWebCam::done(int result) {
     switchOff();
@@ -115,15 +109,13 @@ void TfrmWebCam::switchOn() {
 }
 
 void TfrmWebCam::switchOff() {
-    if (!running_)
-        return;
+    if (!running_) return;
     running_ = false;
     ctx_.platform.stopCamera();
 }
 
 void TfrmWebCam::showFrame(const QImage& frame) {
-    if (!running_ || frame.isNull())
-        return;
+    if (!running_ || frame.isNull()) return;
     live_ = frame;
     display(imgCamera_, live_);
 }
@@ -135,16 +127,15 @@ void TfrmWebCam::capture() {
 
 void TfrmWebCam::saveToDisk() {
     platform::FileDialog options;
-    options.title = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
+    options.title =
+        QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
     options.filter = QStringLiteral("File Jpeg (*.jpg)");
     options.proposedName = QStringLiteral("Foto.jpg");
     options.defaultSuffix = QStringLiteral("jpg");
     QString path = ctx_.platform.saveFileName(this, options);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".jpg");
-    if (!writeJpeg(captured_, path)) {
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".jpg");
+    if (!writeJpeg(path, captured_)) {
         captured_ = capturedBlank_;
         display(imgTarget_, captured_);
     }

@@ -28,13 +28,14 @@ TfrmZoom::TfrmZoom(const QImage& photo, QWidget* parent) : QDialog(parent), phot
 }
 
 void TfrmZoom::fitToScreen() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QSize area = screen ? screen->size() - QSize(60, 90) : QSize(640, 480);
     panContainer_->resize(area);
     imgFoto_->setGeometry(QRect(QPoint(0, 0), area));
     if (!photo_.isNull())
-        imgFoto_->setPixmap(QPixmap::fromImage(
-            photo_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        imgFoto_->setPixmap(
+            QPixmap::fromImage(photo_.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     panContainer_->move((width() - area.width()) / 2, (height() - area.height()) / 2);
 }
 

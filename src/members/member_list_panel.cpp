@@ -1,7 +1,7 @@
 #include "members/member_list_panel.h"
 
-#include "members/member_print.h"
 #include "platform/ui.h"
+#include "reports/list_report.h"
 
 namespace members {
 
@@ -57,7 +57,7 @@ void MemberListPanel::setLines(const QStringList& lines) {
         lblTrovate_->setText(countLine(lines.size()));
 }
 
-void MemberListPanel::print() { printMemberList(ctx_, window(), printTitle_, list_->lines()); }
+void MemberListPanel::print() { reports::printList(ctx_, window(), printTitle_, list_->lines()); }
 
 void MemberListPanel::pick(int row) {
     const PickedRecord r = recordOfLine(ctx_.folder, form_, list_->lines().value(row));

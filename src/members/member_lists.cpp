@@ -1,8 +1,10 @@
 #include "members/member_lists.h"
 
+#include "core/dates.h"
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "core/text.h"
+#include "core/win1252.h"
 
 #include <QDir>
 
@@ -12,17 +14,48 @@ namespace {
 
 inline QString load(const char* record, MemberField f) { return memberLayout().load(record, f); }
 
-// Padded with blanks to `width` and cut to it.
-void appendFixed(QString& line, const QString& text, int width) {
-    if (text.size() >= width) {
-        line += QStringView(text).left(width);
-    } else {
-        line += text;
-        line += QString(width - text.size(), u' ');
-    }
+// The stored bytes of a field as a load sees them: length clamped to the capacity, blanks and
+// control characters dropped at both ends. Lines are built straight from these bytes, without
+// a string per field.
+QByteArrayView fieldBytes(const char* record, MemberField f) {
+    const core::RecordLayout& layout = memberLayout();
+    const auto* p = reinterpret_cast<const unsigned char*>(record + layout.offset(f));
+    const int n = std::min<int>(p[0], layout.capacity(f));
+    const auto trimmable = [](unsigned char b) { return b <= 0x20 || b == 0x7F; };
+    int s = 1, e = n + 1;
+    while (s < e && trimmable(p[s]))
+        ++s;
+    while (e > s && trimmable(p[e - 1]))
+        --e;
+    return QByteArrayView(reinterpret_cast<const char*>(p + s), e - s);
 }
 
-bool isActive(const char* record) { return load(record, Annullata) == kNo; }
+const std::array<QChar, 256>& decodeTable() {
+    static const std::array<QChar, 256> table = [] {
+        std::array<char, 256> bytes{};
+        for (int i = 0; i < 256; ++i)
+            bytes[size_t(i)] = char(i);
+        const QString chars = core::fromWin1252(bytes.data(), 256);
+        std::array<QChar, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[size_t(i)] = chars[i];
+        return t;
+    }();
+    return table;
+}
+
+// The field, padded with blanks to `width` and cut to it (width -1: whole).
+void appendField(QString& line, const char* record, MemberField f, int width = -1) {
+    const QByteArrayView bytes = fieldBytes(record, f);
+    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
+    const auto& table = decodeTable();
+    for (qsizetype i = 0; i < n; ++i)
+        line += table[static_cast<unsigned char>(bytes[i])];
+    if (width > n)
+        line += QString(width - n, u' ');
+}
+
+bool isActive(const char* record) { return fieldBytes(record, Annullata) == QByteArrayView("No"); }
 
 // Reads the member archive record by record (open-or-create, as every list does).
 bool scanArchive(const QString& folder, const std::function<bool(qint64, const char*)>& visit) {
@@ -37,26 +70,26 @@ bool scanArchive(const QString& folder, const std::function<bool(qint64, const c
 
 QString memberLine(LineForm form, const char* record) {
     QString line;
-    line.reserve(120);
-    appendFixed(line, load(record, Tesserato), 30);
+    line.reserve(160);
+    appendField(line, record, Tesserato, 30);
     if (form == LineForm::Search) {
         line += QLatin1String("  Tessera n. ");
-        appendFixed(line, load(record, NumTessera), 20);
+        appendField(line, record, NumTessera, 20);
         line += QLatin1String("  Scad. ");
-        appendFixed(line, load(record, DataScade), 10);
+        appendField(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendFixed(line, load(record, Recapito), 12);
+        appendField(line, record, Recapito, 12);
         line += QLatin1String("  ");
     } else {
         line += QLatin1String("  C.F. ");
-        appendFixed(line, load(record, CodFisc), 16);
+        appendField(line, record, CodFisc, 16);
         line += QLatin1String("  Scad. ");
-        appendFixed(line, load(record, DataScade), 10);
+        appendField(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendFixed(line, load(record, Recapito), 15);
+        appendField(line, record, Recapito, 15);
         line += QLatin1String(" Note: ");
     }
-    line += load(record, Note);
+    appendField(line, record, Note);
     return line;
 }
 
@@ -91,8 +124,24 @@ MemberList searchMembers(const QString& folder, const MemberFilters& filters) {
 MemberList pickerMembers(const QString& folder) {
     MemberList out;
     out.ok = scanArchive(folder, [&](qint64, const char* rec) {
-        if (!load(rec, Tesserato).isEmpty())
+        if (!fieldBytes(rec, Tesserato).isEmpty())
             out.lines.append(memberLine(LineForm::Picker, rec));
+        return true;
+    });
+    core::sortListLines(out.lines);
+    return out;
+}
+
+MemberList renewalMembers(const QString& folder, const QDate& today) {
+    MemberList out;
+    out.ok = scanArchive(folder, [&](qint64, const char* rec) {
+        const std::optional<QDate> expiry = core::parseDate(load(rec, DataScade), today);
+        bool whole = false;
+        const int notice = load(rec, Preavviso).toInt(&whole);
+        if (!expiry || !whole)
+            return false; // a record that cannot be read this way ends the list, silently
+        if (expiry->addDays(-notice) <= today && isActive(rec))
+            out.lines.append(memberLine(LineForm::Search, rec));
         return true;
     });
     core::sortListLines(out.lines);

@@ -1,5 +1,7 @@
 #include "members/member_photo.h"
 
+#include "core/file_faults.h"
+
 #include <QIcon>
 #include <QImageReader>
 #include <QImageWriter>
@@ -40,14 +42,20 @@ bool writeJpeg(const QString& path, const QImage& image) {
         flat = white;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly)) return false;
     QImageWriter writer(&file, "jpg");
     writer.setQuality(90);
-    if (!writer.write(flat)) {
+    if (!core::faults::allow() || !writer.write(flat)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return core::faults::allow() && file.commit();
+}
+
+QString photoNotSavedMessage() {
+    return QStringLiteral("Attenzione: la scheda è stata salvata, ma non è stato possibile "
+                          "salvare la foto del tesserato.\n\r\n\rAccertarsi di possedere i "
+                          "privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 } // namespace members

@@ -19,4 +19,7 @@ QImage readPicture(const QString& path);
 // earlier file as it was. False on failure.
 bool writeJpeg(const QString& path, const QImage& image);
 
+// Shown after a save whose record was stored but whose photo file could not be written.
+QString photoNotSavedMessage();
+
 } // namespace members

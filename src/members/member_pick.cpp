@@ -1,5 +1,6 @@
 #include "members/member_pick.h"
 
+#include "members/frm_anagrafica.h"
 #include "members/frm_importa_soci.h"
 #include "members/frm_trova_anagrafica.h"
 #include "members/member_archive.h"
@@ -21,8 +22,11 @@ Assign take(const QString& control, MemberField f) {
 
 std::vector<MemberPickMode> buildModes() {
     std::vector<MemberPickMode> modes;
-    // The member window loads the whole record as its navigation does; wired in by the window.
-    modes.push_back({u"anagrafica"_qs, u"TfrmAnagrafica"_qs, {}, {}, {}, {}});
+    // The member window loads the whole record as its navigation does.
+    modes.push_back({u"anagrafica"_qs, u"TfrmAnagrafica"_qs, {}, {}, {}, [](platform::Context& ctx, qint64 n) {
+                         auto* w = ctx.windows.get<TfrmAnagrafica>(u"TfrmAnagrafica"_qs);
+                         return w && w->loadRecord(n);
+                     }});
 
     modes.push_back({u"tessera"_qs, u"TfrmTessera"_qs,
                      {take(u"txtTesserato"_qs, Tesserato), take(u"txtCarica"_qs, Carica),
@@ -106,10 +110,8 @@ bool applyMemberPick(platform::Context& ctx, const QString& mode, qint64 number)
     const MemberPickMode* m = findMemberPickMode(mode);
     if (!m)
         return false;
-    if (m->load) {
-        m->load(ctx, number);
-        return true;
-    }
+    if (m->load)
+        return m->load(ctx, number);
     QWidget* window = ctx.windows.find(m->window);
     if (!window)
         return false;

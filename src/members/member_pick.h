@@ -26,7 +26,7 @@ struct MemberPickMode {
     std::vector<Assign> fields;
     QString positionLabel; // "lblPosizione", or empty
     QString photoBox;      // "imgFoto", or empty
-    std::function<void(platform::Context&, qint64 number)> load;
+    std::function<bool(platform::Context&, qint64 number)> load;
 };
 
 // Every mode of the member search and of the members'-book picker.

@@ -1,5 +1,7 @@
 #include "platform/export_flow.h"
 
+#include "core/file_faults.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -25,13 +27,14 @@ bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
     // Writing straight over a locked file is what makes the old export half-written; the
     // rename at commit either replaces it whole or leaves it alone.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly))
         return false;
-    if (!core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell)) {
+    if (!core::faults::allow() ||
+        !core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return core::faults::allow() && file.commit();
 }
 
 bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e) {

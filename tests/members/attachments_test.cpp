@@ -47,14 +47,16 @@ struct AttachFixture : ::testing::Test {
 
     AttachFixture() {
         caller->setObjectName(QStringLiteral("TfrmAnagrafica"));
-        for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                                 "lblDesc03"})
+        for (const char* name :
+             {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
             (new QLabel(caller.get()))->setObjectName(QLatin1String(name));
         h.windows.add(caller.get());
     }
 
     QString label(const char* name) const { return child<QLabel>(caller.get(), name)->text(); }
-    void setLabel(const char* name, const QString& t) { child<QLabel>(caller.get(), name)->setText(t); }
+    void setLabel(const char* name, const QString& t) {
+        child<QLabel>(caller.get(), name)->setText(t);
+    }
     QString attached(const QString& name) const {
         return QDir(h.path(kAttachmentsFolder)).filePath(name);
     }
@@ -75,8 +77,12 @@ struct AttachFixture : ::testing::Test {
     }
 };
 
-void click(QDialog& d, const char* name) { child<QAbstractButton>(&d, name)->click(); }
-QLineEdit* edit(QDialog& d, const char* name) { return child<QLineEdit>(&d, name); }
+void click(QDialog& d, const char* name) {
+    child<QAbstractButton>(&d, name)->click();
+}
+QLineEdit* edit(QDialog& d, const char* name) {
+    return child<QLineEdit>(&d, name);
+}
 
 } // namespace
 
@@ -101,7 +107,8 @@ TEST_F(AttachFixture, BrowseCopiesTheFileAndApplyHandsTheTextsToTheCaller) {
     EXPECT_EQ(label("lblDesc01"), "Contratto firmato");
     EXPECT_EQ(label("lblFile02"), "patente.jpg");
     EXPECT_EQ(label("lblDesc02"), "Patente");
-    EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files), QStringList{"contratto.pdf"});
+    EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files),
+              QStringList{"contratto.pdf"});
 }
 
 TEST_F(AttachFixture, ExistingNameAsksAndOnlyYesReplaces) {
@@ -168,7 +175,7 @@ TEST_F(AttachFixture, DeleteImageEmptiesOnlyTheNameAndDisablesApri) {
 
 TEST_F(AttachFixture, ApriOpensTheQuotedPathEvenForOptionOrUrlLikeNames) {
     for (const QString& name : {QStringLiteral("verbale 2026.pdf"), QStringLiteral("-n.pdf"),
-                               QStringLiteral("100%25.txt")}) {
+                                QStringLiteral("100%25.txt")}) {
         SCOPED_TRACE(name.toStdString());
         h.fake.opened.clear();
         setLabel("lblFile02", {});
@@ -211,7 +218,7 @@ TEST_F(AttachFixture, FailedCopyKeepsTheExistingAttachmentAndLeavesNoStrayFile) 
     EXPECT_EQ(contents(attached("foto.png")), "KEEP");
     EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files | QDir::Hidden),
               QStringList{"foto.png"});
-    EXPECT_EQ(label("lblFile01"), "foto.png"); // silent: the name still goes in
+    EXPECT_EQ(label("lblFile01"), "foto.png");          // silent: the name still goes in
     EXPECT_EQ(h.fake.texts(), QStringList{kOverwrite}); // the question only, no failure message
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
@@ -112,6 +113,7 @@ TEST(MemberExport, EmptyArchiveExportsTheHeadingRowAlone) {
     Harness h;
     TfrmExpAnagrafica w(h.ctx, nullptr);
     EXPECT_EQ(child<QTableView>(&w, u"grdRecords"_qs)->model()->rowCount(), 0);
+    EXPECT_EQ(child<QLabel>(&w, u"panInfo"_qs)->text(), u"Esportazione archivio in Microsoft Excel."_qs);
     exportNow(h, w);
     EXPECT_TRUE(fileBytes(h.path(u"Tesserati.xls"_qs)).endsWith("<table x:str>" + kHeadingRow + kTail));
 }

@@ -115,6 +115,11 @@ TEST(SaveFaults, EveryStepOfAppendAndOverwrite) {
                     const auto saved = MemberArchive(m.h.dir.path()).read(target);
                     ASSERT_TRUE(saved);
                     EXPECT_EQ((*saved)[Tesserato], QStringLiteral("Nuovo Nome"));
+                    // The photo is either written or reported as not written.
+                    const QString photo = photoFileName(target);
+                    const bool written = after.count(photo) && (!before.count(photo) ||
+                                                                after.at(photo) != before.at(photo));
+                    EXPECT_EQ(m.lastText() == photoNotSavedMessage(), !written);
                 }
                 // A photo file is whole or untouched, never half written.
                 if (after.count(photoFileName(target))) {

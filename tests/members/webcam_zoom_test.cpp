@@ -30,7 +30,9 @@ QImage shown(QWidget* root, const char* box) {
     return child<QLabel>(root, box)->pixmap().toImage();
 }
 
-void click(QWidget* root, const char* name) { child<QPushButton>(root, name)->click(); }
+void click(QWidget* root, const char* name) {
+    child<QPushButton>(root, name)->click();
+}
 
 } // namespace
 
@@ -88,7 +90,8 @@ TEST(WebCam, EveryWayOutSwitchesTheCameraOff) {
         ASSERT_TRUE(h.fake.cameraRunning());
         leave(cam);
         EXPECT_FALSE(h.fake.cameraRunning());
-        EXPECT_EQ(cam.result(), std::string(name) == "import" ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(cam.result(),
+                  std::string(name) == "import" ? QDialog::Accepted : QDialog::Rejected);
     }
     Harness h;
     h.fake.cameraPresent = true;
@@ -162,8 +165,9 @@ TEST(Zoom, PhotoFillsTheScreenLessMarginsKeepingProportionsAndAClickCloses) {
     EXPECT_GT(painted.pixelColor(5, screen.height() - 2).blue(), 250);
     EXPECT_GT(painted.pixelColor(5, screen.height() - 2).red(), 245);
 
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), photo->mapToGlobal(QPointF(5, 5)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+                        photo->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(photo, &release);
     EXPECT_EQ(zoom.result(), QDialog::Accepted);
     EXPECT_FALSE(zoom.isVisible());

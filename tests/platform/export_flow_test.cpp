@@ -1,5 +1,6 @@
 #include "platform/export_flow.h"
 #include "platform/export_window.h"
+#include "platform/help.h"
 
 #include "fake_platform.h"
 
@@ -104,4 +105,18 @@ TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
                                "<td style=\"text-align: left;\">a</td></tr><tr><td style=\"text-align: left;\">"
                                "Verdi</td><td style=\"text-align: left;\"></td></tr></table>"));
     EXPECT_FALSE(bytes.contains("71"));
+}
+
+TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheShellHook) {
+    Harness h;
+    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}}, {u"Prova.xls"_qs, u"F"_qs, {}});
+    w.setHelp(u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs});
+    QString shown;
+    setHelpOpener([&](QWidget* owner, const QString& title, const QStringList& text) {
+        EXPECT_EQ(owner, &w);
+        shown = title + u'|' + text.join(u'|');
+    });
+    child<QToolButton>(&w, u"cmdGuida"_qs)->click();
+    setHelpOpener({});
+    EXPECT_EQ(shown, u"Titolo.|Uno.|Due."_qs);
 }

@@ -1,3 +1,4 @@
+#include "core/file_faults.h"
 #include "core/ini_file.h"
 #include "core/scramble.h"
 #include "fake_platform.h"
@@ -182,4 +183,35 @@ TEST(PasswordChange, ChiudiReturnsToAnEmptyLogin) {
     EXPECT_TRUE(s.login->isVisible());
     EXPECT_TRUE(child<QLineEdit>(s.login, "txtPassword")->text().isEmpty());
     EXPECT_TRUE(s.fake.messages.empty());
+}
+
+TEST(PasswordChange, FailureAtEveryStepKeepsTheOldPassword) {
+    for (const bool persistent : {false, true}) {
+        bool completed = false;
+        for (int step = 1; step < 20 && !completed; ++step) {
+            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            Shell s;
+            QFile store(s.path("unins000.dll"));
+            store.open(QIODevice::ReadOnly);
+            const QByteArray before = store.readAll();
+            store.close();
+            s.login->changePassword();
+            core::faults::arm(step, persistent);
+            s.change3("quorvix", "nuova", "nuova");
+            completed = core::faults::steps() < step;
+            core::faults::disarm();
+            store.open(QIODevice::ReadOnly);
+            const QByteArray after = store.readAll();
+            store.close();
+            if (s.fake.lastMessage().text == "Modifica della password completata con successo.") {
+                EXPECT_EQ(shell::readStoredPassword(s.path("unins000.dll")), "NUOVA");
+            } else {
+                EXPECT_EQ(after, before);
+                EXPECT_TRUE(s.change->isVisible());
+                EXPECT_TRUE(s.fake.lastMessage().text.contains("modifica della password"));
+            }
+            EXPECT_EQ(QDir(s.dir.path()).entryList(QDir::Files), QStringList{"unins000.dll"});
+        }
+        EXPECT_TRUE(completed);
+    }
 }

@@ -1,0 +1,173 @@
+// Member search, renewal list and export over generated archives, beside a plain read of the
+// same file. Run: build/bench/bench_member_lists
+#include "core/list_text.h"
+#include "core/record_file.h"
+#include "members/frm_exp_anagrafica.h"
+#include "members/member_lists.h"
+#include "platform/export_flow.h"
+#include "platform/text_list.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <random>
+
+using namespace members;
+
+namespace {
+
+const char* const kSurnames[] = {"Rossi", "Bianchi", "Verdi", "Neri", "Colombo", "Ricci", "Marino", "Greco",
+                                 "Bruno", "Gallo", "Conti", "De Luca", "Costa", "Giordano", "Mancini"};
+const char* const kTowns[] = {"Roma", "Milano", "Napoli", "Torino", "Bologna", "Firenze", "Bari", "Città di Castello"};
+
+// An archive of n members in shuffled name order, about one in ten cancelled, built once.
+QString archive(int n) {
+    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
+    auto& dir = made[n];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        std::mt19937 rng(n);
+        std::vector<char> rec(kMemberRecordLength, 0);
+        QByteArray all;
+        all.reserve(qsizetype(n) * kMemberRecordLength);
+        const auto& layout = memberLayout();
+        for (int i = 0; i < n; ++i) {
+            std::fill(rec.begin(), rec.end(), 0);
+            const QDate expiry = QDate(2025, 1, 1).addDays(int(rng() % 730));
+            QStringList v;
+            for (int f = 0; f < MemberFieldCount; ++f)
+                v << QString();
+            v[Tesserato] = QString::fromUtf8(kSurnames[rng() % std::size(kSurnames)]) + u' ' +
+                           QString::number(rng() % 100000) + u" Nome"_qs;
+            v[Carica] = i % 50 == 0 ? u"Consigliere"_qs : u"Socio"_qs;
+            v[NumTessera] = u"T-"_qs + QString::number(i + 1);
+            v[DataRil] = expiry.addYears(-1).toString(u"dd/MM/yyyy"_qs);
+            v[DataScade] = expiry.toString(u"dd/MM/yyyy"_qs);
+            v[ComuneRes] = QString::fromUtf8(kTowns[rng() % std::size(kTowns)]);
+            v[CapRes] = u"00100"_qs;
+            v[ProvRes] = u"RM"_qs;
+            v[IndirizzoRes] = u"Via Garibaldi "_qs + QString::number(i % 200);
+            v[Preavviso] = QString::number(rng() % 60);
+            v[Recapito] = u"333 "_qs + QString::number(1000000 + i);
+            v[Email] = u"socio"_qs + QString::number(i) + u"@esempio.it"_qs;
+            v[CodFisc] = u"RSSMRA80A01H501U"_qs;
+            v[Note] = u"Quota versata in contanti il giorno del rinnovo"_qs;
+            v[Annullata] = rng() % 10 == 0 ? kYes : kNo;
+            layout.storeAll(rec.data(), v);
+            all.append(rec.data(), kMemberRecordLength);
+        }
+        QFile f(QDir(dir->path()).filePath(kMemberFileName));
+        f.open(QIODevice::WriteOnly);
+        f.write(all);
+    }
+    return dir->path();
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+}
+
+void BM_ReadFileOnly(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state) {
+        core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
+        file.open(core::RecordFile::Access::Read);
+        qint64 seen = 0;
+        file.scan([&](qint64, const char* rec) {
+            seen += rec[0];
+            return true;
+        });
+        benchmark::DoNotOptimize(seen);
+    }
+}
+BENCHMARK(BM_ReadFileOnly)->Apply(sizes);
+
+void BM_SearchAll(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(searchMembers(folder, {}).lines.size());
+}
+BENCHMARK(BM_SearchAll)->Apply(sizes);
+
+void BM_SearchTwoFilters(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    MemberFilters filters;
+    filters[0] = u"ROSSI"_qs;
+    filters[6] = u"roma"_qs;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(searchMembers(folder, filters).lines.size());
+}
+BENCHMARK(BM_SearchTwoFilters)->Apply(sizes);
+
+// The whole "Cerca": read, sort and fill the list view once.
+void BM_SearchIntoListView(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    platform::TextList list(nullptr, u"lstRecords"_qs);
+    for (auto _ : state) {
+        list.setLines(searchMembers(folder, {}).lines);
+        benchmark::DoNotOptimize(list.count());
+    }
+}
+BENCHMARK(BM_SearchIntoListView)->Apply(sizes);
+
+void BM_FindInListWrapping(benchmark::State& state) {
+    const QStringList lines = searchMembers(archive(int(state.range(0))), {}).lines;
+    QString last = u"zzz"_qs;
+    for (auto _ : state) // a key found nowhere: one full turn of the list
+        benchmark::DoNotOptimize(core::findInList(lines, 0, u"zzz"_qs, last));
+}
+BENCHMARK(BM_FindInListWrapping)->Apply(sizes);
+
+void BM_RenewalList(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renewalMembers(folder, QDate(2025, 9, 1)).lines.size());
+}
+BENCHMARK(BM_RenewalList)->Apply(sizes);
+
+void BM_PickLine(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    const QString line = searchMembers(folder, {}).lines.value(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recordOfLine(folder, LineForm::Search, line).number);
+}
+BENCHMARK(BM_PickLine)->Apply(sizes);
+
+void BM_ExportGridRows(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memberExportRows(folder).rows.size());
+}
+BENCHMARK(BM_ExportGridRows)->Apply(sizes);
+
+// Writing Tesserati.xls from the grid rows (temporary file, then the rename).
+void BM_ExportWriteFile(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    const auto rows = memberExportRows(folder).rows;
+    std::vector<core::SheetColumn> columns(25, core::SheetColumn{u"Colonna"_qs, 200});
+    platform::SpreadsheetExport e{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, columns,
+                                  qsizetype(rows.size()),
+                                  [&rows](qsizetype r, qsizetype c) { return rows[size_t(r)][c + 1]; }};
+    const QString path = QDir(folder).filePath(u"Tesserati.xls"_qs);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::saveSpreadsheet(path, e));
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(BM_ExportWriteFile)->Apply(sizes);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

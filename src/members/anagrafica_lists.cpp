@@ -1,0 +1,22 @@
+// The member window's search, renewal list and export commands.
+#include "members/frm_anagrafica.h"
+#include "members/frm_exp_anagrafica.h"
+#include "members/frm_sospesi.h"
+#include "members/member_pick.h"
+
+namespace members {
+
+void TfrmAnagrafica::find() { searchMember(ctx_, this, u"anagrafica"_qs); }
+
+void TfrmAnagrafica::renewals() {
+    TfrmSospesi dialog(ctx_, this);
+    if (ctx_.platform.runModal(dialog) == QDialog::Accepted && dialog.pickedRecord())
+        applyMemberPick(ctx_, u"anagrafica"_qs, *dialog.pickedRecord());
+}
+
+void TfrmAnagrafica::exportExcel() {
+    TfrmExpAnagrafica dialog(ctx_, this);
+    ctx_.platform.runModal(dialog);
+}
+
+} // namespace members

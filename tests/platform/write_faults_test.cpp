@@ -1,0 +1,93 @@
+// A failure injected at every step of the export and of an INI write, once and for good: the
+// old file stays byte for byte, no temporary file is left, the failure is reported.
+#include "core/file_faults.h"
+#include "core/ini_file.h"
+#include "fake_platform.h"
+#include "platform/export_flow.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const core::SheetColumn kColumns[] = {{QStringLiteral("Nome"), 250}};
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs `action` with a failure at step 1, 2, ... until it completes without meeting it;
+// `check` sees whether the fault hit.
+template <class Action, class Check> void atEveryStep(Action action, Check check) {
+    for (const bool persistent : {false, true}) {
+        bool completed = false;
+        for (int step = 1; step < 30 && !completed; ++step) {
+            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            core::faults::arm(step, persistent);
+            const bool ok = action();
+            completed = core::faults::steps() < step;
+            core::faults::disarm();
+            check(ok, completed);
+        }
+        EXPECT_TRUE(completed);
+    }
+}
+
+} // namespace
+
+TEST(WriteFaults, ExportKeepsTheOldFileOrWritesTheNewOneWhole) {
+    Harness h;
+    const QString path = h.path("Prova.xls");
+    const QStringList names = {QStringLiteral("Rossi"), QStringLiteral("Bianchi")};
+    const platform::SpreadsheetExport e{QStringLiteral("Prova.xls"), QStringLiteral("Foglio"),
+                                        kColumns, names.size(),
+                                        [&](qsizetype r, qsizetype) { return names[r]; }};
+    ASSERT_TRUE(platform::saveSpreadsheet(path, e));
+    const QByteArray fresh = bytesOf(path);
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    old.write("vecchio file");
+    old.close();
+
+    atEveryStep([&] { return platform::runSpreadsheetExport(h.ctx, nullptr, e); },
+                [&](bool ok, bool) {
+                    const QByteArray now = bytesOf(path);
+                    if (ok) {
+                        EXPECT_EQ(now, fresh);
+                        EXPECT_EQ(h.fake.messages.back().text, platform::exportDoneQuestion());
+                    } else {
+                        EXPECT_EQ(now, QByteArray("vecchio file"));
+                        EXPECT_EQ(h.fake.messages.back().text, platform::exportFailedMessage());
+                    }
+                    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
+                    QFile back(path); // the next round starts from the old file again
+                    back.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                    back.write("vecchio file");
+                });
+}
+
+TEST(WriteFaults, IniWriteKeepsTheOldFileOrWritesTheKey) {
+    Harness h;
+    const QString path = h.path("Tesserini.ini");
+    const QByteArray old = "[Dati Ente]\r\nRiga1=Circolo\r\nRiga2=Via Roma\r\n";
+    auto reset = [&] {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(old);
+    };
+    reset();
+    atEveryStep([&] { return core::IniFile::write(path, "Dati Ente", "Riga1", "Nuovo"); },
+                [&](bool ok, bool) {
+                    if (ok)
+                        EXPECT_EQ(bytesOf(path), QByteArray("[Dati Ente]\r\nRiga1=Nuovo\r\nRiga2=Via Roma\r\n"));
+                    else
+                        EXPECT_EQ(bytesOf(path), old);
+                    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList{"Tesserini.ini"});
+                    reset();
+                });
+}
