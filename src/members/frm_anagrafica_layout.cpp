@@ -68,9 +68,9 @@ const FieldPlace kPlaces[] = {
     {"txtCodFisc", "Codice fiscale:", Payment, 12, kRow1, 200},
     {"txtCarta", "Carta di credito n.", Payment, 262, kRow1, 250},
     {"txtScadeCarta", "Scadenza:", Payment, 562, kRow1, 120},
-    {"txtPartitaIva", "Partita IVA:", Payment, 712, kRow1, 206},
+    {"txtPartitaIva", "Partita IVA:", Payment, 712, kRow1, 218},
     {"txtIban", "IBAN:", Payment, 12, kRow2, 450},
-    {"txtIntestatario", "Intestatario C/C:", Payment, 512, kRow2, 406},
+    {"txtIntestatario", "Intestatario C/C:", Payment, 512, kRow2, 455},
 
     {"txtNote", nullptr, Notes, 12, 14, 955},
 };
@@ -89,7 +89,7 @@ const SideButton kSideButtons[] = {
      &TfrmAnagrafica::checkCodFisc},
     {"cmdCarta", "carta", "Controlla il numero di carta di credito.", Payment, 516, kRow1 + 14,
      &TfrmAnagrafica::checkCarta},
-    {"cmdPartitaIva", "partitaiva", "Controlla il numero di partita IVA.", Payment, 922, kRow1 + 14,
+    {"cmdPartitaIva", "partitaiva", "Controlla il numero di partita IVA.", Payment, 934, kRow1 + 14,
      &TfrmAnagrafica::checkPartitaIva},
     {"cmdIban", "iban", "Controlla l'IBAN.", Payment, 466, kRow2 + 14, &TfrmAnagrafica::checkIban},
     {"cmdEmail", "email", "Invia una e-mail all'indirizzo indicato.", Contacts, 644, kRow2 + 14,

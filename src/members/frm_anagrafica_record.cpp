@@ -47,7 +47,11 @@ void TfrmAnagrafica::setText(MemberField field, const QString& value) {
                 combo->setCurrentIndex(-1);
                 combo->setEditText(value);
             } else {
-                static_cast<QLineEdit*>(w)->setText(value);
+                // The limit holds back typing only: a longer stored value (the fee field holds
+                // 250 characters, its control takes 15) is shown whole and saved back whole.
+                auto* edit = static_cast<QLineEdit*>(w);
+                edit->setMaxLength(std::max<int>(b.limit, int(value.size())));
+                edit->setText(value);
             }
             return;
         }
@@ -86,6 +90,7 @@ void TfrmAnagrafica::newSheet() {
     chkAnnullata_->setChecked(false);
     lblPosizione_->clear();
     setPhoto(QImage(), false);
+    edit("txtTesserato")->setFocus();
 }
 
 void TfrmAnagrafica::showMember(const Member& member) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextCharFormat>
 
 namespace platform {
 
@@ -66,9 +67,12 @@ TfrmCalendario::TfrmCalendario(Context& ctx, QWidget* parent, DateTargets target
     title->setGeometry(12, 10, 229, 20);
 
     calendar_->setObjectName(QStringLiteral("calAppuntamenti"));
-    calendar_->setGeometry(12, 36, 229, 200);
+    calendar_->setGeometry(8, 36, 237, 204);
     calendar_->setGridVisible(true);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    QTextCharFormat header;
+    header.setFontPointSize(calendar_->font().pointSizeF() * 0.9);
+    calendar_->setHeaderTextFormat(header);
     const QDate today = ctx.platform.today();
     calendar_->setSelectedDate(today);
     calendar_->setCurrentPage(today.year(), today.month());

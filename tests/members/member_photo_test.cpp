@@ -3,6 +3,7 @@
 #include "members/member_archive.h"
 #include "members/member_photo.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -156,6 +157,29 @@ TEST(MemberPhoto, SaveCopyAddsTheExtension) {
               QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
     EXPECT_EQ(dialog.proposedName, QStringLiteral("Foto.jpg"));
     EXPECT_EQ(dialog.filter, QStringLiteral("File Jpeg (*.jpg)"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(MemberPhoto, FailedPhotoWriteKeepsThePictureAndRetriesOnTheNextSave) {
+    SavedMember m;
+    const QByteArray before = bytesOf(m.photoPath);
+    // Something that cannot be replaced by a file stands where the photo's temporary file goes.
+    QFile::remove(m.photoPath);
+    ASSERT_TRUE(QDir(m.h.ctx.folder).mkdir(QStringLiteral("1.jpg")));
+    m.w->importPhoto(picture(25, 35));
+    m.save();
+    EXPECT_EQ(m.lastText(),
+              QStringLiteral(
+                  "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    EXPECT_EQ(m.w->photo().size(), QSize(25, 35));
+
+    ASSERT_TRUE(QDir(m.h.ctx.folder).rmdir(QStringLiteral("1.jpg")));
+    m.save();
+    EXPECT_EQ(sizeOf(m.photoPath), QSize(25, 35));
+    EXPECT_NE(bytesOf(m.photoPath), before);
 }
 
 } // namespace

@@ -207,3 +207,29 @@ TEST(MemberWindowRoundTrip, ThreeMembersTypedSavedAndReadBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MemberWindowLoad, StoredValuesLongerThanTheTypingLimitSurviveLoadAndSave) {
+    MemberWindow m;
+    QStringList v(members::MemberFieldCount, QString());
+    v[members::Tesserato] = QStringLiteral("Verdi");
+    v[members::DataRil] = QStringLiteral("01/01/2026");
+    v[members::DataScade] = QStringLiteral("01/01/2027");
+    v[members::Preavviso] = QStringLiteral("15");
+    v[members::Annullata] = members::kNo;
+    v[members::Titoli] = QStringLiteral("Quota ordinaria 2026 versata con bonifico");
+    members::MemberArchive archive(m.h.ctx.folder);
+    archive.save(0, v);
+
+    m.w->first();
+    EXPECT_EQ(m.edit(QStringLiteral("txtTitoli"))->text(), v[members::Titoli]);
+    m.save();
+    EXPECT_EQ(archive.read(1)->values, v);
+
+    // A new sheet types within the limit again.
+    m.w->newSheet();
+    EXPECT_EQ(m.edit(QStringLiteral("txtTitoli"))->maxLength(), 15);
+}
+
+} // namespace
