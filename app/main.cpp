@@ -2,6 +2,7 @@
 #include "windows.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Metric-compatible with Arial, which the layouts were drawn for.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
     QTranslator qtItalian;
     if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -1,5 +1,7 @@
 #include "windows.h"
 
+#include "cards/frm_tessera.h"
+#include "cards/frm_tessere.h"
 #include "members/frm_anagrafica.h"
 #include "platform/help.h"
 #include "shell/frm_avvio.h"
@@ -22,10 +24,8 @@ void createWindows(platform::Context& ctx) {
     ctx.windows.add(new shell::TfrmCambiaPassword(ctx, login));
     ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmScadenzario"),
                                                QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmTessera"),
-                                               QStringLiteral(" Quorvix 5.0 - Stampa tessera singola")));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmTessere"),
-                                               QStringLiteral(" Quorvix 5.0 - Stampa più tessere")));
+    ctx.windows.add(new cards::TfrmTessera(ctx));
+    ctx.windows.add(new cards::TfrmTessere(ctx));
     ctx.windows.add(new shell::PlaceholderArea(
         ctx, QStringLiteral("TfrmMenuRegistro"),
         QStringLiteral(" Quorvix 5.0 - Creazione / Compilazione Libro Soci")));

@@ -1,5 +1,5 @@
 // The date rule over many stored dates, as the renewal list and the deadline lists read them.
-// Run: build/bench/bench_dates
+// Run: build/bench/bench_dates_bench
 #include "core/dates.h"
 
 #include <QStringList>

@@ -2,6 +2,7 @@
 
 #include "core/record_file.h"
 #include "members/member_record.h"
+#include "members/member_text.h"
 
 #include <QDir>
 
@@ -69,18 +70,21 @@ MemberExportRows memberExportRows(const QString& folder) {
         return out;
     }
     out.rows.reserve(size_t(file.count()));
-    const core::RecordLayout& layout = memberLayout();
     const bool read = file.scan([&](qint64 n, const char* rec) {
         QStringList row;
         row.reserve(1 + qsizetype(std::size(kColumns)));
         row.append(QString::number(n));
         for (const Column& c : kColumns) {
+            qsizetype size = qsizetype(c.fields.size()) - 1;
+            for (MemberField f : c.fields)
+                size += storedText(rec, f).size();
             QString cell;
+            cell.reserve(size);
             bool first = true;
             for (MemberField f : c.fields) {
                 if (!first)
                     cell += u' ';
-                cell += layout.load(rec, f);
+                appendStoredText(cell, rec, f);
                 first = false;
             }
             row.append(cell);

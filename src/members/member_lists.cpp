@@ -4,7 +4,7 @@
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "core/text.h"
-#include "core/win1252.h"
+#include "members/member_text.h"
 
 #include <QDir>
 
@@ -14,48 +14,7 @@ namespace {
 
 inline QString load(const char* record, MemberField f) { return memberLayout().load(record, f); }
 
-// The stored bytes of a field as a load sees them: length clamped to the capacity, blanks and
-// control characters dropped at both ends. Lines are built straight from these bytes, without
-// a string per field.
-QByteArrayView fieldBytes(const char* record, MemberField f) {
-    const core::RecordLayout& layout = memberLayout();
-    const auto* p = reinterpret_cast<const unsigned char*>(record + layout.offset(f));
-    const int n = std::min<int>(p[0], layout.capacity(f));
-    const auto trimmable = [](unsigned char b) { return b <= 0x20 || b == 0x7F; };
-    int s = 1, e = n + 1;
-    while (s < e && trimmable(p[s]))
-        ++s;
-    while (e > s && trimmable(p[e - 1]))
-        --e;
-    return QByteArrayView(reinterpret_cast<const char*>(p + s), e - s);
-}
-
-const std::array<QChar, 256>& decodeTable() {
-    static const std::array<QChar, 256> table = [] {
-        std::array<char, 256> bytes{};
-        for (int i = 0; i < 256; ++i)
-            bytes[size_t(i)] = char(i);
-        const QString chars = core::fromWin1252(bytes.data(), 256);
-        std::array<QChar, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            t[size_t(i)] = chars[i];
-        return t;
-    }();
-    return table;
-}
-
-// The field, padded with blanks to `width` and cut to it (width -1: whole).
-void appendField(QString& line, const char* record, MemberField f, int width = -1) {
-    const QByteArrayView bytes = fieldBytes(record, f);
-    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
-    const auto& table = decodeTable();
-    for (qsizetype i = 0; i < n; ++i)
-        line += table[static_cast<unsigned char>(bytes[i])];
-    if (width > n)
-        line += QString(width - n, u' ');
-}
-
-bool isActive(const char* record) { return fieldBytes(record, Annullata) == QByteArrayView("No"); }
+bool isActive(const char* record) { return storedText(record, Annullata) == QByteArrayView("No"); }
 
 // Reads the member archive record by record (open-or-create, as every list does).
 bool scanArchive(const QString& folder, const std::function<bool(qint64, const char*)>& visit) {
@@ -71,25 +30,25 @@ bool scanArchive(const QString& folder, const std::function<bool(qint64, const c
 QString memberLine(LineForm form, const char* record) {
     QString line;
     line.reserve(160);
-    appendField(line, record, Tesserato, 30);
+    appendStoredText(line, record, Tesserato, 30);
     if (form == LineForm::Search) {
         line += QLatin1String("  Tessera n. ");
-        appendField(line, record, NumTessera, 20);
+        appendStoredText(line, record, NumTessera, 20);
         line += QLatin1String("  Scad. ");
-        appendField(line, record, DataScade, 10);
+        appendStoredText(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendField(line, record, Recapito, 12);
+        appendStoredText(line, record, Recapito, 12);
         line += QLatin1String("  ");
     } else {
         line += QLatin1String("  C.F. ");
-        appendField(line, record, CodFisc, 16);
+        appendStoredText(line, record, CodFisc, 16);
         line += QLatin1String("  Scad. ");
-        appendField(line, record, DataScade, 10);
+        appendStoredText(line, record, DataScade, 10);
         line += QLatin1String("  Tel. ");
-        appendField(line, record, Recapito, 15);
+        appendStoredText(line, record, Recapito, 15);
         line += QLatin1String(" Note: ");
     }
-    appendField(line, record, Note);
+    appendStoredText(line, record, Note);
     return line;
 }
 
@@ -124,7 +83,7 @@ MemberList searchMembers(const QString& folder, const MemberFilters& filters) {
 MemberList pickerMembers(const QString& folder) {
     MemberList out;
     out.ok = scanArchive(folder, [&](qint64, const char* rec) {
-        if (!fieldBytes(rec, Tesserato).isEmpty())
+        if (!storedText(rec, Tesserato).isEmpty())
             out.lines.append(memberLine(LineForm::Picker, rec));
         return true;
     });

@@ -65,8 +65,9 @@ QStringList memberSheetValues(const QStringList& values) {
 }
 
 QString memberSheetFooter(const QDateTime& now) {
-    return QStringLiteral("Stampa eseguita in data ") + now.date().toString(QStringLiteral("dd/MM/yyyy")) +
-           QStringLiteral(" alle ore ") + now.time().toString(QStringLiteral("HH:mm:ss"));
+    return QStringLiteral("Stampa eseguita in data ") +
+           now.date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" alle ore ") +
+           now.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 reports::Report memberSheetReport(const QStringList& values, const QDateTime& now) {

@@ -17,7 +17,8 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& t
     return report;
 }
 
-void printList(platform::Context& ctx, QWidget* parent, const QString& title, const QStringList& lines) {
+void printList(platform::Context& ctx, QWidget* parent, const QString& title,
+               const QStringList& lines) {
     const Report report = listReport(title, lines, ctx.platform.today());
     runGuarded(ctx, parent, [&] { report.print(ctx, parent); });
 }

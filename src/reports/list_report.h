@@ -20,6 +20,7 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& t
 
 // Prints a list through the list template: print dialog, then the printer. An empty list
 // prints the title and the closing line only.
-void printList(platform::Context& ctx, QWidget* parent, const QString& title, const QStringList& lines);
+void printList(platform::Context& ctx, QWidget* parent, const QString& title,
+               const QStringList& lines);
 
 } // namespace reports

@@ -26,7 +26,8 @@ public:
     void drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF&) override {
         page->images.push_back({painter()->transform().mapRect(r), pm.size()});
     }
-    void drawImage(const QRectF& r, const QImage& img, const QRectF&, Qt::ImageConversionFlags) override {
+    void drawImage(const QRectF& r, const QImage& img, const QRectF&,
+                   Qt::ImageConversionFlags) override {
         page->images.push_back({painter()->transform().mapRect(r), img.size()});
     }
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
@@ -37,10 +38,18 @@ public:
         for (int i = 0; i < count; ++i)
             fill(rects[i]);
     }
+    void drawLines(const QLineF* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            page->strokes.push_back(
+                {painter()->transform().map(lines[i]), painter()->pen().color()});
+    }
     void fill(const QRectF& r) {
         const QBrush brush = painter()->brush();
-        if (brush.style() != Qt::NoBrush)
-            page->fills.push_back({painter()->transform().mapRect(r), brush.color()});
+        const QPen pen = painter()->pen();
+        const QColor colour = brush.style() != Qt::NoBrush ? brush.color() : QColor();
+        const QColor outline = pen.style() != Qt::NoPen ? pen.color() : QColor();
+        if (colour.isValid() || outline.isValid())
+            page->fills.push_back({painter()->transform().mapRect(r), colour, outline});
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         const QTransform t = painter()->transform();
@@ -49,7 +58,8 @@ public:
         PaintedText text;
         text.text = item.text();
         text.position = t.map(p);
-        text.bounds = t.mapRect(QRectF(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
+        text.bounds = t.mapRect(
+            QRectF(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
         text.clip = painter()->hasClipping() ? t.mapRect(painter()->clipBoundingRect()) : QRectF();
         text.family = QFontInfo(font).family();
         text.pointSize = font.pointSizeF();

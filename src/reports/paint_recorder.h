@@ -3,6 +3,7 @@
 #include "reports/report.h"
 
 #include <QColor>
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -31,12 +32,19 @@ struct PaintedImage {
 
 struct PaintedFill {
     QRectF rect;
+    QColor colour;  // the fill; invalid when only outlined
+    QColor outline; // invalid when none
+};
+
+struct PaintedLine {
+    QLineF line;
     QColor colour;
 };
 
 struct PaintedPage {
     std::vector<PaintedText> texts;
-    std::vector<PaintedFill> fills; // filled rectangles and shapes (bounding rect)
+    std::vector<PaintedFill> fills; // rectangles and shapes (bounding rect)
+    std::vector<PaintedLine> strokes;
     std::vector<PaintedImage> images;
     QStringList lines() const; // the painted texts in painting order
 };

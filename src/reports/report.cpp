@@ -3,7 +3,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace reports {
@@ -14,7 +16,9 @@ constexpr double kEps = 1e-6;
 const double kGapXMm = unitsToMm(2); // inner gap of a text box, left and right
 const double kGapYMm = unitsToMm(1); // top and bottom
 
-bool isFixedBand(BandKind k) { return k != BandKind::Data; }
+bool isFixedBand(BandKind k) {
+    return k != BandKind::Data;
+}
 
 // Line spacing of a font in mm, measured at a fixed high resolution so that layout does
 // not depend on the screen.
@@ -51,8 +55,7 @@ ReportObject textBox(const QString& name, QRectF rectMm, const QString& text, Fo
     o.name = name;
     o.kind = ObjectKind::Text;
     o.rect = rectMm;
-    if (!text.isEmpty())
-        o.lines = text.split(u'\n');
+    if (!text.isEmpty()) o.lines = text.split(u'\n');
     o.font = font;
     o.fill = fill;
     o.hAlign = h;
@@ -117,15 +120,13 @@ Report::Report(Template tmpl) : tmpl_(std::move(tmpl)) {}
 ReportObject* Report::findObject(const QString& name) {
     for (Band& b : tmpl_.bands)
         for (ReportObject& o : b.objects)
-            if (o.name == name)
-                return &o;
+            if (o.name == name) return &o;
     return nullptr;
 }
 
 Band* Report::findBand(const QString& name) {
     for (Band& b : tmpl_.bands)
-        if (b.name == name)
-            return &b;
+        if (b.name == name) return &b;
     return nullptr;
 }
 
@@ -135,14 +136,12 @@ bool Report::has(const QString& name) const {
 }
 
 ReportObject& Report::object(const QString& name) {
-    if (ReportObject* o = findObject(name))
-        return *o;
+    if (ReportObject* o = findObject(name)) return *o;
     throw std::out_of_range("report object not found: " + name.toStdString());
 }
 
 Band& Report::band(const QString& name) {
-    if (Band* b = findBand(name))
-        return *b;
+    if (Band* b = findBand(name)) return *b;
     throw std::out_of_range("report band not found: " + name.toStdString());
 }
 
@@ -151,9 +150,13 @@ void Report::setText(const QString& name, const QString& text) {
     o.lines = text.isEmpty() ? QStringList{} : text.split(u'\n');
 }
 
-void Report::clearLines(const QString& name) { object(name).lines.clear(); }
+void Report::clearLines(const QString& name) {
+    object(name).lines.clear();
+}
 
-void Report::appendLine(const QString& name, const QString& line) { object(name).lines << line; }
+void Report::appendLine(const QString& name, const QString& line) {
+    object(name).lines << line;
+}
 
 void Report::setHeight(const QString& name, double units) {
     const double mm = std::max(0.0, unitsToMm(units));
@@ -169,14 +172,17 @@ void Report::setPicture(const QString& name, const QImage& image) {
 
 void Report::setOrientation(QPageLayout::Orientation orientation) {
     PageSetup& p = tmpl_.page;
-    if (p.orientation == orientation)
-        return;
+    if (p.orientation == orientation) return;
     p.orientation = orientation;
     std::swap(p.widthMm, p.heightMm);
 }
 
-void Report::setTopMargin(double mm) { tmpl_.page.topMm = mm; }
-void Report::setLeftMargin(double mm) { tmpl_.page.leftMm = mm; }
+void Report::setTopMargin(double mm) {
+    tmpl_.page.topMm = mm;
+}
+void Report::setLeftMargin(double mm) {
+    tmpl_.page.leftMm = mm;
+}
 
 // --- layout ------------------------------------------------------------------------------
 
@@ -200,7 +206,10 @@ void Report::layoutPageTemplate(const QDate& today) {
 }
 
 void Report::layoutBands(const QDate& today) {
-    const double pageHeight = tmpl_.page.printableHeightMm();
+    // Margins that leave no printable height put everything on one page (off the paper)
+    // rather than on endless empty ones.
+    double pageHeight = tmpl_.page.printableHeightMm();
+    if (pageHeight < 1) pageHeight = std::numeric_limits<double>::infinity();
     pages_.emplace_back();
     double y = 0;
     auto newPage = [&] {
@@ -219,29 +228,34 @@ void Report::layoutBands(const QDate& today) {
                 pages_.back().objects.push_back(std::move(p));
                 continue;
             }
-            if (o.kind != ObjectKind::Text || bottom <= from + kEps || top >= to - kEps)
-                continue;
-            // A text box cut by the page end: only its whole lines inside the slice.
-            PlacedObject p = evaluated(o, today);
+            if (o.kind != ObjectKind::Text || bottom <= from + kEps || top >= to - kEps) continue;
+            // A text box cut by the page end: only its whole lines inside the slice. The
+            // line range is computed, not searched, so long lists stay linear.
             const double sliceTop = std::max(top, from), sliceBottom = std::min(bottom, to);
             const double pitch = linePitchMm(o), first = top + kGapYMm;
-            QStringList lines;
-            double firstTop = -1;
-            for (int i = 0; i < o.lines.size(); ++i) {
-                const double lt = first + i * pitch;
-                // At the box's own bottom a line is kept while it starts inside the box (the
-                // box clips it); at a page cut only whole lines stay.
-                const bool fits = sliceBottom >= bottom - kEps ? lt < bottom - kEps
-                                                               : lt + pitch <= sliceBottom + kEps;
-                if (lt >= sliceTop - kEps && fits) {
-                    if (firstTop < 0)
-                        firstTop = lt;
-                    lines << p.object.lines[i];
-                }
-            }
-            p.object.lines = lines;
-            p.object.rect = QRectF(o.rect.left(), sliceTop - from + y, o.rect.width(), sliceBottom - sliceTop);
-            p.linesTopMm = firstTop < 0 ? 0 : firstTop - sliceTop;
+            const int n = static_cast<int>(o.lines.size());
+            auto lineTop = [&](int i) { return first + i * pitch; };
+            // At the box's own bottom a line is kept while it starts inside the box (the box
+            // clips it); at a page cut only whole lines stay.
+            auto fits = [&](int i) {
+                return sliceBottom >= bottom - kEps ? lineTop(i) < bottom - kEps
+                                                    : lineTop(i) + pitch <= sliceBottom + kEps;
+            };
+            auto guess = [&](double at) {
+                return std::clamp(static_cast<int>(std::floor((at - first) / pitch)) - 1, 0, n);
+            };
+            int i0 = guess(sliceTop);
+            while (i0 < n && lineTop(i0) < sliceTop - kEps)
+                ++i0;
+            int i1 = std::max(i0, guess(sliceBottom));
+            while (i1 < n && fits(i1))
+                ++i1;
+            ReportObject part = o;
+            part.lines = o.lines.mid(i0, i1 - i0);
+            PlacedObject p = evaluated(part, today);
+            p.object.rect =
+                QRectF(o.rect.left(), sliceTop - from + y, o.rect.width(), sliceBottom - sliceTop);
+            p.linesTopMm = i1 > i0 ? lineTop(i0) - sliceTop : 0;
             pages_.back().objects.push_back(std::move(p));
         }
     };
@@ -249,8 +263,7 @@ void Report::layoutBands(const QDate& today) {
     for (const Band& band : tmpl_.bands) {
         const double h = band.heightMm;
         if (isFixedBand(band.kind)) {
-            if (y > 0 && y + h > pageHeight + kEps)
-                newPage();
+            if (y > 0 && y + h > pageHeight + kEps) newPage();
             placeSlice(band, 0, h);
             y += h;
             continue;
@@ -270,7 +283,8 @@ void Report::layoutBands(const QDate& today) {
                     continue;
                 const double first = o.rect.top() + kGapYMm, pitch = linePitchMm(o);
                 const double boundary =
-                    cut <= first ? o.rect.top() : first + std::floor((cut - first) / pitch + kEps) * pitch;
+                    cut <= first ? o.rect.top()
+                                 : first + std::floor((cut - first) / pitch + kEps) * pitch;
                 cut = std::min(cut, std::max(boundary, o.rect.top()));
             }
             if (cut <= from + kEps) {

@@ -44,18 +44,16 @@ int vFlag(VAlign v) {
 
 void paintText(QPainter& p, const PlacedObject& placed, const QRectF& box, double dpmm) {
     const ReportObject& o = placed.object;
-    if (box.width() <= 0 || box.height() <= 0)
-        return;
-    if (o.fill.isValid())
-        p.fillRect(box, o.fill);
-    if (o.lines.isEmpty())
-        return;
+    if (box.width() <= 0 || box.height() <= 0) return;
+    if (o.fill.isValid()) p.fillRect(box, o.fill);
+    if (o.lines.isEmpty()) return;
     p.save();
     p.setClipRect(box, Qt::IntersectClip); // nothing is painted outside the box
     const QFont font = resolveFont(o.font);
     p.setFont(font);
     p.setPen(o.font.colour);
-    const QRectF inner = box.adjusted(kGapXMm * dpmm, kGapYMm * dpmm, -kGapXMm * dpmm, -kGapYMm * dpmm);
+    const QRectF inner =
+        box.adjusted(kGapXMm * dpmm, kGapYMm * dpmm, -kGapXMm * dpmm, -kGapYMm * dpmm);
     if (o.wordWrap) {
         p.drawText(inner, hFlag(o.hAlign) | vFlag(o.vAlign) | Qt::TextWordWrap | Qt::TextDontClip,
                    o.text());
@@ -72,7 +70,8 @@ void paintText(QPainter& p, const PlacedObject& placed, const QRectF& box, doubl
             top = inner.bottom() - total;
         for (int i = 0; i < o.lines.size(); ++i) {
             const QRectF lineRect(inner.left(), top + i * pitch, inner.width(), pitch);
-            p.drawText(lineRect, hFlag(o.hAlign) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+            p.drawText(lineRect,
+                       hFlag(o.hAlign) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
                        o.lines[i]);
         }
     }
@@ -80,12 +79,10 @@ void paintText(QPainter& p, const PlacedObject& placed, const QRectF& box, doubl
 }
 
 void paintPicture(QPainter& p, const ReportObject& o, const QRectF& box) {
-    if (o.image.isNull() || box.width() <= 0 || box.height() <= 0)
-        return;
+    if (o.image.isNull() || box.width() <= 0 || box.height() <= 0) return;
     QSizeF size = QSizeF(o.image.size()).scaled(box.size(), Qt::KeepAspectRatio);
     QRectF target(box.topLeft(), size);
-    if (o.centred)
-        target.moveCenter(box.center());
+    if (o.centred) target.moveCenter(box.center());
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(target, o.image);
@@ -103,8 +100,8 @@ QPen thinPen(const QColor& colour, double dpmm) {
 void Report::paintPage(QPainter& p, int page, double dpmm) const {
     const PageSetup& setup = tmpl_.page;
     auto toDevice = [&](const QRectF& r) {
-        return QRectF((r.left() + setup.leftMm) * dpmm, (r.top() + setup.topMm) * dpmm, r.width() * dpmm,
-                      r.height() * dpmm);
+        return QRectF((r.left() + setup.leftMm) * dpmm, (r.top() + setup.topMm) * dpmm,
+                      r.width() * dpmm, r.height() * dpmm);
     };
     for (const PlacedObject& placed : pages_.at(page).objects) {
         const ReportObject& o = placed.object;
@@ -150,15 +147,15 @@ void Report::paint(QPagedPaintDevice& device) const {
         paintPage(painter, i, dpmm);
         painter.restore();
     }
-    if (!painter.end())
-        throw ReportError(QStringLiteral("La stampa non è stata completata."));
+    if (!painter.end()) throw ReportError(QStringLiteral("La stampa non è stata completata."));
 }
 
 QPageLayout Report::pageLayout() const {
     const PageSetup& s = tmpl_.page;
     const bool landscape = s.orientation == QPageLayout::Landscape;
     // Page sizes are portrait; the orientation turns them.
-    const QSizeF portrait = landscape ? QSizeF(s.heightMm, s.widthMm) : QSizeF(s.widthMm, s.heightMm);
+    const QSizeF portrait =
+        landscape ? QSizeF(s.heightMm, s.widthMm) : QSizeF(s.widthMm, s.heightMm);
     QPageLayout layout(QPageSize(portrait, QPageSize::Millimeter), s.orientation, QMarginsF(),
                        QPageLayout::Millimeter);
     layout.setMode(QPageLayout::FullPageMode);
@@ -177,8 +174,7 @@ bool Report::exportPdf(const QString& path) const {
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Quorvix 5.0"));
     writer.setTitle(tmpl_.title);
-    if (!writer.setPageLayout(pageLayout()))
-        return false;
+    if (!writer.setPageLayout(pageLayout())) return false;
     try {
         paint(writer);
     } catch (const ReportError&) {
@@ -200,14 +196,12 @@ struct GuardedRender {
             try {
                 report.renderer()(printer);
             } catch (const ReportError& e) {
-                if (failure->isEmpty())
-                    *failure = e.message();
+                if (failure->isEmpty()) *failure = e.message();
             }
         };
     }
     void raiseFailure() const {
-        if (!failure->isEmpty())
-            throw ReportError(*failure);
+        if (!failure->isEmpty()) throw ReportError(*failure);
     }
 };
 

@@ -13,8 +13,12 @@ namespace reports {
 
 // Report units: 96 per inch. Heights set by windows come in these units.
 inline constexpr double kUnitsPerMm = 3.7795;
-inline double unitsToMm(double units) { return units / kUnitsPerMm; }
-inline double mmToUnits(double mm) { return mm * kUnitsPerMm; }
+inline double unitsToMm(double units) {
+    return units / kUnitsPerMm;
+}
+inline double mmToUnits(double mm) {
+    return mm * kUnitsPerMm;
+}
 
 enum class ObjectKind { Text, Picture, Rectangle, Line };
 enum class HAlign { Left, Centre, Right };

@@ -35,11 +35,15 @@ TEST(MemberEmail, RenewalChecksRunInOrderAndStopAtTheFirstEmptyField) {
         {member({{Tesserato, name}, {DataRil, issued}, {DataScade, expires}}), "txtNumTessera",
          "Attenzione: per inviare l'avviso è necessario indicare il numero della tessera."},
         {member({{Tesserato, name}, {NumTessera, card}}), "txtDataRil",
-         "Attenzione: per inviare l'avviso è necessario indicare la data di rilascio del tesserino."},
+         "Attenzione: per inviare l'avviso è necessario indicare la data di rilascio del "
+         "tesserino."},
         {member({{Tesserato, name}, {NumTessera, card}, {DataRil, issued}}), "txtDataScade",
-         "Attenzione: per inviare l'avviso è necessario indicare la data di scadenza del tesserino."},
-        {member({{Tesserato, name}, {NumTessera, card}, {DataRil, issued}, {DataScade, expires}}), "txtEmail",
-         "Attenzione: per inviare l'avviso è necessario indicare l'indirizzo e-mail del tesserato."},
+         "Attenzione: per inviare l'avviso è necessario indicare la data di scadenza del "
+         "tesserino."},
+        {member({{Tesserato, name}, {NumTessera, card}, {DataRil, issued}, {DataScade, expires}}),
+         "txtEmail",
+         "Attenzione: per inviare l'avviso è necessario indicare l'indirizzo e-mail del "
+         "tesserato."},
     };
     for (const Case& c : cases) {
         const auto problem = renewalNoticeProblem(c.values);
@@ -47,12 +51,16 @@ TEST(MemberEmail, RenewalChecksRunInOrderAndStopAtTheFirstEmptyField) {
         EXPECT_EQ(problem->control, QString::fromLatin1(c.control));
         EXPECT_EQ(problem->message, QString::fromUtf8(c.message));
     }
-    EXPECT_FALSE(renewalNoticeProblem(member({{Tesserato, name}, {NumTessera, card}, {DataRil, issued},
-                                              {DataScade, expires}, {Email, QStringLiteral("a@b.it")}})));
+    EXPECT_FALSE(renewalNoticeProblem(member({{Tesserato, name},
+                                              {NumTessera, card},
+                                              {DataRil, issued},
+                                              {DataScade, expires},
+                                              {Email, QStringLiteral("a@b.it")}})));
 }
 
 TEST(MemberEmail, LinksCarryTheTextsAsWrittenAndSurviveTheDesktopEncoding) {
-    EXPECT_EQ(plainMailCommand(QStringLiteral("mario@example.it")), QStringLiteral("\"mailto:mario@example.it\""));
+    EXPECT_EQ(plainMailCommand(QStringLiteral("mario@example.it")),
+              QStringLiteral("\"mailto:mario@example.it\""));
 
     // Characters that mean something in a link (& # % + ?) and accents stay in the message.
     const QStringList v = member({{Tesserato, QStringLiteral("D'Amico & Figli #1 50% +più?")},
@@ -61,21 +69,25 @@ TEST(MemberEmail, LinksCarryTheTextsAsWrittenAndSurviveTheDesktopEncoding) {
                                   {DataScade, QStringLiteral("31/12/2026")},
                                   {Email, QStringLiteral("socio+soci@example.it")}});
     const QString body = renewalNoticeBody(v);
-    EXPECT_EQ(body, QStringLiteral("Gentilissimo Sig. D'Amico & Figli #1 50% +più?, con la presente le "
-                                   "ricordiamo che la sua tessera n. A/7, rilasciata in data 01/01/2026 e con "
-                                   "scadenza in data 31/12/2026, ha bisogno di essere rinnovata. Pertanto, la "
-                                   "preghiamo di recarsi con cortese sollecitudine presso i nostri uffici per "
-                                   "provvedere al rinnovo. In attesa di un suo riscontro, le porgiamo cordiali "
-                                   "saluti."));
+    EXPECT_EQ(
+        body,
+        QStringLiteral("Gentilissimo Sig. D'Amico & Figli #1 50% +più?, con la presente le "
+                       "ricordiamo che la sua tessera n. A/7, rilasciata in data 01/01/2026 e con "
+                       "scadenza in data 31/12/2026, ha bisogno di essere rinnovata. Pertanto, la "
+                       "preghiamo di recarsi con cortese sollecitudine presso i nostri uffici per "
+                       "provvedere al rinnovo. In attesa di un suo riscontro, le porgiamo cordiali "
+                       "saluti."));
     const QString command = renewalMailCommand(v);
-    EXPECT_EQ(command, QStringLiteral("\"mailto:socio+soci@example.it?subject=Rinnovo tessera&body=") + body +
-                           QStringLiteral("\""));
+    EXPECT_EQ(command,
+              QStringLiteral("\"mailto:socio+soci@example.it?subject=Rinnovo tessera&body=") +
+                  body + QStringLiteral("\""));
 
     const QUrl url = platform::desktopUrl(command);
     ASSERT_TRUE(url.isValid());
     EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(url.path(), QStringLiteral("socio+soci@example.it"));
     const QUrlQuery query(url);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), QStringLiteral("Rinnovo tessera"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("Rinnovo tessera"));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
 }

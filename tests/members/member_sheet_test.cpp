@@ -23,15 +23,32 @@ QStringList emptyMember() {
 QStringList fullMember() {
     QStringList v = emptyMember();
     const std::pair<MemberField, const char*> data[] = {
-        {Tesserato, "Rossi Mario"}, {Carica, "Presidente"},   {NumTessera, "A-17"},
-        {DataRil, "01/02/2026"},    {DataScade, "31/12/2026"}, {DataNasc, "05/06/1970"},
-        {ComuneNasc, "Torino"},     {ProvNasc, "TO"},          {ComuneRes, "Milano"},
-        {ProvRes, "MI"},            {CapRes, "20100"},         {IndirizzoRes, "Via Roma 1"},
-        {Titoli, "25,00"},          {TelCasa, "011 123"},      {TelUff, "02 456"},
-        {TelCel, "333 789"},        {Recapito, "cellulare"},   {Fax, "02 999"},
-        {Email, "mario@example.it"}, {CodFisc, "RSSMRA70H05L219X"}, {Carta, "4111111111111111"},
-        {ScadeCarta, "12/28"},      {PartitaIva, "01234567890"}, {Iban, "IT60X0542811101000000123456"},
-        {Intestatario, "Rossi Mario"}, {Note, "[socio fondatore] & amico"},
+        {Tesserato, "Rossi Mario"},
+        {Carica, "Presidente"},
+        {NumTessera, "A-17"},
+        {DataRil, "01/02/2026"},
+        {DataScade, "31/12/2026"},
+        {DataNasc, "05/06/1970"},
+        {ComuneNasc, "Torino"},
+        {ProvNasc, "TO"},
+        {ComuneRes, "Milano"},
+        {ProvRes, "MI"},
+        {CapRes, "20100"},
+        {IndirizzoRes, "Via Roma 1"},
+        {Titoli, "25,00"},
+        {TelCasa, "011 123"},
+        {TelUff, "02 456"},
+        {TelCel, "333 789"},
+        {Recapito, "cellulare"},
+        {Fax, "02 999"},
+        {Email, "mario@example.it"},
+        {CodFisc, "RSSMRA70H05L219X"},
+        {Carta, "4111111111111111"},
+        {ScadeCarta, "12/28"},
+        {PartitaIva, "01234567890"},
+        {Iban, "IT60X0542811101000000123456"},
+        {Intestatario, "Rossi Mario"},
+        {Note, "[socio fondatore] & amico"},
     };
     for (auto [f, s] : data)
         v[f] = QString::fromUtf8(s);
@@ -53,9 +70,9 @@ TEST(MemberSheet, RowsJoinFieldsAsPrinted) {
     partial[ComuneNasc] = QStringLiteral("Roma");
     partial[ProvRes] = QStringLiteral("RM");
     const QStringList rows = memberSheetValues(partial);
-    EXPECT_EQ(rows[6], QStringLiteral("Roma "));  // empty province: the town and one blank
-    EXPECT_EQ(rows[7], QStringLiteral("  RM"));   // empty town: two blanks, then the province
-    EXPECT_EQ(rows[10], QStringLiteral("€ "));    // empty fee still shows the euro sign
+    EXPECT_EQ(rows[6], QStringLiteral("Roma ")); // empty province: the town and one blank
+    EXPECT_EQ(rows[7], QStringLiteral("  RM"));  // empty town: two blanks, then the province
+    EXPECT_EQ(rows[10], QStringLiteral("€ "));   // empty fee still shows the euro sign
 
     const QStringList titles = memberSheetTitles();
     EXPECT_EQ(titles.first(), QStringLiteral("Cognome e nome:"));
@@ -106,7 +123,8 @@ TEST(MemberSheet, NewSheetPrintsEmptyRowsWithTheirTitles) {
     QStringList v = emptyMember();
     v[DataRil] = QStringLiteral("15/03/2026");
     v[Preavviso] = QStringLiteral("0");
-    const auto pages = reports::recordPages(memberSheetReport(v, QDateTime(QDate(2026, 3, 15), QTime(10, 0))));
+    const auto pages =
+        reports::recordPages(memberSheetReport(v, QDateTime(QDate(2026, 3, 15), QTime(10, 0))));
     const QStringList lines = pages.at(0).lines();
     // Heading, 24 titles, footer; of the values only the issue date, the separators of rows 7
     // and 8 and the euro sign of row 11.
@@ -118,17 +136,19 @@ TEST(MemberSheet, NewSheetPrintsEmptyRowsWithTheirTitles) {
 TEST(MemberSheet, ExportsToPdfWithItsTexts) {
     QTemporaryDir tmp;
     const QString keep = qEnvironmentVariable("QUORVIX_REPORT_DIR"); // keep the file for a look
-    const QString path = QDir(keep.isEmpty() ? tmp.path() : keep).filePath(QStringLiteral("scheda.pdf"));
-    ASSERT_TRUE(memberSheetReport(fullMember(), QDateTime(QDate(2026, 3, 15), QTime(10, 30))).exportPdf(path));
+    const QString path =
+        QDir(keep.isEmpty() ? tmp.path() : keep).filePath(QStringLiteral("scheda.pdf"));
+    ASSERT_TRUE(memberSheetReport(fullMember(), QDateTime(QDate(2026, 3, 15), QTime(10, 30)))
+                    .exportPdf(path));
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        GTEST_SKIP() << "pdftotext not available";
+    if (tool.isEmpty()) GTEST_SKIP() << "pdftotext not available";
     QProcess p;
     p.start(tool, {path, QStringLiteral("-")});
     p.waitForFinished();
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* s : {"SCHEDA ANAGRAFICA SOCIO", "Cognome e nome:", "Rossi Mario", "Milano", "€ 25,00",
-                          "IT60X0542811101000000123456", "Stampa eseguita in data 15/03/2026 alle ore 10:30:00"})
+    for (const char* s :
+         {"SCHEDA ANAGRAFICA SOCIO", "Cognome e nome:", "Rossi Mario", "Milano", "€ 25,00",
+          "IT60X0542811101000000123456", "Stampa eseguita in data 15/03/2026 alle ore 10:30:00"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
     EXPECT_EQ(text.count(u'\f'), 1); // one page
 }

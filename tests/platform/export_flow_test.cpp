@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace platform;
 using testing_support::child;
 using testing_support::Harness;
@@ -64,7 +67,7 @@ TEST(ExportFlow, ReplacesAnEarlierFileWhole) {
     EXPECT_TRUE(bytes.endsWith("width=250>Nome</td></tr></table></body></html>"));
 }
 
-TEST(ExportFlow, FailureShowsThePlainMessageAndLeavesTheOldFileAlone) {
+TEST(ExportFlow, TargetThatCannotBeWrittenShowsThePlainMessage) {
     Harness h;
     // A folder of that name stands where the file should go: nothing can be written.
     ASSERT_TRUE(QDir(h.dir.path()).mkdir(u"Prova.xls"_qs));
@@ -74,22 +77,32 @@ TEST(ExportFlow, FailureShowsThePlainMessageAndLeavesTheOldFileAlone) {
     EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
     EXPECT_TRUE(h.fake.opened.isEmpty());
     EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
 
-    // An earlier export in a folder that has become read-only stays exactly as it was.
-    QDir(h.dir.path()).rmdir(u"Prova.xls"_qs);
+TEST(ExportFlow, FailureInTheMiddleOfWritingLeavesNoHalfFile) {
+    Harness h;
     QFile old(h.path(u"Prova.xls"_qs));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("vecchio");
     old.close();
-    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool writable = QFile(h.path(u"x"_qs)).open(QIODevice::WriteOnly); // root ignores it
-    if (!writable) {
-        h.fake.messages.clear();
-        EXPECT_FALSE(runSpreadsheetExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
-        EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
-        EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
-    }
-    QFile::setPermissions(h.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Files may grow to 64 KB only: the export of a big grid fails part-way through.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QStringList names;
+    for (int i = 0; i < 20000; ++i)
+        names << u"Socio numero "_qs + QString::number(i);
+    const bool written = runSpreadsheetExport(h.ctx, nullptr, exportOf(names));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+    EXPECT_EQ(fileBytes(h.path(u"Prova.xls"_qs)), QByteArray("vecchio"));
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"Prova.xls"_qs});
 }
 
 TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {

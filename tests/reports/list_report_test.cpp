@@ -1,6 +1,7 @@
 #include "fake_platform.h"
 #include "reports/list_report.h"
 #include "reports/paint_recorder.h"
+#include "reports/templates.h"
 
 #include <QFile>
 
@@ -23,31 +24,51 @@ QStringList numberedLines(int n) {
 } // namespace
 
 TEST(ListReport, LongListContinuesOnLaterPagesWithClosingBandOnceAtTheEnd) {
-    const QStringList lines = numberedLines(200);
-    const Report report = listReport(QStringLiteral("Elenco soci"), lines, kToday);
-    const auto pages = recordPages(report, 300);
-    ASSERT_GE(pages.size(), 4u); // about 55 lines fit a landscape page
-
-    QStringList all;
-    for (const PaintedPage& p : pages)
-        all << p.lines();
-    QStringList expected{QStringLiteral("Elenco soci")};
-    expected << lines << kFooter;
-    // Title once, each line once and in order (brackets other than [DATE] as typed), the
-    // footer once at the end.
-    EXPECT_EQ(all, expected);
-
-    EXPECT_EQ(pages.front().lines().first(), QStringLiteral("Elenco soci"));
-    EXPECT_EQ(pages.back().lines().last(), kFooter);
-
-    // Every line is whole and inside the printable area (10 mm margins on 210 mm paper).
-    const double dpmm = 300 / 25.4;
-    for (const PaintedPage& p : pages)
-        for (const PaintedText& t : p.texts) {
-            EXPECT_GE(t.bounds.top(), 10 * dpmm - 1) << t.text.toStdString();
-            EXPECT_LE(t.bounds.bottom(), 200 * dpmm + 1) << t.text.toStdString();
-            EXPECT_TRUE(t.clip.contains(t.bounds.center())) << t.text.toStdString();
+    // Around the first page's capacity (53 lines) and well past it.
+    for (int n : {1, 52, 53, 54, 55, 110, 200}) {
+        const QStringList lines = numberedLines(n);
+        const Report report = listReport(QStringLiteral("Elenco soci"), lines, kToday);
+        const auto pages = recordPages(report, 300);
+        if (n == 1) {
+            EXPECT_EQ(pages.size(), 1u);
+        } else if (n == 200) {
+            EXPECT_EQ(pages.size(), 4u);
         }
+
+        // Title once, each line once and in order (brackets other than [DATE] as typed),
+        // the footer once at the end.
+        QStringList all;
+        for (const PaintedPage& p : pages)
+            all << p.lines();
+        EXPECT_EQ(all, QStringList{QStringLiteral("Elenco soci")} + lines + QStringList{kFooter})
+            << n;
+        EXPECT_EQ(pages.back().lines().last(), kFooter) << n;
+
+        // Every text is inside the printable area (10 mm margins on 210 mm paper), is not
+        // cut by its box (room for the ascent and the descenders) and never overlaps the one
+        // before it; a page is only left for the next one when it is full.
+        const double dpmm = 300 / 25.4;
+        for (size_t pg = 0; pg < pages.size(); ++pg) {
+            const auto& texts = pages[pg].texts;
+            for (size_t i = 0; i < texts.size(); ++i) {
+                const PaintedText& t = texts[i];
+                const double ascent = t.position.y() - t.bounds.top();
+                EXPECT_GE(t.bounds.top(), 10 * dpmm - 1) << n << t.text.toStdString();
+                EXPECT_LE(t.bounds.bottom(), 200 * dpmm + 1) << n << t.text.toStdString();
+                EXPECT_TRUE(t.clip.contains(QRectF(t.bounds.left() + 1, t.bounds.top() + 1,
+                                                   t.bounds.width() - 2, ascent * 1.2)))
+                    << n << t.text.toStdString();
+                if (i > 0) {
+                    EXPECT_GE(t.bounds.top(), texts[i - 1].bounds.bottom() - 0.05 * dpmm)
+                        << n << t.text.toStdString();
+                }
+            }
+            if (pg + 1 < pages.size() && pages[pg + 1].texts.front().text != kFooter) {
+                EXPECT_GT(texts.back().bounds.bottom() + 3.39 * dpmm, 200 * dpmm)
+                    << n << " page " << pg;
+            }
+        }
+    }
 }
 
 TEST(ListReport, LinesUseTheListFontAndPitch) {
@@ -60,7 +81,9 @@ TEST(ListReport, LinesUseTheListFontAndPitch) {
     EXPECT_EQ(t[0].colour, QColor(Qt::white));
     EXPECT_DOUBLE_EQ(t[1].pointSize, 8);
     EXPECT_FALSE(t[1].bold);
-    EXPECT_NE(t[1].family.indexOf(QLatin1String("Mono")) + t[1].family.indexOf(QLatin1String("Courier")), -2);
+    EXPECT_NE(t[1].family.indexOf(QLatin1String("Mono")) +
+                  t[1].family.indexOf(QLatin1String("Courier")),
+              -2);
     const double pitchMm = (t[2].position.y() - t[1].position.y()) / (300 / 25.4);
     EXPECT_NEAR(pitchMm, 3.39, 0.01);
 }
@@ -69,7 +92,8 @@ TEST(ListReport, EmptyListPrintsTitleAndClosingLineOnly) {
     const Report report = listReport(QStringLiteral("Tessere in attesa di rinnovo"), {}, kToday);
     const auto pages = recordPages(report);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].lines(), (QStringList{QStringLiteral("Tessere in attesa di rinnovo"), kFooter}));
+    EXPECT_EQ(pages[0].lines(),
+              (QStringList{QStringLiteral("Tessere in attesa di rinnovo"), kFooter}));
 }
 
 TEST(ListReport, PrintListGoesThroughThePrintDialogOnLandscapeA4) {
@@ -96,4 +120,15 @@ TEST(ListReport, CancelledPrintDialogPrintsNothingAndSaysNothing) {
     EXPECT_EQ(h.fake.printCalls.size(), 1u);
     EXPECT_FALSE(QFile::exists(h.fake.pdfPath));
     EXPECT_TRUE(h.fake.messages.empty());
+}
+
+TEST(ListReport, MarginsLargerThanThePaperStillEndTheLayout) {
+    Report report(listTemplate());
+    report.setTopMargin(300);
+    for (const QString& l : numberedLines(5))
+        report.appendLine(QStringLiteral("txtRiepilogo"), l);
+    report.setHeight(QStringLiteral("txtRiepilogo"), 5 * kListLineUnits);
+    report.setHeight(QStringLiteral("MasterData"), 5 * kListLineUnits + 10);
+    report.prepare(kToday);
+    EXPECT_EQ(report.pages().size(), 1u);
 }

@@ -21,8 +21,7 @@ QString outputPath(const QTemporaryDir& tmp, const QString& name) {
 
 QString pdfText(const QString& path) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return {};
+    if (tool.isEmpty()) return {};
     QProcess p;
     p.start(tool, {path, QStringLiteral("-")});
     p.waitForFinished();
@@ -38,13 +37,13 @@ TEST(PdfExport, ListPagesCarryTitleLinesAndFooter) {
     QTemporaryDir tmp;
     QStringList lines;
     for (int i = 1; i <= 200; ++i)
-        lines << QStringLiteral("N. %1 Socio Verdi Anna Quota: € 25,00").arg(i, 3, 10, QLatin1Char('0'));
+        lines << QStringLiteral("N. %1 Socio Verdi Anna Quota: € 25,00")
+                     .arg(i, 3, 10, QLatin1Char('0'));
     const Report report = listReport(QStringLiteral("Riepilogo soci"), lines, QDate(2026, 3, 15));
     const QString path = outputPath(tmp, QStringLiteral("list.pdf"));
     ASSERT_TRUE(report.exportPdf(path));
     const QString text = pdfText(path);
-    if (text.isEmpty())
-        GTEST_SKIP() << "pdftotext not available";
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext not available";
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     EXPECT_EQ(static_cast<size_t>(pages.size()), report.pages().size());
     EXPECT_TRUE(pages.first().contains(QLatin1String("Riepilogo soci")));

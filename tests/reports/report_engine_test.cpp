@@ -42,8 +42,7 @@ QRect inkBounds(const QImage& img) {
     for (int y = 0; y < img.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         for (int x = 0; x < img.width(); ++x)
-            if (qGray(row[x]) < 250)
-                ink |= QRect(x, y, 1, 1);
+            if (qGray(row[x]) < 250) ink |= QRect(x, y, 1, 1);
     }
     return ink;
 }
@@ -62,14 +61,15 @@ TEST(ReportEngine, TextNeverPaintsOutsideItsBox) {
         const char* what;
         ReportObject box;
     };
-    auto wrapped = textBox(QStringLiteral("t"), {20, 30, 40, 6}, longText + QStringLiteral(" ") + longText,
-                           arial(12));
+    auto wrapped = textBox(QStringLiteral("t"), {20, 30, 40, 6},
+                           longText + QStringLiteral(" ") + longText, arial(12));
     wrapped.wordWrap = true;
     const Case cases[] = {
         {"left, one long line", textBox(QStringLiteral("t"), {20, 30, 40, 6}, longText, arial(10))},
-        {"centred, taller font than box",
-         textBox(QStringLiteral("t"), {20, 30, 40, 3}, longText, arial(20), {}, HAlign::Centre, VAlign::Centre)},
-        {"many lines", textBox(QStringLiteral("t"), {20, 30, 40, 6}, QStringLiteral("Wg\n").repeated(30), arial(10))},
+        {"centred, taller font than box", textBox(QStringLiteral("t"), {20, 30, 40, 3}, longText,
+                                                  arial(20), {}, HAlign::Centre, VAlign::Centre)},
+        {"many lines", textBox(QStringLiteral("t"), {20, 30, 40, 6},
+                               QStringLiteral("Wg\n").repeated(30), arial(10))},
         {"word wrap", wrapped},
     };
     for (const Case& c : cases) {
@@ -86,11 +86,12 @@ TEST(ReportEngine, TextNeverPaintsOutsideItsBox) {
 
 TEST(ReportEngine, TextKeepsInnerGapsAndAlignment) {
     // A left/top box puts its text 2 units in from the left; a centred one centres it.
-    Report r(pageOf({textBox(QStringLiteral("a"), {10, 10, 100, 10}, QStringLiteral("Sinistra"), arial(10)),
-                     textBox(QStringLiteral("b"), {10, 40, 100, 10}, QStringLiteral("Centro"), arial(10), {},
-                             HAlign::Centre, VAlign::Centre),
-                     textBox(QStringLiteral("c"), {10, 70, 100, 10}, QStringLiteral("Destra"), arial(10), {},
-                             HAlign::Right, VAlign::Top)}));
+    Report r(pageOf(
+        {textBox(QStringLiteral("a"), {10, 10, 100, 10}, QStringLiteral("Sinistra"), arial(10)),
+         textBox(QStringLiteral("b"), {10, 40, 100, 10}, QStringLiteral("Centro"), arial(10), {},
+                 HAlign::Centre, VAlign::Centre),
+         textBox(QStringLiteral("c"), {10, 70, 100, 10}, QStringLiteral("Destra"), arial(10), {},
+                 HAlign::Right, VAlign::Top)}));
     r.prepare(kToday);
     const double dpmm = 600 / 25.4;
     const auto page = recordPages(r, 600).at(0);
@@ -103,13 +104,15 @@ TEST(ReportEngine, TextKeepsInnerGapsAndAlignment) {
 }
 
 TEST(ReportEngine, ExpressionsOnlyWhereSwitchedOn) {
-    auto on = textBox(QStringLiteral("on"), {0, 0, 100, 6}, QStringLiteral("Data [DATE] [altro]"), arial(8));
+    auto on = textBox(QStringLiteral("on"), {0, 0, 100, 6}, QStringLiteral("Data [DATE] [altro]"),
+                      arial(8));
     on.expressions = true;
-    auto off = textBox(QStringLiteral("off"), {0, 10, 100, 6}, QStringLiteral("Data [DATE]"), arial(8));
+    auto off =
+        textBox(QStringLiteral("off"), {0, 10, 100, 6}, QStringLiteral("Data [DATE]"), arial(8));
     Report r(pageOf({on, off}));
     r.prepare(kToday);
-    EXPECT_EQ(recordPages(r).at(0).lines(),
-              (QStringList{QStringLiteral("Data 15/03/2026 [altro]"), QStringLiteral("Data [DATE]")}));
+    EXPECT_EQ(recordPages(r).at(0).lines(), (QStringList{QStringLiteral("Data 15/03/2026 [altro]"),
+                                                         QStringLiteral("Data [DATE]")}));
 }
 
 TEST(ReportEngine, FillingOperations) {
@@ -120,8 +123,9 @@ TEST(ReportEngine, FillingOperations) {
     r.setText(QStringLiteral("txtRiepilogo"), QStringLiteral("a\nb"));
     r.appendLine(QStringLiteral("txtRiepilogo"), QString());
     r.appendLine(QStringLiteral("txtRiepilogo"), QStringLiteral("c"));
-    EXPECT_EQ(r.object(QStringLiteral("txtRiepilogo")).lines,
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("c")}));
+    EXPECT_EQ(
+        r.object(QStringLiteral("txtRiepilogo")).lines,
+        (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("c")}));
     r.clearLines(QStringLiteral("txtRiepilogo"));
     EXPECT_TRUE(r.object(QStringLiteral("txtRiepilogo")).lines.isEmpty());
 
@@ -142,7 +146,8 @@ TEST(ReportEngine, FillingOperations) {
 
 TEST(ReportEngine, MarginsMayBeNegativeAndMoveEverything) {
     for (double margin : {-1.0, 0.0, 12.5}) {
-        Report r(pageOf({textBox(QStringLiteral("t"), {10, 10, 50, 6}, QStringLiteral("X"), arial(10))}));
+        Report r(pageOf(
+            {textBox(QStringLiteral("t"), {10, 10, 50, 6}, QStringLiteral("X"), arial(10))}));
         r.setTopMargin(margin);
         r.setLeftMargin(margin);
         r.prepare(kToday);
@@ -173,8 +178,28 @@ TEST(ReportEngine, PictureFitsWithItsProportionsKept) {
     EXPECT_NEAR(images[1].target.left() / dpmm, 100, 0.01);
 }
 
+TEST(ReportEngine, RectanglesAndLinesUseTheirColours) {
+    Report r(pageOf({rectangle(QStringLiteral("shpSfondo"), {10, 10, 86, 54}, Qt::white),
+                     rectangle(QStringLiteral("shpHeader"), {11, 11, 83.8, 12}, QColor(0, 0, 0x80),
+                               QColor(0, 0, 0x80)),
+                     line(QStringLiteral("linSepara"), {23, 16, 165, 0})}));
+    r.prepare(kToday);
+    const double dpmm = 300 / 25.4;
+    const auto page = recordPages(r, 300).at(0);
+    ASSERT_EQ(page.fills.size(), 2u);
+    EXPECT_EQ(page.fills[0].colour, QColor(Qt::white));
+    EXPECT_EQ(page.fills[0].outline, QColor(Qt::black));
+    EXPECT_NEAR(page.fills[0].rect.width() / dpmm, 86, 0.01);
+    EXPECT_EQ(page.fills[1].colour, QColor(0, 0, 0x80));
+    EXPECT_EQ(page.fills[1].outline, QColor(0, 0, 0x80));
+    ASSERT_EQ(page.strokes.size(), 1u);
+    EXPECT_NEAR(page.strokes[0].line.length() / dpmm, 165, 0.01);
+    EXPECT_EQ(page.strokes[0].line.dy(), 0);
+}
+
 TEST(ReportEngine, PrepareReplacesEarlierOutput) {
-    Report r(pageOf({textBox(QStringLiteral("t"), {0, 0, 50, 6}, QStringLiteral("prima"), arial(10))}));
+    Report r(
+        pageOf({textBox(QStringLiteral("t"), {0, 0, 50, 6}, QStringLiteral("prima"), arial(10))}));
     r.prepare(kToday);
     r.setText(QStringLiteral("t"), QStringLiteral("dopo"));
     r.prepare(kToday);
@@ -199,8 +224,9 @@ TEST(Templates, EveryObjectTheWindowsAskForExists) {
         EXPECT_TRUE(list.has(QString::fromLatin1(name))) << name;
 
     Report sheet(sheetTemplate());
-    QStringList names{QStringLiteral("imgLogo"), QStringLiteral("txtTitolo"), QStringLiteral("linSepara01"),
-                      QStringLiteral("linSepara02"), QStringLiteral("txtCalce")};
+    QStringList names{QStringLiteral("imgLogo"), QStringLiteral("txtTitolo"),
+                      QStringLiteral("linSepara01"), QStringLiteral("linSepara02"),
+                      QStringLiteral("txtCalce")};
     for (int k = 1; k <= kSheetRows; ++k)
         names << sheetTitleName(k) << sheetValueName(k);
     for (const QString& n : names)

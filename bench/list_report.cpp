@@ -1,0 +1,53 @@
+// Laying out and painting a long list through the list template.
+#include "reports/list_report.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QStringList makeLines(int n) {
+    QStringList lines;
+    lines.reserve(n);
+    for (int i = 0; i < n; ++i)
+        lines << QStringLiteral("N. %1  Socio: Rossi Mario %2  C.F. RSSMRA70H05L219X  Tessera: %3")
+                     .arg(i, 6)
+                     .arg(i % 977)
+                     .arg(i);
+    return lines;
+}
+
+void BM_PrepareList(benchmark::State& state) {
+    const QStringList lines = makeLines(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const reports::Report r =
+            reports::listReport(QStringLiteral("Elenco"), lines, QDate(2026, 3, 15));
+        benchmark::DoNotOptimize(r.pages().size());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PrepareList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_PaintListPage(benchmark::State& state) {
+    const reports::Report r =
+        reports::listReport(QStringLiteral("Elenco"), makeLines(100000), QDate(2026, 3, 15));
+    QImage page(297 * 4, 210 * 4, QImage::Format_RGB32); // about 100 dpi
+    for (auto _ : state) {
+        QPainter p(&page);
+        r.paintPage(p, static_cast<int>(r.pages().size() / 2), 4);
+    }
+}
+BENCHMARK(BM_PaintListPage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

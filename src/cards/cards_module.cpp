@@ -1,1 +1,0 @@
-// Organisation data, the single card and the nine-card sheet live in this library.

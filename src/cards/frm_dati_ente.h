@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cards/card_settings.h"
+#include "platform/context.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace cards {
+
+// The organisation's four texts, typed by the user. "Applica e chiudi" accepts, "Annulla"
+// rejects; the opener applies texts() by the mode word in `lblMemory`.
+class TfrmDatiEnte : public QDialog {
+    Q_OBJECT
+public:
+    TfrmDatiEnte(QWidget* parent, const QString& mode, const OrganisationTexts& texts);
+
+    QString mode() const;
+    OrganisationTexts texts() const; // trimmed
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* lblMemory_;
+    QLineEdit* txtAssociazione_;
+    QLineEdit* txtSottotitolo01_;
+    QLineEdit* txtSottotitolo02_;
+    QLineEdit* txtAnnotazioni_;
+};
+
+} // namespace cards
