@@ -194,8 +194,7 @@ void TfrmAnagrafica::save() {
                     "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
               : QStringLiteral("La scheda corrente è stata inserita in archivio."));
     // The record is saved; a photo that was not must not pass for saved.
-    if (!photoSaved)
-        ctx_.platform.message(this, MsgKind::Warning, photoNotSavedMessage());
+    if (!photoSaved) ctx_.platform.message(this, MsgKind::Warning, photoNotSavedMessage());
 }
 
 void TfrmAnagrafica::navigate(int command) {
