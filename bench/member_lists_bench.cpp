@@ -3,6 +3,7 @@
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "members/frm_exp_anagrafica.h"
+#include "members/member_archive.h"
 #include "members/member_lists.h"
 #include "platform/export_flow.h"
 #include "platform/text_list.h"
@@ -89,6 +90,36 @@ void BM_ReadFileOnly(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadFileOnly)->Apply(sizes);
+
+void BM_ReadIntoMemory(benchmark::State& state) {
+    const QString path = QDir(archive(int(state.range(0)))).filePath(kMemberFileName);
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(f.readAll().size());
+    }
+}
+BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+
+void BM_OpenAndCount(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MemberArchive(folder).count());
+}
+BENCHMARK(BM_OpenAndCount)->Apply(sizes);
+
+void BM_ReadEveryRecord(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    for (auto _ : state) {
+        qint64 chars = 0;
+        MemberArchive(folder).scan([&](const Member& m) {
+            chars += m[Tesserato].size();
+            return true;
+        });
+        benchmark::DoNotOptimize(chars);
+    }
+}
+BENCHMARK(BM_ReadEveryRecord)->Apply(sizes);
 
 void BM_SearchAll(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
