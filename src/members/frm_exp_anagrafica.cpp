@@ -54,10 +54,10 @@ std::vector<platform::GridColumn> gridColumns() {
 }
 
 platform::ExportSpec exportSpec() {
-    platform::ExportSpec spec{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, {}};
+    platform::ExportSpec sheet{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, {}};
     for (const Column& c : kColumns)
-        spec.columns.push_back({QString::fromUtf16(c.heading), c.width});
-    return spec;
+        sheet.columns.push_back({QString::fromUtf16(c.heading), c.width});
+    return sheet;
 }
 
 } // namespace

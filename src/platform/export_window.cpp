@@ -42,8 +42,8 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
 
 ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& className,
                            const QString& caption, std::vector<GridColumn> gridColumns,
-                           ExportSpec spec)
-    : QDialog(parent), ctx_(ctx), spec_(std::move(spec)) {
+                           ExportSpec sheet)
+    : QDialog(parent), ctx_(ctx), sheet_(std::move(sheet)) {
     setupDialog(this, className, caption, {862, 560});
     model_ = new TextGridModel(this, std::move(gridColumns));
 
@@ -91,7 +91,7 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
 
 void ExportWindow::exportGrid() {
     const auto& rows = model_->rows();
-    SpreadsheetExport e{spec_.fileName, spec_.sheetName, spec_.columns, qsizetype(rows.size()),
+    SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, qsizetype(rows.size()),
                         [&rows](qsizetype r, qsizetype c) {
                             const QStringList& row = rows[size_t(r)];
                             return c + 1 < row.size() ? row[c + 1] : QString();

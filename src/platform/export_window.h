@@ -53,7 +53,7 @@ class ExportWindow : public QDialog {
     Q_OBJECT
 public:
     ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
-                 std::vector<GridColumn> gridColumns, ExportSpec spec);
+                 std::vector<GridColumn> gridColumns, ExportSpec sheet);
 
     void setRows(std::vector<QStringList> rows) { model_->setRows(std::move(rows)); }
     const std::vector<QStringList>& rows() const { return model_->rows(); }
@@ -69,7 +69,7 @@ protected:
     Context& ctx_;
 
 private:
-    ExportSpec spec_;
+    ExportSpec sheet_;
     TextGridModel* model_;
     QTableView* grid_;
     QLabel* panInfo_;

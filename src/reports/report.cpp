@@ -22,14 +22,14 @@ bool isFixedBand(BandKind k) {
 
 // Line spacing of a font in mm, measured at a fixed high resolution so that layout does
 // not depend on the screen.
-double lineSpacingMm(const FontSpec& spec) {
+double lineSpacingMm(const FontSpec& font) {
     static QImage probe = [] {
         QImage img(1, 1, QImage::Format_RGB32);
         img.setDotsPerMeterX(47244); // 1200 dpi
         img.setDotsPerMeterY(47244);
         return img;
     }();
-    const QFontMetricsF fm(resolveFont(spec), &probe);
+    const QFontMetricsF fm(resolveFont(font), &probe);
     return fm.lineSpacing() / (1200.0 / 25.4);
 }
 
@@ -97,19 +97,19 @@ QString evaluateExpressions(const QString& text, const QDate& today) {
     return out;
 }
 
-QFont resolveFont(const FontSpec& spec) {
+QFont resolveFont(const FontSpec& font) {
     QFont f;
-    QStringList families{spec.family};
-    const QString lower = spec.family.toLower();
+    QStringList families{font.family};
+    const QString lower = font.family.toLower();
     if (lower == QLatin1String("courier new") || lower == QLatin1String("courier"))
         families << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
     else
         families << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
     f.setFamilies(families);
     f.setStyleHint(lower.contains(QLatin1String("courier")) ? QFont::TypeWriter : QFont::SansSerif);
-    f.setPointSizeF(spec.pointSize);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+    f.setPointSizeF(font.pointSize);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
     return f;
 }
 

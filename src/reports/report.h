@@ -95,6 +95,6 @@ QString evaluateExpressions(const QString& text, const QDate& today);
 bool runGuarded(platform::Context& ctx, QWidget* parent, const std::function<void()>& action);
 
 // The font to paint with: the design family first, then its installed stand-ins.
-QFont resolveFont(const FontSpec& spec);
+QFont resolveFont(const FontSpec& font);
 
 } // namespace reports
