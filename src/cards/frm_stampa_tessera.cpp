@@ -16,14 +16,6 @@ namespace cards {
 
 namespace {
 
-QPushButton* button(QDialog* dialog, const QString& name, const QString& text, QRect place) {
-    auto* b = new QPushButton(text, dialog);
-    b->setObjectName(name);
-    b->setGeometry(place);
-    b->setAutoDefault(false);
-    return b;
-}
-
 // Lets the wait line appear before the work starts.
 void showWaitLine(QLabel* line) {
     line->show();
@@ -32,6 +24,27 @@ void showWaitLine(QLabel* line) {
 }
 
 } // namespace
+
+QPushButton* dialogButton(QDialog* dialog, const QString& name, const QString& text, QRect place) {
+    auto* b = new QPushButton(text, dialog);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* buildPreviewPrompt(QDialog* dialog, const QString& text, const std::function<void()>& show) {
+    addPrinterPicture(dialog, QStringLiteral("imgStampante"), {20, 20, 72, 72});
+    platform::makeLabel(dialog, text)->setGeometry(104, 30, 260, 40);
+    QLabel* wait = addWaitLine(dialog, {20, 110, 300, 20});
+    auto* annulla = dialogButton(dialog, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
+                                 {110, 154, 110, 30});
+    auto* mostra = dialogButton(dialog, QStringLiteral("btnAnteprima"),
+                                QStringLiteral("Mostra anteprima"), {226, 154, 136, 30});
+    QObject::connect(annulla, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(mostra, &QPushButton::clicked, dialog, show);
+    return wait;
+}
 
 QLabel* addWaitLine(QDialog* dialog, QRect place) {
     auto* l = platform::makeLabel(dialog, QStringLiteral("Elaborazione in corso. Attendere..."),
@@ -107,12 +120,12 @@ TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, Ca
     };
     for (const MarginRow& r : rows) {
         platform::makeLabel(this, QString::fromUtf8(r.caption))->setGeometry(196, r.y + 4, 130, 20);
-        auto* minus = button(this, QLatin1String(r.minus), QStringLiteral("-"), {330, r.y, 28, 28});
+        auto* minus = dialogButton(this, QLatin1String(r.minus), QStringLiteral("-"), {330, r.y, 28, 28});
         *r.field = platform::makeEdit(this, QLatin1String(r.name), 0);
         (*r.field)->setGeometry(362, r.y, 60, 28);
         (*r.field)->setReadOnly(true);
         (*r.field)->setAlignment(Qt::AlignCenter);
-        auto* plus = button(this, QLatin1String(r.plus), QStringLiteral("+"), {426, r.y, 28, 28});
+        auto* plus = dialogButton(this, QLatin1String(r.plus), QStringLiteral("+"), {426, r.y, 28, 28});
         platform::makeLabel(this, QStringLiteral("mm"))->setGeometry(460, r.y + 4, 30, 20);
         QLineEdit* field = *r.field;
         connect(minus, &QPushButton::clicked, this, [this, field] { step(field, -1); });
@@ -121,9 +134,9 @@ TfrmStampaTessera::TfrmStampaTessera(platform::Context& ctx, QWidget* parent, Ca
 
     lblAttendere_ = addWaitLine(this, {16, 226, 250, 20});
     auto* annulla =
-        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 218, 110, 30});
+        dialogButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {280, 218, 110, 30});
     auto* stampa =
-        button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 218, 110, 30});
+        dialogButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {396, 218, 110, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(stampa, &QPushButton::pressed, this, [this] { lblAttendere_->show(); });
     connect(stampa, &QPushButton::clicked, this, &TfrmStampaTessera::print);
@@ -169,17 +182,9 @@ TfrmAnteprimaTessera::TfrmAnteprimaTessera(platform::Context& ctx, QWidget* pare
     : QDialog(parent), ctx_(ctx), card_(std::move(card)) {
     platform::setupDialog(this, QStringLiteral("TfrmAnteprimaTessera"),
                           QStringLiteral(" Anteprima di stampa"), {380, 200});
-    addPrinterPicture(this, QStringLiteral("imgStampante"), {20, 20, 72, 72});
-    platform::makeLabel(this,
-                        QStringLiteral("Anteprima del tesserino corrente su foglio A4 verticale."))
-        ->setGeometry(104, 30, 260, 40);
-    lblAttendere_ = addWaitLine(this, {20, 110, 300, 20});
-    auto* annulla =
-        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {110, 154, 110, 30});
-    auto* mostra = button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima"),
-                          {226, 154, 136, 30});
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(mostra, &QPushButton::clicked, this, &TfrmAnteprimaTessera::showPreview);
+    lblAttendere_ = buildPreviewPrompt(
+        this, QStringLiteral("Anteprima del tesserino corrente su foglio A4 verticale."),
+        [this] { showPreview(); });
 }
 
 void TfrmAnteprimaTessera::showPreview() {

@@ -12,6 +12,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+class QPushButton;
+
 namespace cards {
 
 // Reads the card as it stands in its window, at the moment of printing.
@@ -63,5 +65,9 @@ reports::Report printedCard(const CardContent& card, const CardPrintSettings& se
 // The wait line, the printer picture and the two buttons shared by the print and preview windows.
 QLabel* addWaitLine(QDialog* dialog, QRect place);
 void addPrinterPicture(QDialog* dialog, const QString& name, QRect place);
+QPushButton* dialogButton(QDialog* dialog, const QString& name, const QString& text, QRect place);
+// The face of both preview windows: picture, `text`, wait line, "Annulla" and "Mostra anteprima"
+// (which runs `show`). Returns the wait line.
+QLabel* buildPreviewPrompt(QDialog* dialog, const QString& text, const std::function<void()>& show);
 
 } // namespace cards

@@ -8,18 +8,6 @@
 
 namespace cards {
 
-namespace {
-
-QPushButton* button(QDialog* dialog, const QString& name, const QString& text, QRect place) {
-    auto* b = new QPushButton(text, dialog);
-    b->setObjectName(name);
-    b->setGeometry(place);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 reports::Report printedSheet(const std::array<CardContent, kSheetSlots>& cards,
                              const QDate& today) {
     reports::Report report(sheetTemplate());
@@ -38,9 +26,9 @@ TfrmStampaTessere::TfrmStampaTessere(platform::Context& ctx, QWidget* parent, Sh
         ->setGeometry(104, 30, 260, 40);
     lblAttendere_ = addWaitLine(this, {20, 110, 300, 20});
     auto* annulla =
-        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {136, 154, 110, 30});
+        dialogButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {136, 154, 110, 30});
     auto* stampa =
-        button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {252, 154, 110, 30});
+        dialogButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), {252, 154, 110, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(stampa, &QPushButton::pressed, this, [this] { lblAttendere_->show(); });
     connect(stampa, &QPushButton::clicked, this, &TfrmStampaTessere::print);
@@ -59,17 +47,9 @@ TfrmAnteprimaTessere::TfrmAnteprimaTessere(platform::Context& ctx, QWidget* pare
     : QDialog(parent), ctx_(ctx), sheet_(std::move(sheet)) {
     platform::setupDialog(this, QStringLiteral("TfrmAnteprimaTessere"),
                           QStringLiteral(" Anteprima di stampa"), {380, 200});
-    addPrinterPicture(this, QStringLiteral("imgStampante"), {20, 20, 72, 72});
-    platform::makeLabel(this,
-                        QStringLiteral("Anteprima dei nove tesserini su foglio A4 orizzontale."))
-        ->setGeometry(104, 30, 260, 40);
-    lblAttendere_ = addWaitLine(this, {20, 110, 300, 20});
-    auto* annulla =
-        button(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), {110, 154, 110, 30});
-    auto* mostra = button(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima"),
-                          {226, 154, 136, 30});
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(mostra, &QPushButton::clicked, this, &TfrmAnteprimaTessere::showPreview);
+    lblAttendere_ = buildPreviewPrompt(
+        this, QStringLiteral("Anteprima dei nove tesserini su foglio A4 orizzontale."),
+        [this] { showPreview(); });
 }
 
 void TfrmAnteprimaTessere::showPreview() {
