@@ -16,15 +16,6 @@ using testing_support::child;
 
 namespace {
 
-platform::TextList* listOf(QWidget* w) {
-    return child<platform::TextList>(w, u"lstRecords"_qs);
-}
-
-void doubleClick(platform::TextList* list, int row) {
-    list->selectRow(row);
-    emit list->doubleClicked(list->model()->index(row, 0));
-}
-
 QStringList names(const QStringList& lines) {
     QStringList out;
     for (const QString& l : lines)

@@ -2,6 +2,7 @@
 
 #include "members/member_archive.h"
 #include "members/member_record.h"
+#include "platform/text_list.h"
 
 #include <QFile>
 #include <QString>
@@ -35,6 +36,16 @@ inline void appendRaw(const QString& folder, const QByteArray& record) {
     QFile f(members::MemberArchive(folder).path());
     f.open(QIODevice::Append);
     f.write(record);
+}
+
+// The list of a list window, and a double click on one of its lines.
+inline platform::TextList* listOf(QWidget* w) {
+    return w->findChild<platform::TextList*>(QStringLiteral("lstRecords"));
+}
+
+inline void doubleClick(platform::TextList* list, int row) {
+    list->selectRow(row);
+    emit list->doubleClicked(list->model()->index(row, 0));
 }
 
 } // namespace member_fixture

@@ -21,15 +21,6 @@ using testing_support::Harness;
 
 namespace {
 
-platform::TextList* listOf(QWidget* w) {
-    return child<platform::TextList>(w, u"lstRecords"_qs);
-}
-
-void doubleClick(platform::TextList* list, int row) {
-    list->selectRow(row);
-    emit list->doubleClicked(list->model()->index(row, 0));
-}
-
 QString nameOf(const QString& line) {
     return line.left(30).trimmed();
 }
