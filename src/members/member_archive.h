@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/archive.h"
 #include "members/member_record.h"
 
 #include <functional>
@@ -8,10 +9,12 @@
 
 namespace members {
 
-// Readers and writers of Tesserati.pro; each call opens and closes the file.
+// Tesserati.pro as members: the generic archive with the member field table.
 class MemberArchive {
 public:
     explicit MemberArchive(QString folder);
+
+    const core::Archive& archive() const { return archive_; }
 
     QString path() const;
     std::optional<qint64> count() const;
@@ -23,7 +26,7 @@ public:
     std::optional<qint64> save(qint64 number, const QStringList& values) const;
 
 private:
-    QString folder_;
+    core::Archive archive_;
 };
 
 } // namespace members
