@@ -7,7 +7,6 @@
 #include "core/text.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
-#include "members/member_pick.h"
 #include "platform/help.h"
 
 #include <QLabel>
@@ -184,21 +183,24 @@ bool TfrmTessera::showRecord(qint64 number) {
         ctx_.platform.message(this, MsgKind::Error, core::archiveAccessMessage());
         return false;
     }
-    const members::Member& m = *member;
+    showMember(*member);
+    return true;
+}
+
+void TfrmTessera::showMember(const members::Member& m) {
     card_->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera],
                      m[members::DataRil], m[members::DataScade]);
-    lblPosizione_->setText(QString::number(number));
-    loadPhoto(number);
-    return true;
+    lblPosizione_->setText(QString::number(m.number));
+    loadPhoto(m.number);
 }
 
 void TfrmTessera::find() {
     const QString mode = QStringLiteral("tessera");
     const auto number = finder_(ctx_, this, mode);
-    if (!number || !members::applyMemberPick(ctx_, mode, *number)) return;
-    // The hand-over shows a screen-sized copy of the photo; the card keeps the whole picture
-    // for printing.
-    loadPhoto(*number);
+    if (!number) return;
+    // A record that cannot be read changes nothing, silently, as the search's hand-over did.
+    const auto member = members::MemberArchive(ctx_.folder).read(*number);
+    if (member) showMember(*member);
 }
 
 void TfrmTessera::navigate(int command) {

@@ -50,6 +50,7 @@ private:
     void buildCard();
     void navigate(int command);
     void loadPhoto(qint64 number);
+    void showMember(const members::Member& member);
     void saveOrganisation();
 
     MemberFinder finder_ = findMember;

@@ -2,7 +2,7 @@
 
 #include "cards/frm_stampa_tessere.h"
 #include "members/member_photo.h"
-#include "members/member_pick.h"
+#include "members/member_archive.h"
 #include "platform/help.h"
 
 #include <QLabel>
@@ -129,8 +129,14 @@ QString TfrmTessere::position() const {
 void TfrmTessere::importSlot(int index) {
     const QString mode = u"tessere_"_qs + twoDigits(index + 1);
     const auto number = finder_(ctx_, this, mode);
-    if (!number || !members::applyMemberPick(ctx_, mode, *number)) return;
-    // The hand-over shows a screen-sized copy of the photo; the slot keeps the whole picture.
+    if (!number) return;
+    // A record that cannot be read changes nothing, silently.
+    const auto member = members::MemberArchive(ctx_.folder).read(*number);
+    if (!member) return;
+    const members::Member& m = *member;
+    slots_[index]->setMember(m[members::Tesserato], m[members::Carica], m[members::NumTessera],
+                             m[members::DataRil], m[members::DataScade]);
+    lblPosizione_->setText(QString::number(*number));
     const QImage photo = members::readPicture(ctx_.path(members::photoFileName(*number)));
     slots_[index]->photo()->setImage(photo.isNull() ? members::placeholderPhoto() : photo);
 }

@@ -1,13 +1,11 @@
 #include "cards/member_finder.h"
 
-#include "members/frm_trova_anagrafica.h"
+#include "members/member_pick.h"
 
 namespace cards {
 
 std::optional<qint64> findMember(platform::Context& ctx, QWidget* parent, const QString& mode) {
-    members::TfrmTrovaAnagrafica dialog(ctx, parent, mode);
-    if (ctx.platform.runModal(dialog) != QDialog::Accepted) return std::nullopt;
-    return dialog.pickedRecord();
+    return members::searchMemberNumber(ctx, parent, mode);
 }
 
 } // namespace cards

@@ -7,13 +7,13 @@
 namespace members {
 
 void TfrmAnagrafica::find() {
-    searchMember(ctx_, this, u"anagrafica"_qs);
+    if (const auto number = searchMemberNumber(ctx_, this, u"anagrafica"_qs)) loadRecord(*number);
 }
 
 void TfrmAnagrafica::renewals() {
     TfrmSospesi dialog(ctx_, this);
     if (ctx_.platform.runModal(dialog) == QDialog::Accepted && dialog.pickedRecord())
-        applyMemberPick(ctx_, u"anagrafica"_qs, *dialog.pickedRecord());
+        loadRecord(*dialog.pickedRecord());
 }
 
 void TfrmAnagrafica::exportExcel() {

@@ -18,17 +18,6 @@ namespace {
 const char* const kFileLabels[] = {"lblFile01", "lblFile02", "lblFile03"};
 const char* const kDescLabels[] = {"lblDesc01", "lblDesc02", "lblDesc03"};
 
-struct Target {
-    const char* mode;
-    const char* window;
-};
-// Every caller keeps the six texts in labels of the same names; only the window differs.
-constexpr Target kTargets[] = {
-    {"anagrafica", "TfrmAnagrafica"},
-    {"registro", "TfrmRegistro"},
-    {"movimenti", "TfrmMovimenti"},
-};
-
 bool sameFile(const QString& a, const QString& b) {
     std::error_code ec;
     // Follows links, so a link to the destination counts as the destination.
@@ -111,23 +100,6 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att) {
         setLabelText(window, kFileLabels[i], att.files[i]);
         setLabelText(window, kDescLabels[i], att.descs[i]);
     }
-}
-
-QString attachmentTarget(const QString& mode) {
-    for (const auto& t : kTargets)
-        if (mode == QLatin1String(t.mode)) return QLatin1String(t.window);
-    return {};
-}
-
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
-                      QWidget* caller) {
-    const QString name = attachmentTarget(mode);
-    QWidget* window = name.isEmpty()                           ? nullptr
-                      : caller && caller->objectName() == name ? caller
-                                                               : ctx.windows.find(name);
-    if (!window) return false;
-    writeAttachmentLabels(window, att);
-    return true;
 }
 
 } // namespace members

@@ -39,17 +39,9 @@ QString attachmentName(const QString& source);
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite);
 
-// The six hidden labels of a caller (lblFile01..lblDesc03), read trimmed and written back.
+// The six hidden labels of a record window (lblFile01..lblDesc03), read trimmed and written
+// back; every window with attachments names them so.
 AttachmentSlots readAttachmentLabels(const QWidget* window);
 void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att);
-
-// The long-lived window that a mode word hands the attachments back to ("anagrafica" ->
-// TfrmAnagrafica, "registro" -> TfrmRegistro, "movimenti" -> TfrmMovimenti); empty if unknown.
-QString attachmentTarget(const QString& mode);
-
-// Writes the texts into the labels of the window named by the mode word (`caller` itself when
-// it is that window); false when the mode is unknown or that window is not there.
-bool applyAttachments(platform::Context& ctx, const QString& mode, const AttachmentSlots& att,
-                      QWidget* caller = nullptr);
 
 } // namespace members

@@ -142,7 +142,8 @@ bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mod
     dialog.setMode(mode);
     dialog.setAttachments(readAttachmentLabels(caller));
     if (ctx.platform.runModal(dialog) != QDialog::Accepted) return false;
-    return applyAttachments(ctx, mode, dialog.attachments(), caller);
+    writeAttachmentLabels(caller, dialog.attachments());
+    return true;
 }
 
 } // namespace members

@@ -38,8 +38,9 @@ private:
     std::array<QPushButton*, 3> btnApri_{};
 };
 
-// Opens the dialog over `caller`, filled from the caller's six labels; on "Applica e chiudi"
-// the texts go to the window named by `mode`. True when they were applied.
+// Opens the dialog in `mode` ("anagrafica", "registro", "movimenti") over `caller`, filled from
+// the caller's six labels; on "Applica e chiudi" writes the texts back into those labels.
+// True when they were applied.
 bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mode);
 
 } // namespace members

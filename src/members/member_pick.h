@@ -6,40 +6,38 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
+#include <optional>
+#include <span>
+
+class QWidget;
 
 namespace members {
 
-// The hand-over of a picked member: the search and the picker return a record number, and the
-// caller applies it through this table, keyed by the mode word of the opener.
-//
-// A mode either writes record fields into named controls of a long-lived window (edit fields
-// and labels by objectName; the photo into a QLabel picture box), or, when its window has a
-// loader of its own, calls `load` with the record number.
-struct MemberPickMode {
-    struct Assign {
-        QString control;
-        std::function<QString(const Member&)> value;
-    };
-    QString mode;   // "tessera"
-    QString window; // "TfrmTessera"
-    std::vector<Assign> fields;
-    QString positionLabel; // "lblPosizione", or empty
-    QString photoBox;      // "imgFoto", or empty
-    std::function<bool(platform::Context&, qint64 number)> load;
-};
-
-// Every mode of the member search and of the members'-book picker.
-const std::vector<MemberPickMode>& memberPickModes();
-const MemberPickMode* findMemberPickMode(const QString& mode);
-
-// Applies record `number` in `mode`. A mode that matches no row, a missing window or a record
-// that cannot be read writes nothing (false).
-bool applyMemberPick(platform::Context& ctx, const QString& mode, qint64 number);
-
-// The member search in `mode` over `parent`, applying the pick. True when one was applied.
-bool searchMember(platform::Context& ctx, QWidget* parent, const QString& mode);
+// The member search in `mode` over `parent`: the record number the user picked, if any.
+std::optional<qint64> searchMemberNumber(platform::Context& ctx, QWidget* parent,
+                                         const QString& mode);
 // The members'-book picker in `mode` ("socio_a" ... "socio_d").
-bool pickBookMember(platform::Context& ctx, QWidget* parent, const QString& mode);
+std::optional<qint64> pickBookMemberNumber(platform::Context& ctx, QWidget* parent,
+                                           const QString& mode);
+
+// The same, with the picked record read whole. Nothing when the user picked nothing or the
+// record cannot be read (the caller then changes nothing).
+std::optional<Member> searchMember(platform::Context& ctx, QWidget* parent, const QString& mode);
+std::optional<Member> pickBookMember(platform::Context& ctx, QWidget* parent, const QString& mode);
+
+// One row of a caller's hand-over table: its control <- a member field. Each window that
+// imports members owns its table, beside its other bindings.
+struct MemberTake {
+    const char* control;
+    MemberField field;
+};
+// Writes the member's fields into the named edit fields or labels of `window`; `suffix` is
+// appended to every control name (the card slots "_A".."_I", the register rows "_A".."_D").
+void applyMember(QWidget* window, const Member& member, std::span<const MemberTake> table,
+                 const QString& suffix = {});
+
+// The address of a members'-book row: street, postcode, town and province, one blank between
+// them even when one is empty.
+QString bookAddress(const Member& member);
 
 } // namespace members

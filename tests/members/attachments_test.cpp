@@ -257,22 +257,3 @@ TEST(AttachFile, FolderThatCannotBeCreatedFailsSilently) {
               AttachOutcome::Failed);
     EXPECT_FALSE(asked);
 }
-
-TEST(AttachTargets, ModeWordsNameTheCallers) {
-    EXPECT_EQ(attachmentTarget(QStringLiteral("anagrafica")), "TfrmAnagrafica");
-    EXPECT_EQ(attachmentTarget(QStringLiteral("registro")), "TfrmRegistro");
-    EXPECT_EQ(attachmentTarget(QStringLiteral("movimenti")), "TfrmMovimenti");
-    EXPECT_EQ(attachmentTarget(QStringLiteral("tessera")), "");
-
-    Harness h;
-    QWidget page;
-    page.setObjectName(QStringLiteral("TfrmRegistro"));
-    auto* file = new QLabel(&page);
-    file->setObjectName(QStringLiteral("lblFile01"));
-    h.windows.add(&page);
-    AttachmentSlots att;
-    att.files[0] = QStringLiteral("verbale.pdf");
-    EXPECT_FALSE(applyAttachments(h.ctx, QStringLiteral("movimenti"), att)); // not built
-    EXPECT_TRUE(applyAttachments(h.ctx, QStringLiteral("registro"), att));
-    EXPECT_EQ(file->text(), "verbale.pdf");
-}

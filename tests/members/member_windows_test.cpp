@@ -114,54 +114,37 @@ TEST_F(MemberWindows, SearchFailureShowsTheAccessMessageAndKeepsTheFilters) {
     EXPECT_TRUE(child<QWidget>(&w, u"panElenco"_qs)->isHidden());
 }
 
-TEST_F(MemberWindows, SearchPickHandsOverInTheOpenersMode) {
-    // A stand-in card window with the controls the "tessera" mode writes.
-    QWidget card;
-    card.setObjectName(u"TfrmTessera"_qs);
-    for (const char16_t* n :
-         {u"txtTesserato", u"txtCarica", u"txtNumTessera", u"txtDataRil", u"txtDataScade"})
-        platform::makeEdit(&card, QString::fromUtf16(n), 0);
-    auto* position = platform::makeLabel(&card, {}, u"lblPosizione"_qs);
-    auto* photo = platform::makeLabel(&card, {}, u"imgFoto"_qs);
-    photo->resize(80, 100);
-    h.windows.add(&card);
-    QImage jpeg(40, 50, QImage::Format_RGB32);
-    jpeg.fill(Qt::red);
-    jpeg.save(h.path(u"3.jpg"_qs));
-
+TEST_F(MemberWindows, SearchReturnsThePickedMemberReadWhole) {
     h.fake.onModal = [](QDialog& d) {
+        EXPECT_EQ(child<QLabel>(&d, u"lblMemory"_qs)->text(), u"tessera"_qs);
         child<QLineEdit>(&d, u"txtTesserato"_qs)->setText(u"bianchi"_qs);
         child<QPushButton>(&d, u"btnCerca"_qs)->click();
         doubleClick(listOf(&d), 0);
         return d.result();
     };
-    EXPECT_TRUE(searchMember(h.ctx, nullptr, u"tessera"_qs));
+    const auto picked = searchMember(h.ctx, nullptr, u"tessera"_qs);
+    ASSERT_TRUE(picked);
     EXPECT_EQ(h.fake.modalDialogs, QStringList{u"TfrmTrovaAnagrafica"_qs});
-    EXPECT_EQ(child<QLineEdit>(&card, u"txtTesserato"_qs)->text(), u"bianchi Ugo"_qs);
-    EXPECT_EQ(child<QLineEdit>(&card, u"txtNumTessera"_qs)->text(), u"T-3"_qs);
-    EXPECT_EQ(child<QLineEdit>(&card, u"txtDataScade"_qs)->text(), u"31/12/2026"_qs);
-    EXPECT_EQ(position->text(), u"3"_qs);
-    const QColor shown = photo->pixmap().toImage().pixelColor(40, 50);
-    EXPECT_TRUE(shown.red() > 200 && shown.green() < 60) << shown.name().toStdString();
+    EXPECT_EQ(picked->number, 3);
+    EXPECT_EQ((*picked)[NumTessera], u"T-3"_qs);
 
-    // Closing writes nothing.
+    // The caller's own table writes the fields, with the suffix of its slot or row.
+    QWidget card;
+    auto* name = platform::makeEdit(&card, u"txtTesserato_C"_qs, 0);
+    auto* expiry = platform::makeLabel(&card, {}, u"txtDataScade_C"_qs);
+    const MemberTake table[] = {{"txtTesserato", Tesserato}, {"txtDataScade", DataScade}};
+    applyMember(&card, *picked, table, u"_C"_qs);
+    EXPECT_EQ(name->text(), u"bianchi Ugo"_qs);
+    EXPECT_EQ(expiry->text(), u"31/12/2026"_qs);
+
     h.fake.onModal = [](QDialog& d) {
         child<QPushButton>(&d, u"btnAnnulla"_qs)->click();
         return d.result();
     };
-    child<QLineEdit>(&card, u"txtTesserato"_qs)->clear();
     EXPECT_FALSE(searchMember(h.ctx, nullptr, u"tessera"_qs));
-    EXPECT_TRUE(child<QLineEdit>(&card, u"txtTesserato"_qs)->text().isEmpty());
 }
 
-TEST_F(MemberWindows, PickerListsAllNamedAndFillsARegisterRow) {
-    QWidget page;
-    page.setObjectName(u"TfrmRegistro"_qs);
-    for (const char16_t* n :
-         {u"txtSocio_B", u"txtIndirizzo_B", u"txtTessera_B", u"txtDataAmm_B", u"txtSocio_A"})
-        platform::makeEdit(&page, QString::fromUtf16(n), 0);
-    h.windows.add(&page);
-
+TEST_F(MemberWindows, PickerListsAllNamedAndReturnsTheMember) {
     QStringList listed;
     h.fake.onModal = [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), u" Importazione dati socio da archivio anagrafico"_qs);
@@ -170,34 +153,14 @@ TEST_F(MemberWindows, PickerListsAllNamedAndFillsARegisterRow) {
         doubleClick(listOf(&d), 0);
         return d.result();
     };
-    EXPECT_TRUE(pickBookMember(h.ctx, nullptr, u"socio_b"_qs));
+    const auto picked = pickBookMember(h.ctx, nullptr, u"socio_b"_qs);
     EXPECT_EQ(listed, (QStringList{u"bianchi Ugo"_qs, u"Neri Rossi"_qs, u"Rossi Carlo"_qs,
                                    u"Verdi Anna"_qs}));
-    EXPECT_EQ(child<QLineEdit>(&page, u"txtSocio_B"_qs)->text(), u"bianchi Ugo"_qs);
-    EXPECT_EQ(child<QLineEdit>(&page, u"txtIndirizzo_B"_qs)->text(),
-              u"Via Roma 1 00100 Roma RM"_qs);
-    EXPECT_EQ(child<QLineEdit>(&page, u"txtTessera_B"_qs)->text(), u"T-3"_qs);
-    EXPECT_EQ(child<QLineEdit>(&page, u"txtDataAmm_B"_qs)->text(), u"01/02/2026"_qs);
-    EXPECT_TRUE(child<QLineEdit>(&page, u"txtSocio_A"_qs)->text().isEmpty());
-
-    EXPECT_FALSE(applyMemberPick(h.ctx, u"socio_e"_qs, 1));  // no such row: nothing written
-    EXPECT_FALSE(applyMemberPick(h.ctx, u"socio_a"_qs, 99)); // no such record
-    EXPECT_TRUE(child<QLineEdit>(&page, u"txtSocio_A"_qs)->text().isEmpty());
-}
-
-TEST(MemberPickModes, EveryModeWordHasOneRow) {
-    QStringList modes;
-    for (const MemberPickMode& m : memberPickModes())
-        modes << m.mode;
-    QStringList expected{u"anagrafica"_qs, u"tessera"_qs};
-    for (int i = 1; i <= 9; ++i)
-        expected << u"tessere_0"_qs + QString::number(i);
-    expected << u"scadenzario"_qs << u"movimenti_pagatore"_qs << u"movimenti_beneficiario"_qs
-             << u"socio_a"_qs << u"socio_b"_qs << u"socio_c"_qs << u"socio_d"_qs;
-    EXPECT_EQ(modes, expected);
-    const MemberPickMode* card = findMemberPickMode(u"tessere_09"_qs);
-    ASSERT_NE(card, nullptr);
-    EXPECT_EQ(card->fields.front().control, u"txtTesserato_I"_qs);
-    EXPECT_EQ(card->photoBox, u"imgFoto_I"_qs);
-    EXPECT_EQ(card->positionLabel, u"lblPosizione"_qs);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ((*picked)[Tesserato], u"bianchi Ugo"_qs);
+    EXPECT_EQ(bookAddress(*picked), u"Via Roma 1 00100 Roma RM"_qs);
+    // One blank between the parts even when some are empty.
+    Member bare{1, QStringList(MemberFieldCount, QString())};
+    bare.values[ComuneRes] = u"Roma"_qs;
+    EXPECT_EQ(bookAddress(bare), u"  Roma "_qs);
 }
