@@ -33,8 +33,49 @@ int compareListText(QStringView a, QStringView b) {
 }
 
 void sortListLines(QStringList& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString& x, const QString& y) { return compareListText(x, y) < 0; });
+    SortedLines sorted;
+    sorted.reserve(lines.size());
+    for (QString& line : lines)
+        sorted.append(std::move(line));
+    lines = sorted.take();
+}
+
+void SortedLines::reserve(qsizetype n) {
+    lines_.reserve(size_t(n));
+    entries_.reserve(size_t(n));
+}
+
+void SortedLines::append(QString line) {
+    // Comparing whole lines would touch two strings scattered on the heap at every step; the
+    // first folded characters, packed into the sort entries, settle almost every comparison.
+    // A shorter line is padded with 0, which never orders it after a line it is a prefix of.
+    Entry e{{}, qsizetype(lines_.size())};
+    const auto* p = reinterpret_cast<const char16_t*>(line.utf16());
+    for (int c = 0; c < kKeyChars; ++c) {
+        const quint64 unit = c < line.size() ? foldUpper(p[c]) : 0;
+        e.key[size_t(c / 4)] = (e.key[size_t(c / 4)] << 16) | unit;
+    }
+    entries_.push_back(e);
+    lines_.push_back(std::move(line));
+}
+
+QStringList SortedLines::take() {
+    std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
+        for (size_t k = 0; k < a.key.size(); ++k)
+            if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
+        const QStringView x = lines_[size_t(a.index)], y = lines_[size_t(b.index)];
+        const int c = (x.size() >= kKeyChars && y.size() >= kKeyChars)
+                          ? compareListText(x.mid(kKeyChars), y.mid(kKeyChars))
+                          : compareListText(x, y);
+        return c != 0 ? c < 0 : a.index < b.index; // equal texts keep their order
+    });
+    QStringList out;
+    out.reserve(qsizetype(entries_.size()));
+    for (const Entry& e : entries_)
+        out.append(std::move(lines_[size_t(e.index)]));
+    lines_.clear();
+    entries_.clear();
+    return out;
 }
 
 bool containsFolded(QStringView text, QStringView keyLower) {
@@ -48,6 +89,21 @@ bool containsFolded(QStringView text, QStringView keyLower) {
         if (foldLower(t[i].unicode()) != first) continue;
         qsizetype j = 1;
         while (j < m && foldLower(t[i + j].unicode()) == k[j].unicode())
+            ++j;
+        if (j == m) return true;
+    }
+    return false;
+}
+
+bool containsFolded(QByteArrayView text, QByteArrayView keyLower) {
+    const qsizetype m = keyLower.size();
+    if (m == 0) return true;
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; };
+    const qsizetype last = text.size() - m;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (lower(text[i]) != keyLower[0]) continue;
+        qsizetype j = 1;
+        while (j < m && lower(text[i + j]) == keyLower[j])
             ++j;
         if (j == m) return true;
     }

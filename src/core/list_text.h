@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <array>
+#include <vector>
 
 namespace core {
 
@@ -16,9 +20,30 @@ inline bool listTextLess(const QString& a, const QString& b) {
 // Sorts once; entries equal under the order keep the order they were added in.
 void sortListLines(QStringList& lines);
 
+// Lines collected one by one and sorted once, as sortListLines does. Each line's sort key is
+// taken as it is added, while its text is still in the processor's cache.
+class SortedLines {
+public:
+    void reserve(qsizetype n);
+    void append(QString line);
+    qsizetype size() const { return qsizetype(lines_.size()); }
+    QStringList take(); // the lines in list order; the collector is left empty
+
+private:
+    static constexpr int kKeyChars = 16; // folded, 16 bits each, in four words
+    struct Entry {
+        std::array<quint64, 4> key;
+        qsizetype index;
+    };
+    std::vector<QString> lines_;
+    std::vector<Entry> entries_;
+};
+
 // True when `keyLower` (already lower-cased with lowerAscii) occurs in `text` lower-cased the
 // same way. An empty key occurs everywhere.
 bool containsFolded(QStringView text, QStringView keyLower);
+// The same over single-byte text (a stored field and a key in the file's code page).
+bool containsFolded(QByteArrayView text, QByteArrayView keyLower);
 
 // Find in list ("Trova"), shared by every list window. `lastKey` is the window's last find key
 // and is updated. Returns the entry to select: the first match searching from the top for a

@@ -20,6 +20,48 @@ struct SheetColumn {
 // The text of data cell (row, column), both 0-based over the exported columns.
 using SheetCell = std::function<QString(qsizetype row, qsizetype column)>;
 
+// Rows of cells kept as Windows-1252 bytes in one buffer: a grid of 100,000 records costs a
+// few bytes over its text, a cell is decoded only when it is shown, and the export writes the
+// bytes as they are. Cells are added left to right, row after row.
+class CellTable {
+public:
+    explicit CellTable(int columns = 0) : columns_(columns) {}
+
+    int columnCount() const { return columns_; }
+    qsizetype rowCount() const { return columns_ ? qsizetype(ends_.size()) / columns_ : 0; }
+    void reserve(qsizetype rows, qsizetype bytesPerRow);
+
+    void append(QByteArrayView bytes) { // to the open cell
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    }
+    void append(char byte) { bytes_.push_back(byte); }
+    void endCell() { ends_.push_back(qsizetype(bytes_.size())); }
+    void addCell(QByteArrayView bytes) {
+        append(bytes);
+        endCell();
+    }
+    // Texts are encoded ('?' for a character the code page lacks); a short row gets empty
+    // cells, a long one is cut to the columns.
+    void addRow(const QStringList& texts);
+
+    QByteArrayView bytes(qsizetype row, int column) const {
+        const size_t i = size_t(row * columns_ + column);
+        const qsizetype begin = i == 0 ? 0 : ends_[i - 1];
+        return QByteArrayView(bytes_.data() + begin, ends_[i] - begin);
+    }
+    QString text(qsizetype row, int column) const; // decoded
+    QByteArrayView rowBytes(qsizetype row) const { // every cell of the row, side by side
+        const size_t first = size_t(row * columns_);
+        const qsizetype begin = first == 0 ? 0 : ends_[first - 1];
+        return QByteArrayView(bytes_.data() + begin, ends_[first + size_t(columns_) - 1] - begin);
+    }
+
+private:
+    int columns_;
+    std::vector<char> bytes_;
+    std::vector<qsizetype> ends_; // end of every cell in bytes_, row after row
+};
+
 // Writes the spreadsheet of an export: the one-line Office HTML workbook with one sheet, in
 // Windows-1252 ('?' for characters the code page lacks). Cell texts are trimmed; every text
 // is escaped so that the sheet shows exactly the stored text. Written in chunks, so a large
@@ -27,6 +69,12 @@ using SheetCell = std::function<QString(qsizetype row, qsizetype column)>;
 bool writeSpreadsheet(QIODevice& out, const QString& sheetName,
                       std::span<const SheetColumn> columns, qsizetype rowCount,
                       const SheetCell& cell);
+
+// The same from a table already in Windows-1252, the cells only trimmed and escaped on the
+// way out: data column c comes from table column firstColumn + c (empty past the table).
+bool writeSpreadsheet(QIODevice& out, const QString& sheetName,
+                      std::span<const SheetColumn> columns, const CellTable& rows,
+                      int firstColumn = 0);
 
 // The same document in memory, from rows of texts (a missing text gives an empty cell).
 QByteArray spreadsheetDocument(const QString& sheetName, std::span<const SheetColumn> columns,

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <charconv>
+
 namespace members {
 
 namespace {
@@ -63,32 +65,27 @@ platform::ExportSpec exportSpec() {
 } // namespace
 
 MemberExportRows memberExportRows(const QString& folder) {
-    MemberExportRows out;
+    MemberExportRows out{core::CellTable(1 + int(std::size(kColumns))), true};
     core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
     if (!file.open(core::RecordFile::Access::Read)) {
         out.ok = false;
         return out;
     }
-    out.rows.reserve(size_t(file.count()));
+    out.table.reserve(file.count(), 400);
+    // The cells take the stored bytes as they are: no text is decoded for the grid or the file.
     const bool read = file.scan([&](qint64 n, const char* rec) {
-        QStringList row;
-        row.reserve(1 + qsizetype(std::size(kColumns)));
-        row.append(QString::number(n));
+        char number[24];
+        out.table.addCell(
+            QByteArrayView(number, std::to_chars(number, number + sizeof number, n).ptr - number));
         for (const Column& c : kColumns) {
-            qsizetype size = qsizetype(c.fields.size()) - 1;
-            for (MemberField f : c.fields)
-                size += storedText(rec, f).size();
-            QString cell;
-            cell.reserve(size);
             bool first = true;
             for (MemberField f : c.fields) {
-                if (!first) cell += u' ';
-                appendStoredText(cell, rec, f);
+                if (!first) out.table.append(' ');
+                out.table.append(storedText(rec, f));
                 first = false;
             }
-            row.append(cell);
+            out.table.endCell();
         }
-        out.rows.push_back(std::move(row));
         return true;
     });
     out.ok = file.close() && read;
@@ -111,7 +108,7 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
          u"fogli di "
          u"calcolo, così che la successiva esportazione non lo sostituisca."_qs});
     // A failure while reading keeps the rows read before it, without a message.
-    setRows(memberExportRows(ctx.folder).rows);
+    setTable(memberExportRows(ctx.folder).table);
 }
 
 } // namespace members

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "core/spreadsheet.h"
 #include "platform/context.h"
 #include "platform/export_window.h"
-
-#include <QStringList>
-
-#include <vector>
 
 namespace members {
 
 // The grid rows of the member export: column 0 the running number, 1..25 the member's data,
-// every record in file order (cancelled ones too). `ok` false when reading stopped early.
+// every record in file order (cancelled ones too), as the stored bytes. `ok` false when
+// reading stopped early.
 struct MemberExportRows {
-    std::vector<QStringList> rows;
+    core::CellTable table;
     bool ok = true;
 };
 MemberExportRows memberExportRows(const QString& folder);

@@ -2,11 +2,25 @@
 
 #include "core/win1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace members {
 
 namespace {
+// Offsets of the fields in a record, fixed at compile time: lists call storedText for a few
+// fields of every record.
+constexpr std::array<int, MemberFieldCount> kOffsets = [] {
+    std::array<int, MemberFieldCount> out{};
+    int at = 0;
+    for (int f = 0; f < MemberFieldCount; ++f) {
+        out[size_t(f)] = at;
+        at += kMemberFields[f].capacity + 1;
+    }
+    return out;
+}();
+static_assert(kOffsets[Desc03] + kMemberFields[Desc03].capacity + 1 == kMemberRecordLength);
+
 const std::array<QChar, 256>& decodeTable() {
     static const std::array<QChar, 256> table = [] {
         std::array<char, 256> bytes{};
@@ -23,9 +37,8 @@ const std::array<QChar, 256>& decodeTable() {
 } // namespace
 
 QByteArrayView storedText(const char* record, MemberField f) {
-    const core::RecordLayout& layout = memberLayout();
-    const auto* p = reinterpret_cast<const unsigned char*>(record + layout.offset(f));
-    const int n = std::min<int>(p[0], layout.capacity(f));
+    const auto* p = reinterpret_cast<const unsigned char*>(record + kOffsets[size_t(f)]);
+    const int n = std::min<int>(p[0], kMemberFields[f].capacity);
     const auto trimmable = [](unsigned char b) { return b <= 0x20 || b == 0x7F; };
     int s = 1, e = n + 1;
     while (s < e && trimmable(p[s]))
@@ -35,13 +48,30 @@ QByteArrayView storedText(const char* record, MemberField f) {
     return QByteArrayView(reinterpret_cast<const char*>(p + s), e - s);
 }
 
+QChar* writeStoredText(QChar* out, QByteArrayView bytes, int width) {
+    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
+    // Bytes below 0x80 and from 0xA0 are their own code; only 0x80..0x9F need the table. The
+    // plain widening loop vectorises, the fix-up runs only where such a byte is present.
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    auto* o = reinterpret_cast<char16_t*>(out);
+    for (qsizetype i = 0; i < n; ++i)
+        o[i] = b[i];
+    if (std::any_of(b, b + n, [](unsigned char c) { return (c & 0xE0) == 0x80; })) {
+        const auto& table = decodeTable();
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = table[b[i]];
+    }
+    out += n;
+    for (qsizetype i = n; i < width; ++i)
+        *out++ = u' ';
+    return out;
+}
+
 void appendStoredText(QString& out, const char* record, MemberField f, int width) {
     const QByteArrayView bytes = storedText(record, f);
-    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
-    const auto& table = decodeTable();
-    for (qsizetype i = 0; i < n; ++i)
-        out += table[static_cast<unsigned char>(bytes[i])];
-    if (width > n) out += QString(width - n, u' ');
+    const qsizetype at = out.size();
+    out.resize(at + (width < 0 ? bytes.size() : width));
+    writeStoredText(out.data() + at, bytes, width);
 }
 
 } // namespace members

@@ -8,8 +8,9 @@
 namespace platform {
 
 QString exportConfirmQuestion() {
-    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
-                          "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+    return QStringLiteral(
+        "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+        "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 }
 
 QString exportDoneQuestion() {
@@ -22,15 +23,20 @@ QString exportFailedMessage() {
                           "Accertarsi che il file di Excel non sia già aperto.");
 }
 
+namespace {
+bool writeDocument(QIODevice& file, const SpreadsheetExport& e) {
+    return e.table ? core::writeSpreadsheet(file, e.sheetName, e.columns, *e.table, 1)
+                   : core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell);
+}
+} // namespace
+
 bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
     QSaveFile file(path);
     // Writing straight over a locked file is what makes the old export half-written; the
     // rename at commit either replaces it whole or leaves it alone.
     file.setDirectWriteFallback(false);
-    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly))
-        return false;
-    if (!core::faults::allow() ||
-        !core::writeSpreadsheet(file, e.sheetName, e.columns, e.rowCount, e.cell)) {
+    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly)) return false;
+    if (!core::faults::allow() || !writeDocument(file, e)) {
         file.cancelWriting();
         return false;
     }

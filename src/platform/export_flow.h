@@ -12,13 +12,15 @@ class QWidget;
 namespace platform {
 
 // What one export window writes: the file in the program folder, its sheet and columns, and
-// the grid's texts (row, exported column).
+// the grid's cells (row, exported column) as texts, or the grid's own table when `table` is
+// set (its column 0, the running number, is not exported).
 struct SpreadsheetExport {
     QString fileName;  // "Tesserati.xls"
     QString sheetName; // "Riepilogo Anagrafica Soci"
     std::span<const core::SheetColumn> columns;
     qsizetype rowCount = 0;
     core::SheetCell cell;
+    const core::CellTable* table = nullptr;
 };
 
 // Writes the spreadsheet through a temporary file renamed over `path` only when complete, so a

@@ -11,16 +11,16 @@
 namespace platform {
 
 TextGridModel::TextGridModel(QObject* parent, std::vector<GridColumn> columns)
-    : QAbstractTableModel(parent), columns_(std::move(columns)) {}
+    : QAbstractTableModel(parent), columns_(std::move(columns)), table_(int(columns_.size())) {}
 
-void TextGridModel::setRows(std::vector<QStringList> rows) {
+void TextGridModel::setTable(core::CellTable table) {
     beginResetModel();
-    rows_ = std::move(rows);
+    table_ = std::move(table);
     endResetModel();
 }
 
 int TextGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(table_.rowCount());
 }
 
 int TextGridModel::columnCount(const QModelIndex& parent) const {
@@ -29,8 +29,8 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    const QStringList& row = rows_[size_t(index.row())];
-    return index.column() < row.size() ? row[index.column()] : QString();
+    return index.column() < table_.columnCount() ? table_.text(index.row(), index.column())
+                                                 : QString();
 }
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -84,17 +84,31 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     setStatusHint(grid_, panInfo_, QString());
 
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
-    connect(guida, &QToolButton::clicked, this, [this] { ctx_.platform.showHelp(this, {helpTitle_, helpText_}); });
+    connect(guida, &QToolButton::clicked, this, [this] {
+        ctx_.platform.showHelp(this, {helpTitle_, helpText_});
+    });
     connect(esci, &QToolButton::clicked, this, &QDialog::accept);
 }
 
+void ExportWindow::setRows(const std::vector<QStringList>& rows) {
+    core::CellTable table(int(model_->columns().size()));
+    for (const QStringList& row : rows)
+        table.addRow(row);
+    setTable(std::move(table));
+}
+
+std::vector<QStringList> ExportWindow::rows() const {
+    const core::CellTable& t = model_->table();
+    std::vector<QStringList> out(size_t(t.rowCount()));
+    for (qsizetype r = 0; r < t.rowCount(); ++r)
+        for (int c = 0; c < t.columnCount(); ++c)
+            out[size_t(r)].append(t.text(r, c));
+    return out;
+}
+
 void ExportWindow::exportGrid() {
-    const auto& rows = model_->rows();
-    SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, qsizetype(rows.size()),
-                        [&rows](qsizetype r, qsizetype c) {
-                            const QStringList& row = rows[size_t(r)];
-                            return c + 1 < row.size() ? row[c + 1] : QString();
-                        }};
+    const core::CellTable& t = model_->table();
+    SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, t.rowCount(), {}, &t};
     runSpreadsheetExport(ctx_, this, e);
 }
 

@@ -20,13 +20,14 @@ struct GridColumn {
     int width;
 };
 
-// Read-only rows of texts for a grid, filled in one go.
+// Read-only rows for a grid, filled in one go and kept as stored bytes: a cell becomes a
+// string only while it is on screen.
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     TextGridModel(QObject* parent, std::vector<GridColumn> columns);
-    void setRows(std::vector<QStringList> rows);
-    const std::vector<QStringList>& rows() const { return rows_; }
+    void setTable(core::CellTable table); // one cell per grid column
+    const core::CellTable& table() const { return table_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -36,7 +37,7 @@ public:
 
 private:
     std::vector<GridColumn> columns_;
-    std::vector<QStringList> rows_;
+    core::CellTable table_;
 };
 
 // What an export window writes: grid column 0 (the running number) is never exported, grid
@@ -55,8 +56,13 @@ public:
     ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
                  std::vector<GridColumn> gridColumns, ExportSpec sheet);
 
-    void setRows(std::vector<QStringList> rows) { model_->setRows(std::move(rows)); }
-    const std::vector<QStringList>& rows() const { return model_->rows(); }
+    // The rows, one cell per grid column: as stored bytes (the fast way for a whole archive),
+    // or as texts.
+    void setTable(core::CellTable table) { model_->setTable(std::move(table)); }
+    void setRows(const std::vector<QStringList>& rows);
+    qsizetype rowCount() const { return model_->table().rowCount(); }
+    QString cell(qsizetype row, int column) const { return model_->table().text(row, column); }
+    std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
     // What cmdGuida shows in the help window.
     void setHelp(const QString& title, const QStringList& paragraphs) {
         helpTitle_ = title;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace core;
 
 TEST(ListOrder, FoldsOnlyAsciiLettersAndPutsPrefixesFirst) {
@@ -33,6 +36,39 @@ TEST(ListOrder, SortKeepsAddingOrderForEqualTexts) {
     sortListLines(lines);
     EXPECT_EQ(lines,
               (QStringList{u"bianchi"_qs, u"ROSSI"_qs, u"Rossi"_qs, u"rossi"_qs, u"verdi"_qs}));
+}
+
+// The sort reads a packed prefix of each line first; whatever the lines share or lack in that
+// prefix (short lines, prefixes, NULs, case-only differences past it), the order must be the
+// comparator's, and equal lines must keep the order they came in.
+TEST(ListOrder, SortAgreesWithTheComparatorOnLinesAroundThePackedPrefix) {
+    const char16_t alphabet[] = {u'a', u'A', u'b', u'B', u' ', u'\0', u'\u00e8', u'_', u'Z'};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 20; ++round) {
+        QStringList lines;
+        for (int i = 0; i < 300; ++i) {
+            // Lengths around the prefix; a long shared start makes ties past it common.
+            const int length = int(rng() % 22);
+            QString line = (rng() % 2) ? u"aaaaaaaaaaaaaa"_qs.left(length) : QString();
+            while (line.size() < length)
+                line += QChar(alphabet[rng() % std::size(alphabet)]);
+            lines << line;
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& x, const QString& y) {
+            return compareListText(x, y) < 0;
+        });
+        QStringList sorted = lines;
+        sortListLines(sorted);
+        ASSERT_EQ(sorted, expected) << "round " << round;
+
+        SortedLines collected;
+        for (const QString& l : lines)
+            collected.append(l);
+        // Equal under the order but different texts: the order they were added in decides.
+        ASSERT_EQ(collected.take(), expected);
+        EXPECT_EQ(collected.size(), 0);
+    }
 }
 
 TEST(FindInList, NewKeyFromTopRepeatedKeyFromNextWrapping) {
@@ -75,4 +111,11 @@ TEST(FindInList, FoldedContainsMatchesOnlyAsciiCase) {
     EXPECT_FALSE(containsFolded(u"ab", u"abc"));
     EXPECT_FALSE(containsFolded(u"CITT\u00c0", u"citt\u00e0"));
     EXPECT_TRUE(containsFolded(u"aaab", u"aab")); // restarts after a partial match
+
+    // The same over stored bytes (Windows-1252): only A-Z fold.
+    EXPECT_TRUE(containsFolded(QByteArrayView("Via ROMA 1"), QByteArrayView("roma")));
+    EXPECT_TRUE(containsFolded(QByteArrayView("abc"), QByteArrayView("")));
+    EXPECT_FALSE(containsFolded(QByteArrayView("ab"), QByteArrayView("abc")));
+    EXPECT_FALSE(containsFolded(QByteArrayView("CITT\xc0"), QByteArrayView("citt\xe0")));
+    EXPECT_TRUE(containsFolded(QByteArrayView("aaab"), QByteArrayView("aab")));
 }

@@ -81,6 +81,20 @@ TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
     addMember(f, {{Tesserato, u"Dopo il danno"_qs}, {DataScade, u"01/01/2020"_qs}});
     EXPECT_EQ(renewalMembers(f, today).lines.size(), 3);
 
+    // Dates and notice days written other than "dd/mm/yyyy" and plain digits are read as typed.
+    QTemporaryDir typed;
+    addMember(typed.path(),
+              {{Tesserato, u"Breve"_qs}, {DataScade, u"5/3/2025"_qs}, {Preavviso, u"+0"_qs}});
+    addMember(typed.path(),
+              {{Tesserato, u"Anno corto"_qs}, {DataScade, u"20/3/25"_qs}, {Preavviso, u"010"_qs}});
+    addMember(
+        typed.path(),
+        {{Tesserato, u"Non ancora"_qs}, {DataScade, u"21/03/2025"_qs}, {Preavviso, u"10"_qs}});
+    addMember(typed.path(), {{Tesserato, u"Giorno zero"_qs}, {DataScade, u"00/03/2025"_qs}});
+    addMember(typed.path(), {{Tesserato, u"Mai letto"_qs}, {DataScade, u"01/01/2020"_qs}});
+    EXPECT_EQ(names(renewalMembers(typed.path(), today).lines),
+              (QStringList{u"Anno corto"_qs, u"Breve"_qs}));
+
     QTemporaryDir other;
     addMember(other.path(), {{Tesserato, u"Alfa"_qs}, {DataScade, u"01/01/2020"_qs}});
     addMember(other.path(),

@@ -58,6 +58,8 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
               {{Tesserato, u"Rossi Dario"_qs}, {ComuneRes, u"Roma"_qs}, {Annullata, u"no"_qs}});
     addMember(folder(), {{Tesserato, u"Èrcole Rossi"_qs}, {ComuneRes, u"Città"_qs}});
     addMember(folder(), {{Tesserato, u""_qs}, {Note, u"senza nome .*[("_qs}});
+    addMember(folder(),
+              {{Tesserato, u"Bianchi Luca"_qs}, {ComuneRes, u"Citt\u00e0 di Castello"_qs}});
 
     struct Case {
         MemberFilters filters;
@@ -65,13 +67,22 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
     };
     const Case cases[] = {
         {filters({}),
-         {u""_qs, u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
+         {u""_qs, u"Bianchi Luca"_qs, u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs,
+          u"Èrcole Rossi"_qs}},
         {filters({{Tesserato, u"ros"_qs}}),
          {u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
         {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"roma"_qs}}),
          {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs}},
         {filters({{Tesserato, u"rossi"_qs}, {ComuneRes, u"   "_qs}}),
          {u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs, u"Èrcole Rossi"_qs}},
+        // A filter of blanks is not in use: it neither counts nor matches, so the blank in
+        // "Città di Castello" does not stand in for the name that is not there.
+        {filters({{Tesserato, u"verdi"_qs}, {ComuneRes, u" "_qs}}), {}},
+        {filters({{ComuneRes, u" "_qs}, {Note, u" \t"_qs}}),
+         {u""_qs, u"Bianchi Luca"_qs, u"Grosso Anna"_qs, u"Rossi Carlo"_qs, u"ROSSINI Ugo"_qs,
+          u"Èrcole Rossi"_qs}},
+        {filters({{ComuneRes, u"di c"_qs}}), {u"Bianchi Luca"_qs}}, // inner blanks do count
+        {filters({{Tesserato, u"\u0142"_qs}}), {}}, // a letter the archive cannot hold
         {filters({{Tesserato, u"èrcole"_qs}}), {}}, // È is not folded to è
         {filters({{Tesserato, u"Èrcole"_qs}, {ComuneRes, u"CITTà"_qs}}), {u"Èrcole Rossi"_qs}},
         {filters({{Note, u".*[("_qs}}), {u""_qs}},                    // plain text, not a pattern
