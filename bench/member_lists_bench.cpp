@@ -1,5 +1,7 @@
 // Member search, renewal list and export over generated archives, beside a plain read of the
 // same file. Run: build/bench/bench_member_lists
+#include "generated_archive.h"
+
 #include "core/list_text.h"
 #include "core/record_file.h"
 #include "members/frm_exp_anagrafica.h"
@@ -19,58 +21,19 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <vector>
 
 using namespace members;
 
 namespace {
 
-const char* const kSurnames[] = {"Rossi", "Bianchi", "Verdi", "Neri",     "Colombo",
-                                 "Ricci", "Marino",  "Greco", "Bruno",    "Gallo",
-                                 "Conti", "De Luca", "Costa", "Giordano", "Mancini"};
-const char* const kTowns[] = {"Roma",    "Milano",  "Napoli", "Torino",
-                              "Bologna", "Firenze", "Bari",   "Città di Castello"};
-
-// An archive of n members in shuffled name order, about one in ten cancelled, built once.
+// An archive of n members, built once per size.
 QString archive(int n) {
     static std::map<int, std::unique_ptr<QTemporaryDir>> made;
     auto& dir = made[n];
     if (!dir) {
         dir = std::make_unique<QTemporaryDir>();
-        std::mt19937 rng(n);
-        std::vector<char> rec(kMemberRecordLength, 0);
-        QByteArray all;
-        all.reserve(qsizetype(n) * kMemberRecordLength);
-        const auto& layout = memberLayout();
-        for (int i = 0; i < n; ++i) {
-            std::fill(rec.begin(), rec.end(), 0);
-            const QDate expiry = QDate(2025, 1, 1).addDays(int(rng() % 730));
-            QStringList v;
-            for (int f = 0; f < MemberFieldCount; ++f)
-                v << QString();
-            v[Tesserato] = QString::fromUtf8(kSurnames[rng() % std::size(kSurnames)]) + u' ' +
-                           QString::number(rng() % 100000) + u" Nome"_qs;
-            v[Carica] = i % 50 == 0 ? u"Consigliere"_qs : u"Socio"_qs;
-            v[NumTessera] = u"T-"_qs + QString::number(i + 1);
-            v[DataRil] = expiry.addYears(-1).toString(u"dd/MM/yyyy"_qs);
-            v[DataScade] = expiry.toString(u"dd/MM/yyyy"_qs);
-            v[ComuneRes] = QString::fromUtf8(kTowns[rng() % std::size(kTowns)]);
-            v[CapRes] = u"00100"_qs;
-            v[ProvRes] = u"RM"_qs;
-            v[IndirizzoRes] = u"Via Garibaldi "_qs + QString::number(i % 200);
-            v[Preavviso] = QString::number(rng() % 60);
-            v[Recapito] = u"333 "_qs + QString::number(1000000 + i);
-            v[Email] = u"socio"_qs + QString::number(i) + u"@esempio.it"_qs;
-            v[CodFisc] = u"RSSMRA80A01H501U"_qs;
-            v[Note] = u"Quota versata in contanti il giorno del rinnovo"_qs;
-            v[Annullata] = rng() % 10 == 0 ? kYes : kNo;
-            layout.storeAll(rec.data(), v);
-            all.append(rec.data(), kMemberRecordLength);
-        }
-        QFile f(QDir(dir->path()).filePath(kMemberFileName));
-        f.open(QIODevice::WriteOnly);
-        f.write(all);
+        bench::writeMemberArchive(dir->path(), n);
     }
     return dir->path();
 }

@@ -48,12 +48,17 @@ void SortedLines::reserve(qsizetype n) {
 void SortedLines::append(QString line) {
     // Comparing whole lines would touch two strings scattered on the heap at every step; the
     // first folded characters, packed into the sort entries, settle almost every comparison.
-    // A shorter line is padded with 0, which never orders it after a line it is a prefix of.
+    // A character a byte cannot hold (and U+00FF itself) packs as 0xFF and ends the key with
+    // zeros, so two keys that reach such a character tie and the lines decide. A shorter line
+    // is padded with 0, which never orders it after a line it is a prefix of.
     Entry e{{}, qsizetype(lines_.size())};
     const auto* p = reinterpret_cast<const char16_t*>(line.utf16());
-    for (int c = 0; c < kKeyChars; ++c) {
-        const quint64 unit = c < line.size() ? foldUpper(p[c]) : 0;
-        e.key[size_t(c / 4)] = (e.key[size_t(c / 4)] << 16) | unit;
+    const int n = int(std::min<qsizetype>(line.size(), kKeyChars));
+    for (int c = 0; c < n; ++c) {
+        const char16_t unit = foldUpper(p[c]);
+        const quint64 byte = unit < 0xFF ? unit : 0xFF;
+        e.key[size_t(c / 8)] |= byte << (8 * (7 - c % 8));
+        if (byte == 0xFF) break;
     }
     entries_.push_back(e);
     lines_.push_back(std::move(line));
@@ -63,10 +68,7 @@ QStringList SortedLines::take() {
     std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
         for (size_t k = 0; k < a.key.size(); ++k)
             if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
-        const QStringView x = lines_[size_t(a.index)], y = lines_[size_t(b.index)];
-        const int c = (x.size() >= kKeyChars && y.size() >= kKeyChars)
-                          ? compareListText(x.mid(kKeyChars), y.mid(kKeyChars))
-                          : compareListText(x, y);
+        const int c = compareListText(lines_[size_t(a.index)], lines_[size_t(b.index)]);
         return c != 0 ? c < 0 : a.index < b.index; // equal texts keep their order
     });
     QStringList out;

@@ -30,9 +30,9 @@ public:
     QStringList take(); // the lines in list order; the collector is left empty
 
 private:
-    static constexpr int kKeyChars = 16; // folded, 16 bits each, in four words
+    static constexpr int kKeyChars = 16; // folded, a byte each, in two words
     struct Entry {
-        std::array<quint64, 4> key;
+        std::array<quint64, 2> key;
         qsizetype index;
     };
     std::vector<QString> lines_;

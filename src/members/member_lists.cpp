@@ -67,7 +67,12 @@ void buildLine(QString& line, LineForm form, const char* record) {
         stored[i] = storedText(record, p.field);
         length += p.before.size() + (p.width < 0 ? stored[i].size() : p.width);
     }
-    line.resize(length);
+    // Exactly the length: a resize from empty would round the buffer up, nearly doubling the
+    // memory of a list of 100,000 lines.
+    if (line.capacity() < length)
+        line = QString(length, Qt::Uninitialized);
+    else
+        line.resize(length);
     QChar* out = line.data();
     for (size_t i = 0; i < pieces.size(); ++i) {
         for (QChar c : pieces[i].before) // a few characters: no call to copy them

@@ -2,7 +2,6 @@
 
 #include "core/win1252.h"
 
-#include <algorithm>
 #include <array>
 
 namespace members {
@@ -52,11 +51,14 @@ QChar* writeStoredText(QChar* out, QByteArrayView bytes, int width) {
     const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
     // Bytes below 0x80 and from 0xA0 are their own code; only 0x80..0x9F need the table. The
     // plain widening loop vectorises, the fix-up runs only where such a byte is present.
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-    auto* o = reinterpret_cast<char16_t*>(out);
-    for (qsizetype i = 0; i < n; ++i)
+    const auto* __restrict b = reinterpret_cast<const unsigned char*>(bytes.data());
+    auto* __restrict o = reinterpret_cast<char16_t*>(out);
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < n; ++i) {
         o[i] = b[i];
-    if (std::any_of(b, b + n, [](unsigned char c) { return (c & 0xE0) == 0x80; })) {
+        high |= (b[i] & 0xE0) == 0x80;
+    }
+    if (high) {
         const auto& table = decodeTable();
         for (qsizetype i = 0; i < n; ++i)
             out[i] = table[b[i]];

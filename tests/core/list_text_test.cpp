@@ -42,7 +42,9 @@ TEST(ListOrder, SortKeepsAddingOrderForEqualTexts) {
 // prefix (short lines, prefixes, NULs, case-only differences past it), the order must be the
 // comparator's, and equal lines must keep the order they came in.
 TEST(ListOrder, SortAgreesWithTheComparatorOnLinesAroundThePackedPrefix) {
-    const char16_t alphabet[] = {u'a', u'A', u'b', u'B', u' ', u'\0', u'\u00e8', u'_', u'Z'};
+    // Letters that fold, NUL, an accented letter, and letters past one byte (ÿ, €).
+    const char16_t alphabet[] = {u'a',      u'A',      u'b',      u'B', u' ', u'\0',
+                                 u'\u00e8', u'\u00ff', u'\u20ac', u'_', u'Z'};
     std::mt19937 rng(7);
     for (int round = 0; round < 20; ++round) {
         QStringList lines;
