@@ -61,6 +61,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(platform::Context& ctx, QWidget* parent)
         desc->setGeometry(15, y + 69, 577, 24);
         platform::addHighlight(desc);
 
+        // No Enter action here: without this the first "Sfoglia..." would open the file dialog.
+        platform::enterDoesNothing(file);
+        platform::enterDoesNothing(desc);
+
         txtFile_[i] = file;
         txtDesc_[i] = desc;
         btnApri_[i] = openButton;

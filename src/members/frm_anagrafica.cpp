@@ -59,6 +59,8 @@ const PhotoButton kPhotoButtons[] = {
     {"btnCancFoto", "foto_cancella", "Cancella la foto corrente.", &TfrmAnagrafica::clearPhoto},
 };
 
+const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
+
 QString art(const char* name) {
     return QStringLiteral(":/art/%1.svg").arg(QLatin1String(name));
 }
@@ -69,7 +71,7 @@ TfrmAnagrafica::TfrmAnagrafica(platform::Context& ctx)
     : WorkArea(ctx, QStringLiteral("TfrmAnagrafica"),
                QStringLiteral(" Quorvix 5.0 - Archivio Soci")),
       form_(ctx, this, memberLayout(), kMemberBindings, kMemberDateTargets) {
-    panInfo_ = platform::makeStatusLine(panel());
+    panInfo_ = platform::makeStatusLine(panel(), kReady);
     lblPosizione_ = platform::buildToolbar<TfrmAnagrafica>(this, panel(), panInfo_, kToolbar);
     buildPhotoBox();
     buildFields();
@@ -124,8 +126,10 @@ void TfrmAnagrafica::help() {
 
 void TfrmAnagrafica::showEvent(QShowEvent* event) {
     WorkArea::showEvent(event);
-    // Shown by the main menu: always a new sheet.
-    if (!event->spontaneous()) newSheet();
+    // Shown by the main menu: always a new sheet, and the status line ready for it.
+    if (event->spontaneous()) return;
+    newSheet();
+    panInfo_->setText(kReady);
 }
 
 } // namespace members

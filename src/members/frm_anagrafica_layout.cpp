@@ -143,10 +143,10 @@ void TfrmAnagrafica::buildFields() {
 
     // Renewal notice by e-mail, beside the address.
     auto* renewal = new QPushButton(QIcon(QStringLiteral(":/art/scadute.svg")),
-                                    QStringLiteral("Avviso scadenza"), sections[Contacts]);
+                                    QStringLiteral("Invia avviso scadenza"), sections[Contacts]);
     renewal->setObjectName(QStringLiteral("btnEmail"));
     renewal->setFocusPolicy(Qt::NoFocus);
-    renewal->setGeometry(680, kRow2 + 15, 150, 28);
+    renewal->setGeometry(680, kRow2 + 15, 180, 28);
     platform::setStatusHint(renewal, panInfo_, QStringLiteral("Invia e-mail con avviso scadenza."));
     connect(renewal, &QPushButton::clicked, this, &TfrmAnagrafica::renewalEmail);
 

@@ -3,6 +3,7 @@
 #include "core/list_text.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -71,10 +72,17 @@ QString TextList::selectedLine() const {
 }
 
 FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list)
-    : QObject(list), ctx_(ctx), field_(field), list_(list) {
-    connect(field, &QLineEdit::returnPressed, button,
-            [button] { button->setFocus(Qt::OtherFocusReason); });
+    : QObject(list), ctx_(ctx), field_(field), button_(button), list_(list) {
+    field->installEventFilter(this);
     connect(button, &QAbstractButton::clicked, this, &FindInList::find);
+}
+
+bool FindInList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    button_->setFocus(Qt::OtherFocusReason);
+    return true; // taken here: a dialog would otherwise press its default button with it
 }
 
 void FindInList::reset() {

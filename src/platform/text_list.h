@@ -35,8 +35,9 @@ private:
     QStringList lines_;
 };
 
-// "Trova" over a list: Enter in the find field moves to the button; the button runs the shared
-// find-in-list with the window's own last key, or tells that the list is empty.
+// "Trova" over a list: Enter in the find field only moves the focus to the button (the Enter
+// goes no further, so the dialog's default button is not pressed with it); the button runs the
+// shared find-in-list with the window's own last key, or tells that the list is empty.
 class FindInList : public QObject {
     Q_OBJECT
 public:
@@ -45,9 +46,13 @@ public:
     void find();
     const QString& lastKey() const { return lastKey_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Context& ctx_;
     QLineEdit* field_;
+    QAbstractButton* button_;
     TextList* list_;
     QString lastKey_;
 };

@@ -86,6 +86,16 @@ private:
     QPointer<QWidget> next_;
 };
 
+class SwallowEnter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
 class HintFilter : public QObject {
 public:
     HintFilter(QWidget* w, QLabel* line, QString text)
@@ -132,6 +142,10 @@ void chainEnter(const QList<QWidget*>& fields, bool wrap) {
 
 void chainEnter(std::initializer_list<QWidget*> fields, bool wrap) {
     chainEnter(QList<QWidget*>(fields), wrap);
+}
+
+void enterDoesNothing(QWidget* field) {
+    field->installEventFilter(new SwallowEnter(field));
 }
 
 void setStatusHint(QWidget* widget, QLabel* statusLine, const QString& text) {

@@ -41,6 +41,9 @@ QWidget* addHighlight(QWidget* field);
 void chainEnter(std::initializer_list<QWidget*> fields, bool wrap = false);
 void chainEnter(const QList<QWidget*>& fields, bool wrap = false);
 
+// Enter does nothing in this field: a dialog would otherwise press its default button with it.
+void enterDoesNothing(QWidget* field);
+
 // The status line shows `text` while the pointer is over `widget`, and empties on leaving.
 void setStatusHint(QWidget* widget, QLabel* statusLine, const QString& text);
 

@@ -4,8 +4,10 @@
 
 #include "fake_platform.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -256,4 +258,33 @@ TEST(AttachFile, FolderThatCannotBeCreatedFailsSilently) {
                          [&] { return asked = true; }),
               AttachOutcome::Failed);
     EXPECT_FALSE(asked);
+}
+
+// No Enter action is given in this window: Enter in a description (or a name) field opens no
+// file dialog, closes nothing and leaves the texts as they are.
+TEST_F(AttachFixture, EnterInTheFieldsDoesNothing) {
+    setLabel("lblDesc02", QStringLiteral("Patente"));
+    h.fake.onModal = [&](QDialog& d) {
+        d.show();
+        QApplication::setActiveWindow(&d);
+        for (const char* name : {"txtDesc01", "txtDesc02", "txtDesc03", "txtFile01"}) {
+            QLineEdit* field = edit(d, name);
+            field->setFocus();
+            for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+                QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\r"));
+                QCoreApplication::sendEvent(field, &down);
+                QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QStringLiteral("\r"));
+                QCoreApplication::sendEvent(field, &up);
+            }
+            EXPECT_TRUE(d.isVisible()) << name;
+            EXPECT_EQ(d.focusWidget(), field) << name;
+        }
+        EXPECT_EQ(edit(d, "txtDesc02")->text(), "Patente");
+        d.hide();
+        return int(QDialog::Rejected);
+    };
+    EXPECT_FALSE(editAttachments(h.ctx, caller.get(), QStringLiteral("anagrafica")));
+    EXPECT_TRUE(h.fake.fileDialogs.empty());
+    EXPECT_TRUE(h.fake.opened.isEmpty());
+    EXPECT_EQ(label("lblDesc02"), "Patente");
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -124,9 +125,13 @@ TEST(MemberInput, LimitsFollowTheBindingTable) {
     EXPECT_EQ(edits, 28);
 }
 
-TEST(MemberInput, StatusLineDescribesTheControlUnderThePointer) {
+TEST(MemberInput, StatusLineStartsReadyThenDescribesTheControlUnderThePointer) {
     MemberWindow m;
     QLabel* info = m.label(QStringLiteral("panInfo"));
+    const QString ready = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    EXPECT_EQ(info->text(), ready);
+    EXPECT_EQ(child<QPushButton>(m.w.get(), QStringLiteral("btnEmail"))->text(),
+              QStringLiteral("Invia avviso scadenza"));
     const std::pair<const char*, const char*> hints[] = {
         {"txtDataRil", "Premi un tasto qualsiasi per importare una data dal calendario."},
         {"txtDataScade", "Premi un tasto qualsiasi per importare una data dal calendario."},
@@ -144,6 +149,10 @@ TEST(MemberInput, StatusLineDescribesTheControlUnderThePointer) {
         QCoreApplication::sendEvent(w, &leave);
         EXPECT_EQ(info->text(), QString()) << name;
     }
+    // Shown again by the main menu: a new sheet, ready again.
+    m.w->show();
+    EXPECT_EQ(info->text(), ready);
+    m.w->hide();
 }
 
 } // namespace

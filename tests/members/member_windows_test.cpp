@@ -1,18 +1,24 @@
 #include "core/record_file.h"
 #include "members/frm_importa_soci.h"
+#include "members/frm_sospesi.h"
 #include "members/frm_trova_anagrafica.h"
 #include "members/member_pick.h"
 #include "platform/ui.h"
 
 #include "fake_platform.h"
 #include "member_fixture.h"
+#include "member_window_fixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using namespace members;
 using namespace member_fixture;
@@ -27,6 +33,7 @@ QString nameOf(const QString& line) {
 
 struct MemberWindows : ::testing::Test {
     Harness h;
+    Harness renewals; // members due for renewal, for the renewal list
     void SetUp() override {
         addMember(
             h.dir.path(),
@@ -163,4 +170,44 @@ TEST_F(MemberWindows, PickerListsAllNamedAndReturnsTheMember) {
     Member bare{1, QStringList(MemberFieldCount, QString())};
     bare.values[ComuneRes] = u"Roma"_qs;
     EXPECT_EQ(bookAddress(bare), u"  Roma "_qs);
+}
+
+// Enter in the find field only moves the focus to "Trova": the find runs when "Trova" is then
+// pressed, never with that same Enter (the dialog's default button would take it). The same in
+// every list window: the search, the members'-book picker and the renewal list.
+TEST_F(MemberWindows, EnterInTheFindFieldOnlyMovesTheFocusToTrova) {
+    h.fake.todayValue = QDate(2030, 1, 1);
+    const std::function<std::unique_ptr<QDialog>()> windows[] = {
+        [&] {
+            auto d = std::make_unique<TfrmTrovaAnagrafica>(h.ctx, nullptr, u"anagrafica"_qs);
+            child<QPushButton>(d.get(), u"btnCerca"_qs)->click();
+            return std::unique_ptr<QDialog>(std::move(d));
+        },
+        [&] {
+            return std::unique_ptr<QDialog>(new TfrmImportaSoci(h.ctx, nullptr, u"socio_a"_qs));
+        },
+        [&] {
+            Harness& r = renewals;
+            addMember(r.dir.path(), {{Tesserato, u"Gialli"_qs}, {DataScade, u"01/01/2026"_qs}});
+            addMember(r.dir.path(), {{Tesserato, u"Viola"_qs}, {DataScade, u"01/01/2026"_qs}});
+            return std::unique_ptr<QDialog>(new TfrmSospesi(r.ctx, nullptr));
+        },
+    };
+    for (const auto& open : windows) {
+        const std::unique_ptr<QDialog> d = open();
+        d->show();
+        QApplication::setActiveWindow(d.get());
+        auto* txtTrova = child<QLineEdit>(d.get(), u"txtTrova"_qs);
+        auto* btnTrova = child<QPushButton>(d.get(), u"btnTrova"_qs);
+        platform::TextList* list = listOf(d.get());
+        ASSERT_GT(list->count(), 1) << d->objectName().toStdString();
+        txtTrova->setFocus();
+        txtTrova->setText(u"i"_qs);
+        members_test::press(txtTrova, Qt::Key_Return);
+        EXPECT_EQ(d->focusWidget(), btnTrova) << d->objectName().toStdString();
+        EXPECT_EQ(list->selectedRow(), -1) << d->objectName().toStdString();
+        members_test::press(btnTrova, Qt::Key_Return); // now Enter presses "Trova"
+        EXPECT_EQ(list->selectedRow(), 0) << d->objectName().toStdString();
+        EXPECT_TRUE(d->isVisible()) << d->objectName().toStdString();
+    }
 }
