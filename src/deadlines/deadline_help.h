@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/platform.h"
 
 namespace deadlines {
 
 // The help page of the deadline window, from both of its panels.
-QString deadlineHelpTitle();
-QStringList deadlineHelpParagraphs();
+platform::HelpTopic deadlineHelp();
 
 } // namespace deadlines

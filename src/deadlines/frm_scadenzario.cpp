@@ -3,7 +3,6 @@
 #include "deadlines/deadline_alert.h"
 #include "deadlines/deadline_help.h"
 #include "deadlines/deadline_record.h"
-#include "platform/help.h"
 #include "platform/input_rules.h"
 
 #include <QCalendarWidget>
@@ -248,7 +247,7 @@ void TfrmScadenzario::openYear() {
 }
 
 void TfrmScadenzario::help() {
-    platform::openHelp(this, deadlineHelpTitle(), deadlineHelpParagraphs());
+    ctx_.platform.showHelp(this, deadlineHelp());
 }
 
 // The lists come with their own windows.

@@ -178,3 +178,16 @@ TEST(ScadenzarioStart, OpenYearShowsTheRecordPanelAndCloseComesBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ScadenzarioStart, HelpFromTheStartPanel) {
+    StartPanel s;
+    s.w.show();
+    child<QToolButton>(&s.w, "imgGuida")->click();
+    ASSERT_EQ(s.h.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(s.h.fake.helpTopics[0].title, "Scadenzario pagamenti.");
+    EXPECT_EQ(s.h.fake.helpTopics[0].paragraphs.size(), 8);
+}
+
+} // namespace
