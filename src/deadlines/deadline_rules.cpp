@@ -98,11 +98,12 @@ Problem needed(const QString& what, const char* control) {
 
 } // namespace
 
-SaveVerdict checkSave(const Sheet& sheet, const QDate& today) {
-    const QString giorno = core::trimText(sheet.giorno);
-    const QString mese = core::trimText(sheet.mese);
-    const QString ore = core::trimText(sheet.ore);
-    const QString minuti = core::trimText(sheet.minuti);
+SaveVerdict checkSave(const QStringList& values, const QDate& today) {
+    const auto field = [&](DeadlineField f) { return core::trimText(values.value(f)); };
+    const QString giorno = field(Giorno);
+    const QString mese = field(Mese);
+    const QString ore = field(Ore);
+    const QString minuti = field(Minuti);
     SaveVerdict v;
     if (giorno.isEmpty())
         v.problem = needed(QStringLiteral("il giorno della scadenza."), "txtGiorno");
@@ -121,13 +122,13 @@ SaveVerdict checkSave(const Sheet& sheet, const QDate& today) {
     else if (minuti.size() < 2)
         v.problem = needed(QStringLiteral("i minuti dell'ora dell'appuntamento usando due cifre."),
                            "txtMinutiApp");
-    else if (core::trimText(sheet.avviso).isEmpty())
+    else if (field(Avviso).isEmpty())
         v.problem = needed(QStringLiteral("i giorni di preavviso."), "txtAvviso");
-    else if (core::trimText(sheet.pagatore).isEmpty())
+    else if (field(Pagatore).isEmpty())
         v.problem = needed(QStringLiteral("il nome del Pagatore."), "txtPagatore");
-    else if (core::trimText(sheet.beneficiario).isEmpty())
+    else if (field(Beneficiario).isEmpty())
         v.problem = needed(QStringLiteral("il nome del Beneficiario."), "txtBeneficiario");
-    else if (core::trimText(sheet.dettagli).isEmpty())
+    else if (field(Dettagli).isEmpty())
         v.problem = needed(QStringLiteral("la causale della scadenza."), "txtDettagli");
     if (v.problem) return v;
 
@@ -141,7 +142,7 @@ SaveVerdict checkSave(const Sheet& sheet, const QDate& today) {
                             QStringLiteral("txtMese")};
         return v;
     }
-    v.data = composeDate(giorno, mese, sheet.anno);
+    v.data = composeDate(giorno, mese, field(Anno));
     if (!core::isValidDate(v.data, today)) {
         v.problem = Problem{MsgKind::Plain,
                             QStringLiteral("Attenzione: la data ") + v.data +
@@ -150,7 +151,7 @@ SaveVerdict checkSave(const Sheet& sheet, const QDate& today) {
         return v;
     }
     // A longer amount would be cut by the 15-character field and change its value.
-    if (core::trimText(sheet.costo).size() > kDeadlineFields[Costo].capacity)
+    if (field(Costo).size() > kDeadlineFields[Costo].capacity)
         v.problem = Problem{
             MsgKind::Warning,
             QStringLiteral(
@@ -161,8 +162,8 @@ SaveVerdict checkSave(const Sheet& sheet, const QDate& today) {
     return v;
 }
 
-platform::Check saveProblem(const Sheet& sheet, const QDate& today) {
-    return checkSave(sheet, today).problem;
+platform::Check deadlineSaveProblem(const QStringList& values, const QDate& today) {
+    return checkSave(values, today).problem;
 }
 
 } // namespace deadlines

@@ -32,19 +32,16 @@ QString normaliseAmount(const QString& text);
 QString composeTime(const QString& ore, const QString& minuti);
 QString composeDate(const QString& giorno, const QString& mese, const QString& anno);
 
-// What the save checks look at, as the window shows it; the amount already normalised.
-struct Sheet {
-    QString giorno, mese, anno, ore, minuti, avviso, pagatore, beneficiario, dettagli, costo;
-};
-
-// The first check that fails, with the labels composed as far as the checks got: `ora` once
-// the required fields are present, `data` once the month is known.
+// The checks before a save, in order, on the 25 record texts as the window would store them
+// (`Anno` the opened year, `Costo` already normalised). The first problem found, with the
+// hidden labels composed as far as the checks got: `ora` once the required fields are present,
+// `data` once the month is known.
 struct SaveVerdict {
     platform::Check problem;
     QString ora;
     QString data;
 };
-SaveVerdict checkSave(const Sheet& sheet, const QDate& today);
-platform::Check saveProblem(const Sheet& sheet, const QDate& today);
+SaveVerdict checkSave(const QStringList& values, const QDate& today);
+platform::Check deadlineSaveProblem(const QStringList& values, const QDate& today);
 
 } // namespace deadlines

@@ -3,6 +3,7 @@
 #include "deadlines/deadline_alert.h"
 #include "deadlines/deadline_help.h"
 #include "deadlines/deadline_record.h"
+#include "deadlines/scadenzario_fields.h"
 #include "platform/input_rules.h"
 
 #include <QCalendarWidget>
@@ -42,7 +43,8 @@ QGroupBox* section(QWidget* parent, const QString& name, const QString& title, c
 } // namespace
 
 TfrmScadenzario::TfrmScadenzario(platform::Context& ctx)
-    : WorkArea(ctx, QStringLiteral("TfrmScadenzario"), kCaption) {
+    : WorkArea(ctx, QStringLiteral("TfrmScadenzario"), kCaption),
+      form_(ctx, this, deadlineLayout(), kDeadlineBindings) {
     // Dates are shown and typed as dd/mm/yyyy with the decimal comma, program-wide.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     buildStartPanel();
@@ -109,9 +111,9 @@ void TfrmScadenzario::buildStartPanel() {
                         QStringLiteral("lblOK"))
         ->setGeometry(20, 58, 400, 22);
     imgPresenti_ = picture(alert, QStringLiteral("imgPresenti"),
-                           QStringLiteral(":/deadlines/presenti.svg"), 96);
+                           QStringLiteral(":/art/scad_presenti.svg"), 96);
     imgAssenti_ =
-        picture(alert, QStringLiteral("imgAssenti"), QStringLiteral(":/deadlines/assenti.svg"), 96);
+        picture(alert, QStringLiteral("imgAssenti"), QStringLiteral(":/art/scad_assenti.svg"), 96);
     imgPresenti_->setToolTip(QStringLiteral("Ci sono scadenze imminenti."));
     imgAssenti_->setToolTip(QStringLiteral("Non ci sono scadenze imminenti."));
     for (QLabel* img : {imgPresenti_, imgAssenti_})
@@ -149,7 +151,7 @@ void TfrmScadenzario::buildStartPanel() {
         const QString caption = QString::fromUtf8(d.caption);
         auto* b = platform::pictureButton(
             calendar, QLatin1String(d.name),
-            QStringLiteral(":/deadlines/%1.svg").arg(QLatin1String(d.art)), caption, {48, 48});
+            QStringLiteral(":/art/scad_%1.svg").arg(QLatin1String(d.art)), caption, {48, 48});
         b->setGeometry(d.x + 60, 350, 64, 64);
         connect(b, &QToolButton::clicked, this, d.slot);
         auto* l = platform::makeLabel(calendar, caption);
@@ -178,13 +180,6 @@ void TfrmScadenzario::buildStartPanel() {
 
     lblFile_ = platform::makeLabel(panAvvio_, {}, QStringLiteral("lblFile"));
     lblFile_->hide();
-}
-
-void TfrmScadenzario::buildRecordPanel() {
-    panContainer_ = new QWidget(panel());
-    panContainer_->setObjectName(QStringLiteral("panContainer"));
-    panContainer_->setGeometry(panel()->rect());
-    lblAnno_ = platform::makeLabel(panContainer_, {}, QStringLiteral("lblAnno"));
 }
 
 QString TfrmScadenzario::yearFile() const {
@@ -241,9 +236,11 @@ void TfrmScadenzario::openYear() {
     const QString trimmed = year.trimmed();
     lblFile_->setText(ctx_.path(yearFileName(trimmed)));
     lblAnno_->setText(trimmed);
+    openedYear_ = trimmed;
     setWindowTitle(kCaption + QStringLiteral(" anno ") + trimmed);
     panAvvio_->hide();
     panContainer_->show();
+    newSheet(); // nothing is opened yet
 }
 
 void TfrmScadenzario::help() {

@@ -140,9 +140,12 @@ TEST(DeadlineRules, AmountNormalisation) {
 
 namespace {
 
-Sheet validSheet() {
-    return {"15",         "Marzo",          "2026",          "09",   "30", "5",
-            "Rossi Anna", "Circolo Aurora", "Quota annuale", "12,50"};
+// A sheet that saves: 15/03/2026 at 09:30; the date and time labels are composed by the save.
+QStringList validSheet() {
+    QStringList v = deadline("15/03/2026", "5");
+    v[Data] = v[Ora] = QString();
+    v[Costo] = "12,50";
+    return v;
 }
 
 const QString kNeeded =
@@ -157,95 +160,95 @@ TEST(DeadlineRules, SaveChecksInOrderWithTextAndFocus) {
     const QDate today(2026, 3, 1);
     struct {
         const char* what;
-        std::function<void(Sheet&)> change;
+        std::function<void(QStringList&)> change;
         MsgKind kind;
         QString text;
         const char* focus;
     } cases[] = {
         {"everything empty",
-         [](Sheet& s) {
-             s = Sheet{};
-             s.anno = "2026";
+         [](QStringList& s) {
+             s = QStringList(DeadlineFieldCount);
+             s[Anno] = "2026";
          },
          MsgKind::Warning, kNeeded + "il giorno della scadenza.", "txtGiorno"},
         {"one-digit day before empty month",
-         [](Sheet& s) {
-             s.giorno = "5";
-             s.mese = "";
+         [](QStringList& s) {
+             s[Giorno] = "5";
+             s[Mese] = "";
          },
          MsgKind::Warning, kNeeded + "il giorno della scadenza usando due cifre.", "txtGiorno"},
         {"month",
-         [](Sheet& s) {
-             s.mese = "  ";
-             s.ore = "";
+         [](QStringList& s) {
+             s[Mese] = "  ";
+             s[Ore] = "";
          },
          MsgKind::Warning, kNeeded + "il mese della scadenza.", "txtMese"},
         {"hour before minutes",
-         [](Sheet& s) {
-             s.ore = "";
-             s.minuti = "";
+         [](QStringList& s) {
+             s[Ore] = "";
+             s[Minuti] = "";
          },
          MsgKind::Warning, kNeeded + "l'ora dell'appuntamento.", "txtOreApp"},
         {"minutes empty before short hour",
-         [](Sheet& s) {
-             s.ore = "9";
-             s.minuti = "";
+         [](QStringList& s) {
+             s[Ore] = "9";
+             s[Minuti] = "";
          },
          MsgKind::Warning, kNeeded + "i minuti dell'ora dell'appuntamento.", "txtMinutiApp"},
         {"short hour",
-         [](Sheet& s) {
-             s.ore = "9";
-             s.minuti = "3";
+         [](QStringList& s) {
+             s[Ore] = "9";
+             s[Minuti] = "3";
          },
          MsgKind::Warning, kNeeded + "l'ora dell'appuntamento usando due cifre.", "txtOreApp"},
         {"short minutes",
-         [](Sheet& s) {
-             s.minuti = "3";
-             s.avviso = "";
+         [](QStringList& s) {
+             s[Minuti] = "3";
+             s[Avviso] = "";
          },
          MsgKind::Warning, kNeeded + "i minuti dell'ora dell'appuntamento usando due cifre.",
          "txtMinutiApp"},
         {"notice",
-         [](Sheet& s) {
-             s.avviso = " ";
-             s.pagatore = "";
+         [](QStringList& s) {
+             s[Avviso] = " ";
+             s[Pagatore] = "";
          },
          MsgKind::Warning, kNeeded + "i giorni di preavviso.", "txtAvviso"},
         {"payer",
-         [](Sheet& s) {
-             s.pagatore = "";
-             s.beneficiario = "";
+         [](QStringList& s) {
+             s[Pagatore] = "";
+             s[Beneficiario] = "";
          },
          MsgKind::Warning, kNeeded + "il nome del Pagatore.", "txtPagatore"},
         {"beneficiary",
-         [](Sheet& s) {
-             s.beneficiario = "";
-             s.dettagli = "";
+         [](QStringList& s) {
+             s[Beneficiario] = "";
+             s[Dettagli] = "";
          },
          MsgKind::Warning, kNeeded + "il nome del Beneficiario.", "txtBeneficiario"},
         {"reason before a bad month",
-         [](Sheet& s) {
-             s.dettagli = "";
-             s.mese = "Marzolino";
+         [](QStringList& s) {
+             s[Dettagli] = "";
+             s[Mese] = "Marzolino";
          },
          MsgKind::Warning, kNeeded + "la causale della scadenza.", "txtDettagli"},
-        {"month not from the list", [](Sheet& s) { s.mese = "Marzolino"; }, MsgKind::Warning,
+        {"month not from the list", [](QStringList& s) { s[Mese] = "Marzolino"; }, MsgKind::Warning,
          "Attenzione: selezionare il mese dal menu a cascata." + kValid, "txtMese"},
         {"31 April",
-         [](Sheet& s) {
-             s.giorno = "31";
-             s.mese = "Aprile";
+         [](QStringList& s) {
+             s[Giorno] = "31";
+             s[Mese] = "Aprile";
          },
          MsgKind::Plain, "Attenzione: la data 31/04/2026 non esiste." + kValid, "txtGiorno"},
         {"29 February, not a leap year",
-         [](Sheet& s) {
-             s.giorno = "29";
-             s.mese = "Febbraio";
+         [](QStringList& s) {
+             s[Giorno] = "29";
+             s[Mese] = "Febbraio";
          },
          MsgKind::Plain, "Attenzione: la data 29/02/2026 non esiste." + kValid, "txtGiorno"},
-        {"year 0000", [](Sheet& s) { s.anno = "0000"; }, MsgKind::Plain,
+        {"year 0000", [](QStringList& s) { s[Anno] = "0000"; }, MsgKind::Plain,
          "Attenzione: la data 15/03/0000 non esiste." + kValid, "txtGiorno"},
-        {"amount too long for its field", [](Sheet& s) { s.costo = "1234567890123,50"; },
+        {"amount too long for its field", [](QStringList& s) { s[Costo] = "1234567890123,50"; },
          MsgKind::Warning,
          "Attenzione: l'importo indicato nel campo Importo in euro supera i 15 caratteri che "
          "l'archivio pu\u00f2 contenere.\n\r\n\rPer poter salvare la scheda \u00e8 necessario "
@@ -253,9 +256,9 @@ TEST(DeadlineRules, SaveChecksInOrderWithTextAndFocus) {
          "txtCosto"},
     };
     for (const auto& c : cases) {
-        Sheet s = validSheet();
+        QStringList s = validSheet();
         c.change(s);
-        const platform::Check problem = saveProblem(s, today);
+        const platform::Check problem = deadlineSaveProblem(s, today);
         ASSERT_TRUE(problem) << c.what;
         EXPECT_EQ(*problem, (platform::Problem{c.kind, c.text, c.focus})) << c.what;
     }
@@ -265,28 +268,28 @@ TEST(DeadlineRules, SaveAcceptsAndComposesLabels) {
     const QDate today(2026, 3, 1);
     struct {
         const char* what;
-        std::function<void(Sheet&)> change;
+        std::function<void(QStringList&)> change;
         const char* data;
     } cases[] = {
-        {"plain", [](Sheet&) {}, "15/03/2026"},
+        {"plain", [](QStringList&) {}, "15/03/2026"},
         {"29 February of a leap year",
-         [](Sheet& s) {
-             s.giorno = "29";
-             s.mese = "Febbraio";
-             s.anno = "2024";
+         [](QStringList& s) {
+             s[Giorno] = "29";
+             s[Mese] = "Febbraio";
+             s[Anno] = "2024";
          },
          "29/02/2024"},
         {"month in another case, blanks round texts",
-         [](Sheet& s) {
-             s.mese = " dicembre ";
-             s.pagatore = " x ";
+         [](QStringList& s) {
+             s[Mese] = " dicembre ";
+             s[Pagatore] = " x ";
          },
          "15/12/2026"},
-        {"amount of exactly 15 characters", [](Sheet& s) { s.costo = "123456789012,50"; },
+        {"amount of exactly 15 characters", [](QStringList& s) { s[Costo] = "123456789012,50"; },
          "15/03/2026"},
     };
     for (const auto& c : cases) {
-        Sheet s = validSheet();
+        QStringList s = validSheet();
         c.change(s);
         const SaveVerdict v = checkSave(s, today);
         EXPECT_FALSE(v.problem) << c.what << ": " << v.problem->text.toStdString();
@@ -294,8 +297,8 @@ TEST(DeadlineRules, SaveAcceptsAndComposesLabels) {
         EXPECT_EQ(v.ora, "09:30") << c.what;
     }
     // Refused at the month: the time is composed already, the date not yet.
-    Sheet s = validSheet();
-    s.mese = "Marzolino";
+    QStringList s = validSheet();
+    s[Mese] = "Marzolino";
     const SaveVerdict v = checkSave(s, today);
     EXPECT_EQ(v.ora, "09:30");
     EXPECT_EQ(v.data, "");
