@@ -303,6 +303,9 @@ void TfrmScadenzario::newSheet() {
 
 void TfrmScadenzario::normaliseCosto() {
     const QString amount = normaliseAmount(txtCosto_->text());
+    // The limit holds back typing only: a longer result is shown whole, and Save refuses it
+    // rather than storing it cut.
+    txtCosto_->setMaxLength(std::max<int>(kDeadlineFields[Costo].capacity, int(amount.size())));
     if (amount != txtCosto_->text()) txtCosto_->setText(amount);
 }
 
