@@ -67,7 +67,7 @@ const SectionPlace kSections[] = {
     {"grpPreavviso", " Preavviso ", {534, 70, 453, 82}},
     {"grpPagatore", " Pagatore ", {8, 158, 979, 134}},
     {"grpPagamento", " Pagamento ", {8, 298, 979, 238}},
-    {"grpNote", " Note ", {8, 542, 979, 112}},
+    {"grpNote", "", {8, 546, 979, 108}},
 };
 
 enum class Kind { Days, Months, Hours, Minutes, Edit };
@@ -100,7 +100,7 @@ const FieldPlace kPlaces[] = {
     {"txtOfficina", "Modalit\u00e0 di pagamento:", Pagamento, Kind::Edit, 12, kRow4, 460},
     {"txtCosto", "Importo in euro:", Pagamento, Kind::Edit, 486, kRow4, 180},
     {"txtContatto", "Estremi ricevuta:", Pagamento, Kind::Edit, 680, kRow4, 287},
-    {"txtNote", "Note:", NoteSection, Kind::Edit, 12, kRow1, 955},
+    {"txtNote", "Note:", NoteSection, Kind::Edit, 12, 10, 955},
 };
 constexpr int kLabelHeight = 17, kFieldHeight = 26;
 
@@ -261,10 +261,10 @@ void TfrmScadenzario::buildRecordFields() {
     auto* daConfermare =
         new QCheckBox(QStringLiteral("Appuntamento da confermare"), sections[NoteSection]);
     daConfermare->setObjectName(QStringLiteral("chkDaConfermare"));
-    daConfermare->setGeometry(12, 76, 300, 24);
+    daConfermare->setGeometry(12, 70, 300, 24);
     auto* effettuata = new QCheckBox(QStringLiteral("Pagamento effettuato"), sections[NoteSection]);
     effettuata->setObjectName(QStringLiteral("chkEffettuata"));
-    effettuata->setGeometry(330, 76, 300, 24);
+    effettuata->setGeometry(330, 70, 300, 24);
 
     lblData_ = hiddenLabel(panContainer_, "lblData");
     lblOra_ = hiddenLabel(panContainer_, "lblOra");
