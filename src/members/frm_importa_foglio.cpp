@@ -44,8 +44,8 @@ public:
         if (!index.isValid() || !plan_) return {};
         const ImportRow& row = plan_->rows[size_t(index.row())];
         const int last = columnCount() - 1;
-        if (role == Qt::ForegroundRole && index.column() == last && !row.accepted())
-            return QColor(0xA0, 0x10, 0x10);
+        // A row left out reads in red, even with its result scrolled out of sight.
+        if (role == Qt::ForegroundRole && !row.accepted()) return QColor(0xA0, 0x10, 0x10);
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
         if (index.column() == 0) return row.sheetRow;
         if (index.column() == last) return row.result;
@@ -209,9 +209,19 @@ void TfrmImportaFoglio::recheck() {
     for (int f = 0; f < MemberFieldCount; ++f)
         if (shown[size_t(f)]) columns.push_back(MemberField(f));
     preview_->show(&plan_, columns);
-    grdAnteprima_->setColumnWidth(0, 50);
-    for (int c = 1; c <= int(columns.size()); ++c)
-        grdAnteprima_->setColumnWidth(c, 150);
+    // Columns as wide as their first rows need, within bounds, so the result stays in reach.
+    const QFontMetrics metrics(grdAnteprima_->font());
+    const int sampleRows = std::min(preview_->rowCount(), 200);
+    for (int c = 0; c < preview_->columnCount(); ++c) {
+        int width = metrics.horizontalAdvance(
+                        preview_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                    18;
+        for (int r = 0; r < sampleRows; ++r)
+            width = std::max(
+                width, metrics.horizontalAdvance(preview_->index(r, c).data().toString()) + 12);
+        const bool result = c == preview_->columnCount() - 1;
+        grdAnteprima_->setColumnWidth(c, std::min(width, result ? 900 : 200));
+    }
     grdAnteprima_->horizontalHeader()->setStretchLastSection(true);
 
     const qsizetype total = qsizetype(plan_.rows.size());
