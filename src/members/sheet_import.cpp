@@ -197,7 +197,8 @@ bool digitsOnly(const QString& s) {
 QString normalDate(const QString& text, const QDate& today, bool birth) {
     static const QRegularExpression iso(
         QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})(?:[T ][0-9:.]*Z?)?$"));
-    if (const auto m = iso.match(text); m.hasMatch()) {
+    if (const auto m = text.contains(u'-') ? iso.match(text) : QRegularExpressionMatch();
+        m.hasMatch()) {
         const QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
         return d.isValid() ? core::formatDate(d) : text;
     }
@@ -220,8 +221,10 @@ Place splitPlace(const QString& text, bool withPostcode) {
     Place p;
     if (withPostcode && !words.isEmpty() && digitsOnly(words.front()) && words.front().size() <= 5)
         p.postcode = words.takeFirst();
-    static const QRegularExpression province(QStringLiteral("^[A-Z]{2}$"));
-    if (words.size() >= 2 && province.match(words.back()).hasMatch()) p.province = words.takeLast();
+    const auto isProvince = [](const QString& w) {
+        return w.size() == 2 && w[0] >= u'A' && w[0] <= u'Z' && w[1] >= u'A' && w[1] <= u'Z';
+    };
+    if (words.size() >= 2 && isProvince(words.back())) p.province = words.takeLast();
     p.town = words.join(u' ');
     return p;
 }
@@ -229,7 +232,7 @@ Place splitPlace(const QString& text, bool withPostcode) {
 // Makes values[f] ready to store; the problem in words when it cannot be stored as it is.
 QString normalise(QStringList& values, MemberField f, const QDate& today) {
     QString& v = values[f];
-    const QString label = u'"' + importFieldLabel(f) + u'"';
+    const auto label = [f] { return u'"' + importFieldLabel(f) + u'"'; };
     switch (ruleOf(f)) {
     case Rule::Text:
         break;
@@ -256,7 +259,7 @@ QString normalise(QStringList& values, MemberField f, const QDate& today) {
     case Rule::Digits:
     case Rule::CardDigits:
         v = withoutBlanks(v, ruleOf(f) == Rule::CardDigits);
-        if (!digitsOnly(v)) return u"Il campo "_qs + label + u" ammette soltanto cifre."_qs;
+        if (!digitsOnly(v)) return u"Il campo "_qs + label() + u" ammette soltanto cifre."_qs;
         break;
     case Rule::Postcode:
         // Spreadsheets drop the leading zeros of a postcode typed as a number.
@@ -269,19 +272,19 @@ QString normalise(QStringList& values, MemberField f, const QDate& today) {
         else if (key == u"si" || key == u"s" || key == u"vero" || key == u"1" || key == u"x")
             v = kYes;
         else
-            return u"Il campo "_qs + label + u" ammette soltanto Sì o No."_qs;
+            return u"Il campo "_qs + label() + u" ammette soltanto Sì o No."_qs;
         break;
     }
     }
     const int capacity = kMemberFields[f].capacity;
     if (v.size() > capacity)
-        return u"Il campo %1 accetta al massimo %2 caratteri: il valore ne ha %3."_qs.arg(label)
+        return u"Il campo %1 accetta al massimo %2 caratteri: il valore ne ha %3."_qs.arg(label())
             .arg(capacity)
             .arg(v.size());
     for (QChar c : v) {
         if (c.unicode() < 0x80) continue;
         if (core::fromWin1252(core::toWin1252(v)) != v)
-            return u"Il campo "_qs + label +
+            return u"Il campo "_qs + label() +
                    u" contiene caratteri che l'archivio non può conservare."_qs;
         break;
     }

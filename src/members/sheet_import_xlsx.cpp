@@ -36,10 +36,13 @@ bool readPart(QuaZip& zip, const QString& name, const PartReader& read, bool opt
     if (!zip.getCurrentFileInfo(&info) || info.uncompressedSize > kMaxPartBytes) return false;
     QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    QXmlStreamReader xml(&file);
-    const bool ok = read(xml) && !xml.hasError();
+    // Whole, then parsed: the XML reader asks its device for small pieces.
+    const QByteArray bytes = file.readAll();
     file.close();
-    return ok && file.getZipError() == UNZ_OK;
+    if (file.getZipError() != UNZ_OK || quint64(bytes.size()) != info.uncompressedSize)
+        return false;
+    QXmlStreamReader xml(bytes);
+    return read(xml) && !xml.hasError();
 }
 
 bool atStart(QXmlStreamReader& xml, QStringView name) {
@@ -283,17 +286,17 @@ std::optional<SheetRows> readXlsx(QIODevice& device) {
         while (!xml.atEnd()) {
             xml.readNext();
             if (atStart(xml, u"row")) {
-                const qint64 r = xml.attributes().value(u"r"_qs).toLongLong();
+                const qint64 r = xml.attributes().value(QLatin1String("r")).toLongLong();
                 rowIndex = r > 0 ? r - 1 : rowIndex + 1;
                 column = -1;
                 if (rowIndex >= kMaxRows) break;
                 if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
             } else if (atStart(xml, u"c") && rowIndex >= 0) {
-                const auto a = xml.attributes();
-                const int c = columnOf(a.value(u"r"_qs));
+                const QXmlStreamAttributes a = xml.attributes();
+                const int c = columnOf(a.value(QLatin1String("r")));
                 column = c >= 0 ? c : column + 1;
-                const QString type = a.value(u"t"_qs).toString();
-                const qsizetype style = a.value(u"s"_qs).toInt();
+                const QStringView type = a.value(QLatin1String("t"));
+                const qsizetype style = a.value(QLatin1String("s")).toInt();
                 QString value, inlineText;
                 bool hasInline = false;
                 while (xml.readNextStartElement()) {
