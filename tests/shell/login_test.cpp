@@ -2,6 +2,8 @@
 #include "core/ini_file.h"
 #include "core/scramble.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "keys.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -10,7 +12,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ struct Shell : Harness {
     void typeLogin(const QString& text) {
         auto* edit = child<QLineEdit>(login, "txtPassword");
         edit->setText(text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        press(edit, Qt::Key_Return);
     }
     void change3(const QString& oldPw, const QString& newPw, const QString& confirm) {
         child<QLineEdit>(change, "txtPasswordOld")->setText(oldPw);
@@ -52,11 +53,7 @@ struct Shell : Harness {
         child<QLineEdit>(change, "txtConferma")->setText(confirm);
         child<QPushButton>(change, "cmdOK")->click();
     }
-    void writeStore(const QByteArray& bytes) {
-        QFile f(path(shell::kPasswordStoreFile));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-    }
+    void writeStore(const QByteArray& bytes) { writeFile(path(shell::kPasswordStoreFile), bytes); }
 };
 
 } // namespace
@@ -98,7 +95,7 @@ TEST(Login, DamagedOrMissingStore) {
         QByteArray store;
         QString message;
     } cases[] = {
-        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                    // not hexadecimal
+        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                            // not hexadecimal
         {"[Altro]\r\nValore=" + core::scramble("QUORVIX").toLatin1(), kWrong}, // missing section
         {"", kWrong},
         // odd digit count: the last digit is ignored, so the password still matches
@@ -189,20 +186,16 @@ TEST(PasswordChange, FailureAtEveryStepKeepsTheOldPassword) {
     for (const bool persistent : {false, true}) {
         bool completed = false;
         for (int step = 1; step < 20 && !completed; ++step) {
-            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            SCOPED_TRACE(testing::Message()
+                         << "step " << step << (persistent ? " for good" : " once"));
             Shell s;
-            QFile store(s.path("unins000.dll"));
-            store.open(QIODevice::ReadOnly);
-            const QByteArray before = store.readAll();
-            store.close();
+            const QByteArray before = fileBytes(s.path("unins000.dll"));
             s.login->changePassword();
             core::faults::arm(step, persistent);
             s.change3("quorvix", "nuova", "nuova");
             completed = core::faults::steps() < step;
             core::faults::disarm();
-            store.open(QIODevice::ReadOnly);
-            const QByteArray after = store.readAll();
-            store.close();
+            const QByteArray after = fileBytes(s.path("unins000.dll"));
             if (s.fake.lastMessage().text == "Modifica della password completata con successo.") {
                 EXPECT_EQ(shell::readStoredPassword(s.path("unins000.dll")), "NUOVA");
             } else {
