@@ -184,9 +184,7 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
     EXPECT_FALSE(QFile::exists(RecordFile::journalPath(path)));
 
     // A journal cut short never touches the file.
-    ASSERT_TRUE(j.open(QIODevice::WriteOnly));
-    j.write(journal.left(100));
-    j.close();
+    writeFile(RecordFile::journalPath(path), journal.left(100));
     ASSERT_TRUE(f.open());
     ASSERT_TRUE(f.read(2, buf.data()));
     EXPECT_EQ(parse(buf.data()).version, 2u);
