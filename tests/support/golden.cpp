@@ -79,8 +79,8 @@ QString paintedOutline(const reports::Report& report) {
                .arg(report.layout().name, quoted(report.layout().title),
                     QString::number(page.widthMm), QString::number(page.heightMm),
                     page.orientation == QPageLayout::Landscape ? QStringLiteral("landscape")
-                                                               : QStringLiteral("portrait"))
-               .arg(pages.size());
+                                                               : QStringLiteral("portrait"),
+                    QString::number(pages.size()));
     for (size_t i = 0; i < pages.size(); ++i) {
         out << QStringLiteral("page %1").arg(i + 1);
         for (const reports::PaintedFill& f : pages[i].fills)
@@ -121,18 +121,20 @@ QString paintedOutline(const reports::Report& report) {
                                    .filePath(QStringLiteral("golden/%1.txt").arg(name));
     writeText(actualPath, actual);
 
-    auto failure = ::testing::AssertionFailure();
-    failure << "printed output differs from " << path.toStdString() << " (expected " << want.size()
-            << " lines, got " << got.size() << ")\n";
-    int shown = 0;
-    for (qsizetype i = 0; i < std::max(want.size(), got.size()) && shown < kShownDifferences; ++i) {
+    qsizetype differing = 0;
+    QStringList shown;
+    for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
         const QString w = i < want.size() ? want[i] : QStringLiteral("<end>");
         const QString g = i < got.size() ? got[i] : QStringLiteral("<end>");
         if (w == g) continue;
-        failure << "line " << i + 1 << ":\n  expected: " << w.toStdString()
-                << "\n  actual:   " << g.toStdString() << '\n';
-        ++shown;
+        if (++differing <= kShownDifferences)
+            shown
+                << QStringLiteral("line %1:\n  expected: %2\n  actual:   %3").arg(i + 1).arg(w, g);
     }
+    auto failure = ::testing::AssertionFailure();
+    failure << "printed output differs from " << path.toStdString() << " in " << differing
+            << " line(s) (expected " << want.size() << " lines, got " << got.size() << ")\n"
+            << shown.join(u'\n').toStdString() << '\n';
     failure
         << "whole output: " << actualPath.toStdString()
         << "\nif the change is intended, rerun with QUORVIX_UPDATE_GOLDEN=1 and review the diff";

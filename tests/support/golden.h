@@ -10,10 +10,11 @@ class Report;
 
 namespace testing_support {
 
-// What a prepared report paints, one readable line per text, filled or outlined shape, line
-// and picture, page by page in painting order. Geometry is in millimetres from the paper's
-// top-left corner, rounded to 0.1 mm; a text gives its baseline start, its box (the clip), its
-// font as painted (the Liberation fonts stand in for Arial and Courier New) and its colour.
+// What a prepared report paints, one readable line per filled or outlined shape, line, picture
+// and text, page by page, grouped by kind and each kind in painting order. Geometry is in
+// millimetres from the paper's top-left corner, rounded to 0.1 mm; a text gives its baseline start,
+// its box (the clip), its font as painted (the Liberation fonts stand in for Arial and Courier New)
+// and its colour.
 QString paintedOutline(const reports::Report& report);
 
 // Compares `actual` with the checked-in reference tests/golden/<name>.txt. With
