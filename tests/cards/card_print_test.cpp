@@ -224,6 +224,79 @@ TEST(CardPrint, PrinterFailureShowsTheWarningAndKeepsTheSettings) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST(CardPrint, SettingsThatCannotBeSavedStopThePrintWithTheWarning) {
+    testing_support::Harness h;
+    QDir(h.dir.path()).mkdir(kSettingsFileName); // a folder in the settings file's place
+    TfrmStampaTessera dialog(h.ctx, nullptr, [] { return sampleCard(); });
+    child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
+    EXPECT_TRUE(h.fake.printCalls.empty());
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Warning);
+    EXPECT_TRUE(h.fake.lastMessage().text.startsWith(
+        QStringLiteral("Attenzione: la stampa non è andata a buon fine.")));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The four card prompts keep their names, captions and buttons, and read the card window only
+// when their button is pressed.
+TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
+    struct Case {
+        const char* name;
+        const char* caption;
+        const char* go;
+        const char* goText;
+        bool preview;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {"TfrmStampaTessera", " Stampa tesserino", "btnStampa", "Stampa", false,
+         QPageLayout::Portrait},
+        {"TfrmAnteprimaTessera", " Anteprima di stampa", "btnAnteprima", "Mostra anteprima", true,
+         QPageLayout::Portrait},
+        {"TfrmStampaTessere", " Stampa più tessere su foglio A4", "btnStampa", "Stampa", false,
+         QPageLayout::Landscape},
+        {"TfrmAnteprimaTessere", " Anteprima di stampa", "btnAnteprima", "Mostra anteprima", true,
+         QPageLayout::Landscape},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Harness h;
+        int reads = 0;
+        auto card = [&reads] {
+            ++reads;
+            return sampleCard();
+        };
+        auto sheet = [&reads] {
+            ++reads;
+            std::array<CardContent, kSheetSlots> cards;
+            cards.fill(sampleCard());
+            return cards;
+        };
+        const QString name = QString::fromUtf8(c.name);
+        std::unique_ptr<QDialog> dialog;
+        if (name == u"TfrmStampaTessera") dialog = std::make_unique<TfrmStampaTessera>(h.ctx, nullptr, card);
+        if (name == u"TfrmAnteprimaTessera") dialog = std::make_unique<TfrmAnteprimaTessera>(h.ctx, nullptr, card);
+        if (name == u"TfrmStampaTessere") dialog = std::make_unique<TfrmStampaTessere>(h.ctx, nullptr, sheet);
+        if (name == u"TfrmAnteprimaTessere") dialog = std::make_unique<TfrmAnteprimaTessere>(h.ctx, nullptr, sheet);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), name);
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(child<QPushButton>(dialog.get(), QStringLiteral("btnAnnulla"))->text(),
+                  QStringLiteral("Annulla"));
+        auto* go = child<QPushButton>(dialog.get(), QString::fromUtf8(c.go));
+        ASSERT_NE(go, nullptr);
+        EXPECT_EQ(go->text(), QString::fromUtf8(c.goText));
+        EXPECT_EQ(reads, 0);
+        go->click();
+        EXPECT_EQ(reads, 1);
+        ASSERT_EQ(h.fake.printCalls.size(), 1u);
+        EXPECT_EQ(h.fake.printCalls[0].preview, c.preview);
+        EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), c.orientation);
+        EXPECT_TRUE(h.fake.messages.empty());
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    }
+}
+
 TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     testing_support::Harness h;
     writeIni(h, "[Margini Stampa]\r\nSuperiore=7\r\nSinistro=7\r\n[Stampa "
