@@ -127,20 +127,19 @@ void TfrmStampaTessera::failed(const QString&) {
 
 // --- TfrmAnteprimaTessera ------------------------------------------------------------------
 
-TfrmAnteprimaTessera::TfrmAnteprimaTessera(platform::Context& ctx, QWidget* parent,
-                                           CardSource card)
-    : PrintPrompt(ctx, parent,
-                  {.className = QStringLiteral("TfrmAnteprimaTessera"),
-                   .caption = QStringLiteral(" Anteprima di stampa"),
-                   .mode = platform::PrintMode::Preview,
-                   .text = QStringLiteral(
-                       "Anteprima del tesserino corrente su foglio A4 verticale.")},
-                  [this, card = std::move(card)] {
-                      // Portrait, without the saved margins.
-                      reports::Report report(singleCardTemplate(CardStyle::Preview));
-                      fillCard(report, card());
-                      report.prepare(ctx_.platform.today());
-                      return platform::printJob(std::move(report));
-                  }) {}
+TfrmAnteprimaTessera::TfrmAnteprimaTessera(platform::Context& ctx, QWidget* parent, CardSource card)
+    : PrintPrompt(
+          ctx, parent,
+          {.className = QStringLiteral("TfrmAnteprimaTessera"),
+           .caption = QStringLiteral(" Anteprima di stampa"),
+           .mode = platform::PrintMode::Preview,
+           .text = QStringLiteral("Anteprima del tesserino corrente su foglio A4 verticale.")},
+          [this, card = std::move(card)] {
+              // Portrait, without the saved margins.
+              reports::Report report(singleCardTemplate(CardStyle::Preview));
+              fillCard(report, card());
+              report.prepare(ctx_.platform.today());
+              return platform::printJob(std::move(report));
+          }) {}
 
 } // namespace cards

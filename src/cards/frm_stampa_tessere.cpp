@@ -31,11 +31,12 @@ TfrmStampaTessere::TfrmStampaTessere(platform::Context& ctx, QWidget* parent, Sh
 
 TfrmAnteprimaTessere::TfrmAnteprimaTessere(platform::Context& ctx, QWidget* parent,
                                            SheetSource sheet)
-    : PrintPrompt(ctx, parent,
-                  {.className = QStringLiteral("TfrmAnteprimaTessere"),
-                   .caption = QStringLiteral(" Anteprima di stampa"),
-                   .mode = platform::PrintMode::Preview,
-                   .text = QStringLiteral("Anteprima dei nove tesserini su foglio A4 orizzontale.")},
-                  sheetJob(ctx, std::move(sheet))) {}
+    : PrintPrompt(
+          ctx, parent,
+          {.className = QStringLiteral("TfrmAnteprimaTessere"),
+           .caption = QStringLiteral(" Anteprima di stampa"),
+           .mode = platform::PrintMode::Preview,
+           .text = QStringLiteral("Anteprima dei nove tesserini su foglio A4 orizzontale.")},
+          sheetJob(ctx, std::move(sheet))) {}
 
 } // namespace cards

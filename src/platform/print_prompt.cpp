@@ -64,10 +64,10 @@ PrintPrompt::PrintPrompt(Context& ctx, QWidget* parent, const Form& form, PrintJ
     const QPoint end = form.buttonsEnd;
     auto* annulla = dialogButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
                                  {end.x() - goWidth - 6 - 110, end.y(), 110, 30});
-    auto* go = dialogButton(
-        this, print ? QStringLiteral("btnStampa") : QStringLiteral("btnAnteprima"),
-        print ? QStringLiteral("Stampa") : QStringLiteral("Mostra anteprima"),
-        {end.x() - goWidth, end.y(), goWidth, 30});
+    auto* go =
+        dialogButton(this, print ? QStringLiteral("btnStampa") : QStringLiteral("btnAnteprima"),
+                     print ? QStringLiteral("Stampa") : QStringLiteral("Mostra anteprima"),
+                     {end.x() - goWidth, end.y(), goWidth, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     // A print shows the wait line as soon as the mouse goes down on "Stampa".
     if (print) connect(go, &QPushButton::pressed, lblAttendere_, &QWidget::show);

@@ -19,7 +19,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(platform::Context& ctx, TfrmPassword* log
     };
     txtPasswordOld_ =
         field(QStringLiteral("txtPasswordOld"), QStringLiteral("Vecchia password:"), 16);
-    txtPasswordNew_ = field(QStringLiteral("txtPasswordNew"), QStringLiteral("Nuova password:"), 70);
+    txtPasswordNew_ =
+        field(QStringLiteral("txtPasswordNew"), QStringLiteral("Nuova password:"), 70);
     txtConferma_ =
         field(QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password:"), 124);
     platform::chainEnter({txtPasswordOld_, txtPasswordNew_, txtConferma_}, true);

@@ -38,9 +38,9 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
     auto* pdfIcon = platform::pictureButton(this, QStringLiteral("imgPdf"), QStringLiteral(":/art/pdf.svg"),
                                             QStringLiteral("Visualizza guida in formato PDF"), {28, 28});
     pdfIcon->setGeometry(16, 550, 34, 34);
-    auto* pdfLink = platform::makeButton(this, QStringLiteral("lblPdf"),
-                                         QStringLiteral("Visualizza guida in formato PDF"),
-                                         {54, 553, 260, 28});
+    auto* pdfLink =
+        platform::makeButton(this, QStringLiteral("lblPdf"),
+                             QStringLiteral("Visualizza guida in formato PDF"), {54, 553, 260, 28});
     pdfLink->setFlat(true);
     pdfLink->setCursor(Qt::PointingHandCursor);
     pdfLink->setStyleSheet(QStringLiteral(

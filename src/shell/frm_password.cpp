@@ -59,8 +59,8 @@ bool TfrmPassword::eventFilter(QObject* watched, QEvent* e) {
 void TfrmPassword::ok() {
     // Enter on blanks does nothing, as the disabled "OK".
     if (core::trimText(txtPassword_->text()).isEmpty()) return;
-    if (refuse(loginProblem(readStoredPassword(ctx_.path(kPasswordStoreFile)),
-                            txtPassword_->text())))
+    if (refuse(
+            loginProblem(readStoredPassword(ctx_.path(kPasswordStoreFile)), txtPassword_->text())))
         return;
     ctx_.windows.switchTo(QStringLiteral("TfrmAvvio"), this);
 }

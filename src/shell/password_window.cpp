@@ -31,10 +31,10 @@ PasswordWindow::PasswordWindow(platform::Context& ctx, const QString& className,
 QLineEdit* PasswordWindow::addPasswordField(const QString& name, QRect place) {
     auto* e = platform::makeEdit(this, name, 0);
     e->setEchoMode(QLineEdit::Password);
-    e->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid #aab4c2; border-radius: 3px; padding: 0 6px; "
-        "background: white; }"
-        "QLineEdit:focus { border-color: #1f4e99; }"));
+    e->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid #aab4c2; border-radius: 3px; padding: 0 6px; "
+                       "background: white; }"
+                       "QLineEdit:focus { border-color: #1f4e99; }"));
     e->setGeometry(place);
     platform::addHighlight(e);
     e->installEventFilter(this);

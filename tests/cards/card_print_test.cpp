@@ -239,8 +239,18 @@ TEST(CardPrint, SettingsThatCannotBeSavedStopThePrintWithTheWarning) {
 
 // The four card prompts keep their names, captions and buttons, and read the card window only
 // when their button is pressed.
+template <class Prompt, class Source>
+std::unique_ptr<QDialog> open(platform::Context& ctx, const CardSource& card,
+                              const SheetSource& sheet) {
+    if constexpr (std::is_same_v<Source, CardSource>)
+        return std::make_unique<Prompt>(ctx, nullptr, card);
+    else
+        return std::make_unique<Prompt>(ctx, nullptr, sheet);
+}
+
 TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
     struct Case {
+        decltype(&open<TfrmStampaTessera, CardSource>) make;
         const char* name;
         const char* caption;
         const char* go;
@@ -249,37 +259,31 @@ TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
         QPageLayout::Orientation orientation;
     };
     const Case cases[] = {
-        {"TfrmStampaTessera", " Stampa tesserino", "btnStampa", "Stampa", false,
-         QPageLayout::Portrait},
-        {"TfrmAnteprimaTessera", " Anteprima di stampa", "btnAnteprima", "Mostra anteprima", true,
-         QPageLayout::Portrait},
-        {"TfrmStampaTessere", " Stampa più tessere su foglio A4", "btnStampa", "Stampa", false,
-         QPageLayout::Landscape},
-        {"TfrmAnteprimaTessere", " Anteprima di stampa", "btnAnteprima", "Mostra anteprima", true,
-         QPageLayout::Landscape},
+        {open<TfrmStampaTessera, CardSource>, "TfrmStampaTessera", " Stampa tesserino", "btnStampa",
+         "Stampa", false, QPageLayout::Portrait},
+        {open<TfrmAnteprimaTessera, CardSource>, "TfrmAnteprimaTessera", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Portrait},
+        {open<TfrmStampaTessere, SheetSource>, "TfrmStampaTessere",
+         " Stampa più tessere su foglio A4", "btnStampa", "Stampa", false, QPageLayout::Landscape},
+        {open<TfrmAnteprimaTessere, SheetSource>, "TfrmAnteprimaTessere", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Landscape},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         testing_support::Harness h;
         int reads = 0;
-        auto card = [&reads] {
+        const CardSource card = [&reads] {
             ++reads;
             return sampleCard();
         };
-        auto sheet = [&reads] {
+        const SheetSource sheet = [&reads] {
             ++reads;
             std::array<CardContent, kSheetSlots> cards;
             cards.fill(sampleCard());
             return cards;
         };
-        const QString name = QString::fromUtf8(c.name);
-        std::unique_ptr<QDialog> dialog;
-        if (name == u"TfrmStampaTessera") dialog = std::make_unique<TfrmStampaTessera>(h.ctx, nullptr, card);
-        if (name == u"TfrmAnteprimaTessera") dialog = std::make_unique<TfrmAnteprimaTessera>(h.ctx, nullptr, card);
-        if (name == u"TfrmStampaTessere") dialog = std::make_unique<TfrmStampaTessere>(h.ctx, nullptr, sheet);
-        if (name == u"TfrmAnteprimaTessere") dialog = std::make_unique<TfrmAnteprimaTessere>(h.ctx, nullptr, sheet);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->objectName(), name);
+        const std::unique_ptr<QDialog> dialog = c.make(h.ctx, card, sheet);
+        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.name));
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
         EXPECT_EQ(child<QPushButton>(dialog.get(), QStringLiteral("btnAnnulla"))->text(),
                   QStringLiteral("Annulla"));

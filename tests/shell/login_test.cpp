@@ -69,7 +69,8 @@ struct Shell : Harness {
 
 } // namespace
 
-const QString kTooLong = QStringLiteral("Attenzione: la password non può superare i 255 caratteri.");
+const QString kTooLong =
+    QStringLiteral("Attenzione: la password non può superare i 255 caratteri.");
 const QString kChangeError = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di modifica della password. Si "
     "consiglia di reinstallare il software.");
@@ -110,14 +111,20 @@ TEST(PasswordChange, Rules) {
     } cases[] = {
         {"QUORVIX", {" quorvix ", " Segreto ", "Segreto\t"}, {}},
         {unreadable, {"quorvix", "x", "x"}, {{MsgKind::Plain, kChangeError, {}}}},
-        {"QUORVIX", {"sbagliata", "nuova", "nuova"}, {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
+        {"QUORVIX",
+         {"sbagliata", "nuova", "nuova"},
+         {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
         {"", {"quorvix", "nuova", "nuova"}, {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
         // the old password is checked first
         {"QUORVIX", {"sbagliata", "abc", "x"}, {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
         // stored alike, but the confirmation is exact
         {"QUORVIX", {"quorvix", "abc", "ABC"}, {{MsgKind::Plain, kNotConfirmed, "txtPasswordNew"}}},
-        {"QUORVIX", {"quorvix", overlong, overlong}, {{MsgKind::Warning, kTooLong, "txtPasswordNew"}}},
-        {"QUORVIX", {"quorvix", overlong, "n"}, {{MsgKind::Plain, kNotConfirmed, "txtPasswordNew"}}},
+        {"QUORVIX",
+         {"quorvix", overlong, overlong},
+         {{MsgKind::Warning, kTooLong, "txtPasswordNew"}}},
+        {"QUORVIX",
+         {"quorvix", overlong, "n"},
+         {{MsgKind::Plain, kNotConfirmed, "txtPasswordNew"}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(shell::passwordChangeProblem(c.stored, c.change), c.expected)
@@ -130,7 +137,7 @@ TEST(Login, DamagedOrMissingStore) {
         QByteArray store;
         QString message; // empty: the password is right
     } cases[] = {
-        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                             // not hexadecimal
+        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                            // not hexadecimal
         {"[Altro]\r\nValore=" + core::scramble("QUORVIX").toLatin1(), kWrong}, // missing section
         {"", kWrong},
         // odd digit count: the last digit is ignored, so the password still matches
@@ -238,7 +245,8 @@ TEST(PasswordChange, FailureAtEveryStepKeepsTheOldPassword) {
     for (const bool persistent : {false, true}) {
         bool completed = false;
         for (int step = 1; step < 20 && !completed; ++step) {
-            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            SCOPED_TRACE(testing::Message()
+                         << "step " << step << (persistent ? " for good" : " once"));
             Shell s;
             QFile store(s.path("unins000.dll"));
             store.open(QIODevice::ReadOnly);
