@@ -55,7 +55,9 @@ PrintPrompt::PrintPrompt(Context& ctx, QWidget* parent, const Form& form, PrintJ
         form.face(this);
     } else {
         addPrinterPicture(this, QStringLiteral("imgStampante"), {20, 20, 72, 72});
-        makeLabel(this, form.text, QStringLiteral("lblTesto"))->setGeometry(104, 30, 260, 40);
+        QLabel* text = makeLabel(this, form.text, QStringLiteral("lblTesto"));
+        text->setWordWrap(true); // two lines fit beside the picture
+        text->setGeometry(104, 30, 260, 40);
     }
     lblAttendere_ = addWaitLine(this, form.waitLine);
 
