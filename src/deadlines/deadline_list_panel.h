@@ -15,8 +15,7 @@ namespace deadlines {
 class DeadlineListPanel : public QWidget {
     Q_OBJECT
 public:
-    DeadlineListPanel(platform::Context& ctx, QWidget* parent, QString printTitle,
-                      bool withCount);
+    DeadlineListPanel(platform::Context& ctx, QWidget* parent, QString printTitle, bool withCount);
 
     void setLines(const QStringList& lines); // also sets the count line when there is one
     void resetFind() { finder_->reset(); }

@@ -101,9 +101,9 @@ LineRecord recordOfLine(const core::Archive& archive, const QString& line, const
 
 QStringList gridRow(qint64 runningNumber, const char* record, bool withKey) {
     static constexpr DeadlineField kCells[] = {
-        Data,      Ora,       Pagatore,     CodFisc,  NumTessera,   Carica,     TelCel,
-        Recapito,  Anticipi,  Complessivo,  Rateazione, Beneficiario, Dettagli, Officina,
-        Costo,     Contatto,  DaConfermare, Effettuata, Note,
+        Data,     Ora,      Pagatore,     CodFisc,    NumTessera,   Carica,   TelCel,
+        Recapito, Anticipi, Complessivo,  Rateazione, Beneficiario, Dettagli, Officina,
+        Costo,    Contatto, DaConfermare, Effettuata, Note,
     };
     QStringList row;
     row.reserve(withKey ? 21 : 20);

@@ -64,8 +64,7 @@ struct Sheet {
     const char16_t* sheetName;
 };
 const Sheet kSheets[] = {
-    {u"TfrmExpImminenti", u" Scadenze imminenti", u"Scadenze_Imminenti.xls",
-     u"Scadenze imminenti"},
+    {u"TfrmExpImminenti", u" Scadenze imminenti", u"Scadenze_Imminenti.xls", u"Scadenze imminenti"},
     {u"TfrmExpGiornaliere", u" Scadenze del giorno", u"Scadenze_Giornaliere.xls",
      u"Scadenze del giorno"},
     {u"TfrmExpMensili", u" Scadenze del mese", u"Scadenze_Mensili.xls", u"Scadenze del mese"},
@@ -121,8 +120,7 @@ platform::HelpTopic helpOf(Kind kind) {
 
 DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows)
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
-                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind),
-                   exportSpec(kind)),
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSpec(kind)),
       complete_(rows.ok) {
     const platform::HelpTopic help = helpOf(kind);
     setHelp(help.title, help.paragraphs);

@@ -4,6 +4,7 @@
 #include "deadlines/frm_riepiloghi.h"
 #include "deadlines/frm_scadenzario.h"
 #include "deadlines/frm_trova_scadenzario.h"
+#include "platform/print_prompt.h"
 
 namespace deadlines {
 
@@ -56,14 +57,17 @@ void TfrmScadenzario::find() {
     pickAndLoad<TfrmTrovaScadenzario>(*this, QStringLiteral("Scadenzario"));
 }
 
+// The sheet is built from what the window shows when the command runs, saved or not.
 void TfrmScadenzario::preview() {
-    const reports::Report sheet = deadlineSheetReport(values(), ctx_.platform.now());
-    reports::runGuarded(ctx_, this, [&] { sheet.preview(ctx_, this); });
+    platform::printNow(ctx_, this, platform::PrintMode::Preview, [this] {
+        return platform::printJob(deadlineSheetReport(values(), ctx_.platform.now()));
+    });
 }
 
 void TfrmScadenzario::print() {
-    const reports::Report sheet = deadlineSheetReport(values(), ctx_.platform.now());
-    reports::runGuarded(ctx_, this, [&] { sheet.print(ctx_, this); });
+    platform::printNow(ctx_, this, platform::PrintMode::Print, [this] {
+        return platform::printJob(deadlineSheetReport(values(), ctx_.platform.now()));
+    });
 }
 
 } // namespace deadlines

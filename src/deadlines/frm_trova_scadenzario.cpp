@@ -69,9 +69,9 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(platform::Context& ctx, QWidget* pare
     }
     platform::chainEnter(chain, true);
 
-    lblAttendere_ = platform::makeLabel(
-        panAvvio_, QStringLiteral("Ricerca schede in corso. Attendere..."),
-        QStringLiteral("lblAttendere"));
+    lblAttendere_ =
+        platform::makeLabel(panAvvio_, QStringLiteral("Ricerca schede in corso. Attendere..."),
+                            QStringLiteral("lblAttendere"));
     lblAttendere_->setGeometry(24, 420, 500, 24);
     QFont bold = lblAttendere_->font();
     bold.setBold(true);

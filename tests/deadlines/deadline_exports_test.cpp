@@ -29,8 +29,8 @@ QString expectedFile(const QString& name) {
 
 // Four sheets of 2026 entered out of order, the first with every field filled.
 void addSheets(DeadlineWindow& d) {
-    QStringList full = sheet("15/03/2026", "Quota & <rinnovo> anno 2026", "Citt\u00e0 Nicol\u00f2",
-                             "10", "00");
+    QStringList full =
+        sheet("15/03/2026", "Quota & <rinnovo> anno 2026", "Citt\u00e0 Nicol\u00f2", "10", "00");
     full[CodFisc] = "CTTNCL80A01H501U";
     full[NumTessera] = "T-12";
     full[Carica] = "Presidente";
@@ -94,14 +94,38 @@ TEST(DeadlineExports, EachGridExportsItsExpectedFile) {
         int width7;
     };
     const Case cases[] = {
-        {"btnOK", "TfrmExpImminenti", " Scadenze imminenti", "Scadenze_Imminenti.xls", 21,
-         {"2", "1"}, "Numero tessera", 200},
-        {"btnGiorno", "TfrmExpGiornaliere", " Scadenze del giorno", "Scadenze_Giornaliere.xls",
-         21, {"2", "1"}, "Numero tessera", 200},
-        {"btnMese", "TfrmExpMensili", " Scadenze del mese", "Scadenze_Mensili.xls", 21,
-         {"2", "3", "1"}, "Tessera n.", 180},
-        {"cmdEsporta", "TfrmExpScadenzario", " Esporta archivio Scadenzario pagamenti",
-         "Scadenzario_Pagamenti.xls", 20, {"1", "2", "3", "4"}, "Numero tessera", 200},
+        {"btnOK",
+         "TfrmExpImminenti",
+         " Scadenze imminenti",
+         "Scadenze_Imminenti.xls",
+         21,
+         {"2", "1"},
+         "Numero tessera",
+         200},
+        {"btnGiorno",
+         "TfrmExpGiornaliere",
+         " Scadenze del giorno",
+         "Scadenze_Giornaliere.xls",
+         21,
+         {"2", "1"},
+         "Numero tessera",
+         200},
+        {"btnMese",
+         "TfrmExpMensili",
+         " Scadenze del mese",
+         "Scadenze_Mensili.xls",
+         21,
+         {"2", "3", "1"},
+         "Tessera n.",
+         180},
+        {"cmdEsporta",
+         "TfrmExpScadenzario",
+         " Esporta archivio Scadenzario pagamenti",
+         "Scadenzario_Pagamenti.xls",
+         20,
+         {"1", "2", "3", "4"},
+         "Numero tessera",
+         200},
     };
     for (const Case& c : cases) {
         DeadlineWindow d;
@@ -126,8 +150,8 @@ TEST(DeadlineExports, EachGridExportsItsExpectedFile) {
             QFile::copy(written, expectedFile(QLatin1String(c.file)));
         }
         EXPECT_EQ(fileBytes(written), fileBytes(expectedFile(QLatin1String(c.file)))) << c.window;
-        EXPECT_EQ(d.h.fake.texts(), QStringList({platform::exportConfirmQuestion(),
-                                                 platform::exportDoneQuestion()}));
+        EXPECT_EQ(d.h.fake.texts(),
+                  QStringList({platform::exportConfirmQuestion(), platform::exportDoneQuestion()}));
         EXPECT_TRUE(d.h.fake.opened.isEmpty());
     }
 }
@@ -212,9 +236,8 @@ TEST(DeadlineExports, HelpOfTheListsAndOfTheWholeYear) {
     d.add(sheet("15/03/2026", "Oggi"));
     d.w.close();
     d.w.show();
-    d.onDialog([](QDialog& dialog) {
-        child<QToolButton>(&dialog, QStringLiteral("cmdGuida"))->click();
-    });
+    d.onDialog(
+        [](QDialog& dialog) { child<QToolButton>(&dialog, QStringLiteral("cmdGuida"))->click(); });
     for (const char* button : {"btnOK", "btnGiorno", "btnMese"})
         d.click(button);
     d.open();

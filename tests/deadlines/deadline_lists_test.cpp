@@ -45,9 +45,9 @@ QStringList column(const GridRows& g, int c) {
 TEST(DeadlineLines, SummaryLinePadsAndCutsEachPiece) {
     const QString line = summaryLine(QString(40, u'r'), "05/03/2026", "09:30", QString(34, u'p'),
                                      "Circolo", "1.234,5678");
-    const QString expected = QString(35, u'r') + "  Data: 05/03/2026  Ora: 09:30  Da: " +
-                             QString(30, u'p') + "  A:  " + "Circolo" + QString(23, u' ') +
-                             "  \u20ac 1.234,5678";
+    const QString expected = QString(35, u'r') +
+                             "  Data: 05/03/2026  Ora: 09:30  Da: " + QString(30, u'p') +
+                             "  A:  " + "Circolo" + QString(23, u' ') + "  \u20ac 1.234,5678";
     EXPECT_EQ(line, expected);
     EXPECT_EQ(line.size(), 141 + 10);
     // Short and empty pieces keep their columns.
@@ -196,7 +196,7 @@ TEST(DeadlineGrids, DayAndMonthListsInChronologicalOrderWithReadingNumbers) {
     EXPECT_EQ(column(month, 0), QStringList({"2", "3", "1"}));
     EXPECT_EQ(column(month, kGridKeyColumn), QStringList({"03010900", "03150830", "03151000"}));
     ASSERT_EQ(month.rows[0].size(), 21);
-    EXPECT_EQ(month.rows[0][13], "B");  // reason
+    EXPECT_EQ(month.rows[0][13], "B"); // reason
     EXPECT_EQ(month.rows[0][15], "12,50");
     EXPECT_EQ(month.rows[0][17], "No");
 }

@@ -177,9 +177,9 @@ TEST(DeadlineSearch, EnterWalksTheTenFieldsRoundWithTheirFrames) {
     search.show();
     search.activateWindow();
     QApplication::setActiveWindow(&search);
-    const char* order[] = {"txtData",     "txtOra",      "txtPagatore",     "txtCodFisc",
-                           "txtNumTessera", "txtCarica", "txtContatto",     "txtBeneficiario",
-                           "txtDettagli", "txtNote",     "txtData"};
+    const char* order[] = {"txtData",       "txtOra",    "txtPagatore", "txtCodFisc",
+                           "txtNumTessera", "txtCarica", "txtContatto", "txtBeneficiario",
+                           "txtDettagli",   "txtNote",   "txtData"};
     QWidget* field = child<QWidget>(&search, QStringLiteral("txtData"));
     field->setFocus();
     for (size_t i = 1; i < std::size(order); ++i) {

@@ -1,11 +1,11 @@
 #include "deadline_window_fixture.h"
 #include "deadlines/deadline_sheet.h"
+#include "golden.h"
+#include "pdf_text.h"
 #include "reports/templates.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,7 @@ namespace {
 
 using namespace deadlines;
 using namespace deadline_tests;
-
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) return {};
-    QProcess p;
-    p.start(tool, {path, QStringLiteral("-")});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using testing_support::pdfText;
 
 void pick(DeadlineWindow& d, const char* box, const QString& item) {
     auto* c = child<QComboBox>(&d.w, QLatin1String(box));
@@ -50,12 +42,30 @@ TEST(DeadlineSheet, RowsTakeTheWindowsFields) {
     v[Note] = "[DATE] resta com'\u00e8";
     v[DaConfermare] = kYes;
     const QStringList values = deadlineSheetValues(v);
-    const QStringList expected = {
-        "05 Marzo 2024", "14:05",          "7",      "Rossi Anna", "RSSNNA80A41H501X",
-        "12",            "Tesoriere",      "333",    "Sede",       "10",
-        "100",           "2 rate",         "Circolo Aurora", "Quota annuale", "Contanti",
-        "90,00",         "R-1",            "[DATE] resta com'\u00e8", "S\u00ec", "No",
-        " ",             " ",              " ",      " "};
+    const QStringList expected = {"05 Marzo 2024",
+                                  "14:05",
+                                  "7",
+                                  "Rossi Anna",
+                                  "RSSNNA80A41H501X",
+                                  "12",
+                                  "Tesoriere",
+                                  "333",
+                                  "Sede",
+                                  "10",
+                                  "100",
+                                  "2 rate",
+                                  "Circolo Aurora",
+                                  "Quota annuale",
+                                  "Contanti",
+                                  "90,00",
+                                  "R-1",
+                                  "[DATE] resta com'\u00e8",
+                                  "S\u00ec",
+                                  "No",
+                                  " ",
+                                  " ",
+                                  " ",
+                                  " "};
     EXPECT_EQ(values, expected);
     const QStringList titles = deadlineSheetTitles();
     ASSERT_EQ(titles.size(), 24);
@@ -110,4 +120,26 @@ TEST(DeadlineSheet, PreviewAndPrintWhatTheWindowShowsWithoutTouchingTheFile) {
             EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
         EXPECT_FALSE(text.contains("Campo")); // design texts never reach the paper
     }
+}
+
+TEST(DeadlineSheet, PrintedPageMatchesItsGoldenReference) {
+    QStringList v = deadline("05/03/2024", "7", "14", "05");
+    v[Pagatore] = QStringLiteral("Associazione Culturale Amici del Teatro Comunale");
+    v[CodFisc] = QStringLiteral("RSSNNA80A41H501X");
+    v[NumTessera] = QStringLiteral("T-12");
+    v[Carica] = QStringLiteral("Tesoriere");
+    v[TelCel] = QStringLiteral("333 1234567");
+    v[Recapito] = QStringLiteral("Sede sociale");
+    v[Anticipi] = QStringLiteral("50,00 \u20ac");
+    v[Complessivo] = QStringLiteral("150,00 \u20ac");
+    v[Rateazione] = QStringLiteral("3 rate mensili");
+    v[Dettagli] = QString(250, u'W'); // clipped at the right edge of its box
+    v[Officina] = QStringLiteral("Bonifico bancario");
+    v[Costo] = QStringLiteral("100,50");
+    v[Contatto] = QStringLiteral("Ricevuta n. 7");
+    v[Note] = QStringLiteral("[DATE] stampata com'\u00e8");
+    v[DaConfermare] = kYes;
+    const reports::Report report =
+        deadlineSheetReport(v, QDateTime(QDate(2026, 3, 15), QTime(10, 30, 5)));
+    EXPECT_TRUE(testing_support::matchesGolden(QStringLiteral("deadline_sheet"), report));
 }

@@ -1,12 +1,11 @@
-#include "deadline_window_fixture.h"
 #include "core/record_file.h"
+#include "deadline_window_fixture.h"
 #include "deadlines/deadline_lists.h"
+#include "pdf_text.h"
 #include "platform/text_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +15,7 @@ using namespace deadlines;
 using namespace deadline_tests;
 using platform::MsgKind;
 using platform::TextList;
+using testing_support::pdfText;
 
 const QString kEmptyList =
     QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
@@ -33,15 +33,6 @@ void doubleClick(QDialog& d, int row) {
 void find(QDialog& d, const QString& text) {
     child<QLineEdit>(&d, QStringLiteral("txtTrova"))->setText(text);
     child<QPushButton>(&d, QStringLiteral("btnTrova"))->click();
-}
-
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) return {};
-    QProcess p;
-    p.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Three sheets of 2026: one to confirm and to pay, one paid, one to pay.
@@ -66,12 +57,21 @@ TEST(DeadlineSummaries, EachListsItsSheetsAndLoadsOneByDoubleClick) {
         qint64 loaded;       // the record a double click on the first line loads
     };
     const Case cases[] = {
-        {"cmdDaConfermare", "TfrmDaConfermare", " Riepilogo appuntamenti da confermare",
-         {"Visita sede"}, 1},
-        {"cmdDaEffettuare", "TfrmConfermati", " Riepilogo pagamenti da effettuare",
-         {"Affitto sala", "Visita sede"}, 3},
-        {"cmdEffettuate", "TfrmNonConfermati", " Riepilogo pagamenti effettuati",
-         {"Quota annuale"}, 2},
+        {"cmdDaConfermare",
+         "TfrmDaConfermare",
+         " Riepilogo appuntamenti da confermare",
+         {"Visita sede"},
+         1},
+        {"cmdDaEffettuare",
+         "TfrmConfermati",
+         " Riepilogo pagamenti da effettuare",
+         {"Affitto sala", "Visita sede"},
+         3},
+        {"cmdEffettuate",
+         "TfrmNonConfermati",
+         " Riepilogo pagamenti effettuati",
+         {"Quota annuale"},
+         2},
     };
     for (const Case& c : cases) {
         DeadlineWindow d;
@@ -244,9 +244,9 @@ TEST(DeadlineSummaries, PrintsTheLinesInTheirOrderUnderTheTitle) {
     EXPECT_TRUE(text.contains("Riepilogo pagamenti effettuati"));
     const qsizetype alfa = text.indexOf("Alfa"), zeta = text.indexOf("Zeta");
     EXPECT_TRUE(alfa >= 0 && zeta > alfa) << text.toStdString();
-    EXPECT_TRUE(text.simplified().contains("Alfa Data: 02/03/2026 Ora: 09:30 Da: Rossi Anna A: "
-                                           "Circolo Aurora \u20ac 12,50"))
-        << text.toStdString();
+    for (const char* piece : {"Data: 02/03/2026", "Ora: 09:30", "Da: Rossi Anna",
+                              "A:", "Circolo Aurora", "\u20ac 12,50"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
 }
 
 TEST(DeadlineSummaries, MarkingAPaymentMadeMovesItBetweenSummaries) {

@@ -3,6 +3,8 @@
 #include "deadline_fixture.h"
 #include "deadlines/frm_scadenzario.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "qt_print.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -20,11 +22,7 @@
 namespace deadline_tests {
 
 using testing_support::child;
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using testing_support::fileBytes;
 
 // A deadline with its own reason, payer and amount on top of the fixture's record.
 inline QStringList sheet(const QString& data, const QString& dettagli,
