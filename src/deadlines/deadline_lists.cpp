@@ -2,59 +2,108 @@
 
 #include "core/list_text.h"
 #include "core/text.h"
+#include "core/win1252.h"
 #include "deadlines/deadline_alert.h"
 #include "deadlines/deadline_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace deadlines {
 
 namespace {
 
-const core::RecordLayout& layout() {
-    return deadlineLayout();
+// Lists read every record and show a few fields of each: they take the text straight from the
+// stored bytes, without a string per field.
+
+const std::array<QChar, 256>& decodeTable() {
+    static const std::array<QChar, 256> table = [] {
+        std::array<char, 256> bytes{};
+        for (int i = 0; i < 256; ++i)
+            bytes[size_t(i)] = char(i);
+        const QString chars = core::fromWin1252(bytes.data(), 256);
+        std::array<QChar, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[size_t(i)] = chars[i];
+        return t;
+    }();
+    return table;
 }
 
-QString field(const char* record, DeadlineField f) {
-    return layout().load(record, f);
+// The bytes of a field as a load sees them: the length clamped to the capacity, blanks and
+// control characters dropped at both ends (one byte is one character in the code page).
+QByteArrayView stored(const char* record, DeadlineField f) {
+    const core::RecordLayout& layout = deadlineLayout();
+    const auto* p = reinterpret_cast<const unsigned char*>(record + layout.offset(f));
+    const int n = std::min<int>(p[0], layout.capacity(f));
+    const auto trimmable = [](unsigned char b) { return b <= 0x20 || b == 0x7F; };
+    int s = 1, e = n + 1;
+    while (s < e && trimmable(p[s]))
+        ++s;
+    while (e > s && trimmable(p[e - 1]))
+        --e;
+    return QByteArrayView(reinterpret_cast<const char*>(p + s), e - s);
 }
 
-void appendPadded(QString& out, const QString& text, int width) {
-    out += text.left(width);
-    if (text.size() < width) out += QString(width - text.size(), u' ');
+// Appends the field's text, padded with blanks to `width` and cut to it (-1: the whole text).
+void appendStored(QString& out, const char* record, DeadlineField f, int width = -1) {
+    const QByteArrayView bytes = stored(record, f);
+    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
+    const auto& table = decodeTable();
+    const qsizetype at = out.size();
+    out.resize(at + (width < 0 ? n : width), u' ');
+    QChar* o = out.data() + at;
+    for (qsizetype i = 0; i < n; ++i)
+        o[i] = table[static_cast<unsigned char>(bytes[i])];
+}
+
+QString storedText(const char* record, DeadlineField f) {
+    QString out;
+    appendStored(out, record, f);
+    return out;
+}
+
+// The stored form of a yes/no word.
+QByteArray storedWord(const QString& word) {
+    return core::toWin1252(word);
 }
 
 } // namespace
 
 QString summaryLine(const QString& dettagli, const QString& data, const QString& ora,
                     const QString& pagatore, const QString& beneficiario, const QString& costo) {
-    QString line;
-    line.reserve(141 + costo.size());
-    appendPadded(line, dettagli, 35);
-    line += u"  Data: ";
-    appendPadded(line, data, 10);
-    line += u"  Ora: ";
-    appendPadded(line, ora, 5);
-    line += u"  Da: ";
-    appendPadded(line, pagatore, 30);
-    line += u"  A:  ";
-    appendPadded(line, beneficiario, 30);
-    line += u"  \u20ac ";
-    line += costo;
-    return line;
+    const auto padded = [](const QString& text, int width) {
+        return text.left(width).leftJustified(width, u' ');
+    };
+    return padded(dettagli, 35) + QStringLiteral("  Data: ") + padded(data, 10) +
+           QStringLiteral("  Ora: ") + padded(ora, 5) + QStringLiteral("  Da: ") +
+           padded(pagatore, 30) + QStringLiteral("  A:  ") + padded(beneficiario, 30) +
+           QStringLiteral("  \u20ac ") + costo;
 }
 
 QString summaryLine(const char* record) {
-    return summaryLine(field(record, Dettagli), field(record, Data), field(record, Ora),
-                       field(record, Pagatore), field(record, Beneficiario), field(record, Costo));
+    QString line;
+    line.reserve(160);
+    appendStored(line, record, Dettagli, 35);
+    line += u"  Data: ";
+    appendStored(line, record, Data, 10);
+    line += u"  Ora: ";
+    appendStored(line, record, Ora, 5);
+    line += u"  Da: ";
+    appendStored(line, record, Pagatore, 30);
+    line += u"  A:  ";
+    appendStored(line, record, Beneficiario, 30);
+    line += u"  \u20ac ";
+    appendStored(line, record, Costo);
+    return line;
 }
 
 RecordTest summaryTest(Summary summary) {
     // Only the exact words count: a flag holding anything else is in no list that tests it.
     const DeadlineField flag = summary == Summary::ToConfirm ? DaConfermare : Effettuata;
-    const QString word = summary == Summary::ToPay ? kNo : kYes;
-    return [flag, word](const char* record) { return field(record, flag) == word; };
+    const QByteArray word = storedWord(summary == Summary::ToPay ? kNo : kYes);
+    return [flag, word](const char* record) { return stored(record, flag) == word; };
 }
 
 int criteriaInUse(const DeadlineCriteria& criteria) {
@@ -71,9 +120,13 @@ RecordTest criteriaTest(const DeadlineCriteria& criteria) {
     for (size_t i = 0; i < criteria.size(); ++i)
         if (!core::trimText(criteria[i]).isEmpty())
             inUse.push_back({kSearchFields[i], core::lowerAscii(criteria[i])});
-    return [inUse = std::move(inUse)](const char* record) {
-        for (const Criterion& c : inUse)
-            if (!core::containsFolded(field(record, c.field), c.keyLower)) return false;
+    // One text buffer reused for every field of every record.
+    return [inUse = std::move(inUse), text = QString()](const char* record) mutable {
+        for (const Criterion& c : inUse) {
+            text.resize(0);
+            appendStored(text, record, c.field);
+            if (!core::containsFolded(text, c.keyLower)) return false;
+        }
         return true;
     };
 }
@@ -109,10 +162,10 @@ QStringList gridRow(qint64 runningNumber, const char* record, bool withKey) {
     row.reserve(withKey ? 21 : 20);
     row.append(QString::number(runningNumber));
     for (DeadlineField f : kCells)
-        row.append(field(record, f));
+        row.append(storedText(record, f));
     if (withKey)
-        row.append(chronologicalKey(row[1], field(record, Giorno), field(record, Ore),
-                                    field(record, Minuti)));
+        row.append(chronologicalKey(row[1], storedText(record, Giorno), storedText(record, Ore),
+                                    storedText(record, Minuti)));
     return row;
 }
 
@@ -167,16 +220,19 @@ GridRows imminentRows(const QString& folder, const QDate& today) {
 
 GridRows dayRows(const QString& folder, const QDate& day) {
     const QString data = dateText(day);
+    const QByteArray bytes = core::toWin1252(data);
     return selectedRows(folder, day.year(),
-                        [&](const char* record) { return field(record, Data) == data; });
+                        [&](const char* record) { return stored(record, Data) == bytes; });
 }
 
 GridRows monthRows(const QString& folder, const QDate& day) {
     const QString text = dateText(day);
     const QString month = core::lowerAscii(monthNames()[day.month() - 1]);
     const QString year = text.mid(6, 4);
+    const QByteArray yearBytes = core::toWin1252(year);
     return selectedRows(folder, day.year(), [&](const char* record) {
-        return core::lowerAscii(field(record, Mese)) == month && field(record, Anno) == year;
+        return stored(record, Anno) == yearBytes &&
+               core::lowerAscii(storedText(record, Mese)) == month;
     });
 }
 
