@@ -64,11 +64,6 @@ QString storedText(const char* record, DeadlineField f) {
     return out;
 }
 
-// The stored form of a yes/no word.
-QByteArray storedWord(const QString& word) {
-    return core::toWin1252(word);
-}
-
 } // namespace
 
 QString summaryLine(const QString& dettagli, const QString& data, const QString& ora,
@@ -102,7 +97,7 @@ QString summaryLine(const char* record) {
 RecordTest summaryTest(Summary summary) {
     // Only the exact words count: a flag holding anything else is in no list that tests it.
     const DeadlineField flag = summary == Summary::ToConfirm ? DaConfermare : Effettuata;
-    const QByteArray word = storedWord(summary == Summary::ToPay ? kNo : kYes);
+    const QByteArray word = core::toWin1252(summary == Summary::ToPay ? kNo : kYes);
     return [flag, word](const char* record) { return stored(record, flag) == word; };
 }
 

@@ -16,7 +16,6 @@ class DeadlineGrid : public platform::ExportWindow {
 public:
     enum class Kind { Imminent, Day, Month, Year };
 
-    bool complete() const { return complete_; }
     void exportRows(); // cmdEsporta
 
 protected:
