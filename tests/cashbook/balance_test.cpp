@@ -81,9 +81,9 @@ TEST(Balance, ReasonFilterAndLines) {
     EXPECT_EQ(filterTitle(u" Quota "_qs), u"Quota"_qs);
 
     const QStringList lines = y.balance().lines;
-    EXPECT_EQ(lines[0], u"ENTRATA  quota sociale" + QString(27, u' ') +
-                            u"  Data: 15/03/2026  Da: Bianchi" + QString(21, u' ') +
-                            u"  A: Circolo" + QString(21, u' ') + u"  Importo: +10,00");
+    EXPECT_EQ(lines[0], u"ENTRATA  quota sociale"_qs + QString(27, u' ') +
+                            u"  Data: 15/03/2026  Da: Bianchi"_qs + QString(21, u' ') +
+                            u"  A: Circolo"_qs + QString(21, u' ') + u"  Importo: +10,00"_qs);
     EXPECT_TRUE(lines[2].startsWith(u"USCITA   quote "_qs));
     EXPECT_TRUE(lines[2].endsWith(u"  Importo: -5,00"_qs));
 }
@@ -133,19 +133,19 @@ TEST(Balance, IntervalChecksInOrder) {
          u"txtAnno"_qs},
         {{u"2026"_qs, {}, {}, {}, {}},
          MsgKind::Warning,
-         attenzione + u"giorno di inizio" + cascata,
+         attenzione + u"giorno di inizio"_qs + cascata,
          u"txtGiornoInizio"_qs},
         {{u"2026"_qs, u"01"_qs, {}, {}, {}},
          MsgKind::Warning,
-         attenzione + u"mese di inizio" + cascata,
+         attenzione + u"mese di inizio"_qs + cascata,
          u"txtMeseInizio"_qs},
         {{u"2026"_qs, u"01"_qs, u"Gennaio"_qs, {}, {}},
          MsgKind::Warning,
-         attenzione + u"giorno di fine" + cascata,
+         attenzione + u"giorno di fine"_qs + cascata,
          u"txtGiornoFine"_qs},
         {{u"2026"_qs, u"01"_qs, u"Gennaio"_qs, u"31"_qs, {}},
          MsgKind::Warning,
-         attenzione + u"mese di fine" + cascata,
+         attenzione + u"mese di fine"_qs + cascata,
          u"txtMeseFine"_qs},
         {{u"2026"_qs, u"31"_qs, u"Febbraio"_qs, u"31"_qs, u"Aprile"_qs},
          MsgKind::Plain,

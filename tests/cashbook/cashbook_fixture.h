@@ -8,7 +8,13 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <ostream>
 #include <utility>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace cashbook_fixture {
 

@@ -37,9 +37,9 @@ TEST(MovementLists, LineHasTheFixedColumns) {
                                 {Beneficiario, u"Comune di Roma"_qs}}));
     const MovementList l = searchMovements(y.archive, {});
     ASSERT_EQ(l.lines.size(), 1);
-    EXPECT_EQ(l.lines[0], u"Affitto sala" + QString(28, u' ') + u"  Scad. 20/12/2026  Da: " +
-                              u"Circolo" + QString(23, u' ') + u"  A: Comune di Roma" +
-                              QString(16, u' ') + u"  Importo: -12,50");
+    EXPECT_EQ(l.lines[0], u"Affitto sala"_qs + QString(28, u' ') + u"  Scad. 20/12/2026  Da: "_qs +
+                              u"Circolo"_qs + QString(23, u' ') + u"  A: Comune di Roma"_qs +
+                              QString(16, u' ') + u"  Importo: -12,50"_qs);
 }
 
 TEST(MovementLists, SearchCombinesTheFiltersInUseWithAnd) {
