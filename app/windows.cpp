@@ -2,6 +2,7 @@
 
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
+#include "cashbook/cashbook_windows.h"
 #include "members/frm_anagrafica.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
@@ -22,6 +23,5 @@ void createWindows(platform::Context& ctx) {
     ctx.windows.add(new shell::PlaceholderArea(
         ctx, QStringLiteral("TfrmMenuRegistro"),
         QStringLiteral(" Quorvix 5.0 - Creazione / Compilazione Libro Soci")));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmMenuPrimanota"),
-                                               QStringLiteral(" Quorvix 5.0 - Primanota e bilancio")));
+    cashbook::addCashbookWindows(ctx);
 }

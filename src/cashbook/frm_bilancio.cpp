@@ -1,6 +1,6 @@
 #include "cashbook/frm_bilancio.h"
 
-#include "cashbook/help_texts.h"
+#include "cashbook/cashbook_help.h"
 #include "cashbook/list_finder.h"
 #include "cashbook/window_look.h"
 #include "platform/ui.h"

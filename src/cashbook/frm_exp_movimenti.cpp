@@ -1,6 +1,6 @@
 #include "cashbook/frm_exp_movimenti.h"
 
-#include "cashbook/help_texts.h"
+#include "cashbook/cashbook_help.h"
 #include "cashbook/movement_record.h"
 
 namespace cashbook {

@@ -1,8 +1,8 @@
 #include "cashbook/frm_menu_bilancio.h"
 
 #include "cashbook/balance.h"
+#include "cashbook/cashbook_help.h"
 #include "cashbook/frm_bilancio.h"
-#include "cashbook/help_texts.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/window_look.h"
 #include "core/dates.h"

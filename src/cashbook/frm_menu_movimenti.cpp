@@ -1,7 +1,7 @@
 #include "cashbook/frm_menu_movimenti.h"
 
 #include "cashbook/balance.h"
-#include "cashbook/help_texts.h"
+#include "cashbook/cashbook_help.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/window_look.h"
 #include "platform/input_rules.h"

@@ -1,6 +1,6 @@
 #include "cashbook/frm_menu_primanota.h"
 
-#include "cashbook/help_texts.h"
+#include "cashbook/cashbook_help.h"
 #include "cashbook/window_look.h"
 
 #include <QLabel>

@@ -73,24 +73,6 @@ std::optional<QString> otherYearQuestion(const QString& date, const QString& fil
            u"questo anno.\n\r\n\rSi vuole salvare la scheda comunque?"_qs;
 }
 
-QString savedMessage() {
-    return u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_qs;
-}
-
-QString insertedMessage() {
-    return u"La scheda corrente \u00e8 stata inserita in archivio."_qs;
-}
-
-QString duplicatedMessage() {
-    return u"E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
-           u"termine premere Salva per inserire la scheda in archivio."_qs;
-}
-
-QString duplicateRefusedMessage() {
-    return u"Attenzione: la duplicazione di una scheda pu\u00f2 avvenire soltanto dopo che questa "
-           u"\u00e8 stata inserita in archivio."_qs;
-}
-
 QString emailMissingMessage() {
     return u"Attenzione: indicare l'indirizzo e-mail del tesserato."_qs;
 }

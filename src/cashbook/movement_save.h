@@ -26,10 +26,6 @@ platform::Check saveProblem(const QStringList& values, const QDate& today);
 std::optional<QString> otherYearQuestion(const QString& date, const QString& fileYear,
                                          const QDate& today);
 
-QString savedMessage();    // after an overwrite
-QString insertedMessage(); // after an append
-QString duplicatedMessage();
-QString duplicateRefusedMessage();
 QString emailMissingMessage();
 
 } // namespace cashbook

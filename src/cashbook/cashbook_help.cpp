@@ -1,4 +1,4 @@
-#include "cashbook/help_texts.h"
+#include "cashbook/cashbook_help.h"
 
 namespace cashbook {
 
