@@ -4,6 +4,7 @@
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/frm_movimenti_fields.h"
 #include "cashbook/frm_sospesi_mov.h"
+#include "cashbook/frm_stampa_movimento.h"
 #include "cashbook/frm_trova_movimenti.h"
 #include "cashbook/money.h"
 #include "cashbook/movement_save.h"
@@ -179,7 +180,8 @@ void TfrmMovimenti::attach() {
 }
 
 void TfrmMovimenti::print() {
-    // The movement sheet prints through the shared print prompt (TfrmStampaMovimento).
+    TfrmStampaMovimento prompt(ctx_, this, [this] { return values(); });
+    ctx_.platform.runModal(prompt);
 }
 
 void TfrmMovimenti::importPayer() {
