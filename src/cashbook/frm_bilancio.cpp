@@ -95,6 +95,10 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
     txtTrova->setFocus();
 }
 
+QString TfrmBilancio::printTitle() const {
+    return balancePrintTitle(titTipologia_->text());
+}
+
 QStringList TfrmBilancio::printedLines() const {
     return balancePrintLines(lstRecords_->lines(), {lblIntervallo_->text(), lblTotEntrate_->text(),
                                                     lblTotUscite_->text(), lblBilancio_->text()});
@@ -111,7 +115,7 @@ void TfrmBilancio::print() {
                               u"Si vuole stampare la presente primanota?"_qs) ==
         platform::Answer::No)
         return;
-    reports::printList(ctx_, this, balancePrintTitle(titTipologia_->text()), printedLines());
+    reports::printList(ctx_, this, printTitle(), printedLines());
 }
 
 } // namespace cashbook

@@ -19,6 +19,8 @@ public:
                  const QString& filter, const QString& interval);
 
     void print(); // "Stampa primanota"
+    // What the list template receives: its title and its lines, the closing lines included.
+    QString printTitle() const;
     QStringList printedLines() const;
 
 private:

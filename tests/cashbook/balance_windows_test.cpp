@@ -3,6 +3,8 @@
 
 #include "cashbook_fixture.h"
 #include "fake_platform.h"
+#include "golden.h"
+#include "reports/list_report.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -147,4 +149,20 @@ TEST(BalanceWindow, FindKeyOutlivesTheWindow) {
     }
     TfrmBilancio second(h.ctx, nullptr, b, {}, {});
     EXPECT_EQ(findIn(second), 2); // same key: from the entry after the first, selected at start
+}
+
+// The printed balance, closing lines aligned, against its checked-in reference.
+TEST(BalanceWindow, PrintMatchesItsReference) {
+    Harness h;
+    const QString path = yearPath(h.dir.path());
+    addMovement(path, income(u"100,00"_qs, {{Causale, u"Quota sociale"_qs}}));
+    addMovement(path, expense(u"40,00"_qs, {{Causale, u"Affitto sala"_qs},
+                                            {Data, u"20/03/2026"_qs},
+                                            {Beneficiario, u"Comune di Roma"_qs}}));
+    const Balance b =
+        computeBalance(yearArchive(path), {}, {2026, 1, 1}, {2026, 12, 31}, h.fake.today());
+    TfrmBilancio w(h.ctx, nullptr, b, u"  "_qs, intervalText(u"01/01/2026"_qs, u"31/12/2026"_qs));
+    const reports::Report printed =
+        reports::listReport(w.printTitle(), w.printedLines(), h.fake.today());
+    EXPECT_TRUE(testing_support::matchesGolden(u"cashbook_balance_print"_qs, printed));
 }

@@ -2,6 +2,7 @@
 
 #include "cashbook_fixture.h"
 #include "fake_platform.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,14 +17,10 @@
 using namespace cashbook;
 using namespace cashbook_fixture;
 using testing_support::child;
+using testing_support::fileBytes;
 using testing_support::Harness;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString expectedFile(const char* name) {
     return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"data/"_qs + name);
@@ -67,7 +64,7 @@ TEST(MovementExport, GridAndFileMatchTheExpectedSheet) {
 
     exportNow(h, w);
     const QString xls = h.path(u"Movimenti.xls"_qs);
-    if (qEnvironmentVariableIsSet("QUORVIX_REGENERATE")) { // writes the reference anew
+    if (qEnvironmentVariableIntValue("QUORVIX_UPDATE_GOLDEN") == 1) { // writes the reference anew
         QFile::remove(expectedFile("Movimenti.xls"));
         QFile::copy(xls, expectedFile("Movimenti.xls"));
     }

@@ -3,6 +3,7 @@
 
 #include "cashbook_fixture.h"
 #include "fake_platform.h"
+#include "golden.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,4 +75,27 @@ TEST(MovementPrint, UnsavedEditsArePrintedAndCancelPrintsNothing) {
     };
     child<QToolButton>(&w, u"cmdStampa"_qs)->click();
     EXPECT_TRUE(h.fake.printCalls.empty());
+}
+
+// The sheet as painted, against its checked-in reference (QUORVIX_UPDATE_GOLDEN=1 rewrites it).
+TEST(MovementPrint, SheetMatchesItsReference) {
+    const QStringList v = expense(u"1234,50"_qs, {{Causale, u"Affitto sala riunioni"_qs},
+                                                  {Promemoria, u"Secondo trimestre"_qs},
+                                                  {DataSca, u"30/04/2026"_qs},
+                                                  {Preavviso, u"10"_qs},
+                                                  {Pagatore, u"Circolo culturale"_qs},
+                                                  {RecapitoPag, u"06 1234567"_qs},
+                                                  {CodFisc, u"RSSCRL80A01H501U"_qs},
+                                                  {PartitaIva, u"01234567890"_qs},
+                                                  {Categoria, u"T-12"_qs},
+                                                  {Email, u"tesoriere@example.org"_qs},
+                                                  {Pagamento, u"Bonifico bancario"_qs},
+                                                  {Beneficiario, u"Comune di Roma"_qs},
+                                                  {RecapitoBen, u"Ufficio patrimonio"_qs},
+                                                  {Ricevuta, u"CRO 0042"_qs},
+                                                  {Tariffa, u"Associazioni"_qs},
+                                                  {Note, u"Caff\u00e8 e sala [DATE]"_qs},
+                                                  {Saldato, kNo}});
+    const reports::Report sheet = movementSheet(v, QDateTime(QDate(2026, 3, 15), QTime(10, 30, 0)));
+    EXPECT_TRUE(testing_support::matchesGolden(u"cashbook_movement_sheet"_qs, sheet));
 }
