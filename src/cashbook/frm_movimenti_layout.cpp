@@ -56,7 +56,7 @@ const FieldPlace kPlaces[] = {
 
     {"txtBeneficiario", "Beneficiario:", BeneficiaryPart, 12, kRow1, 116, 340},
     {"txtRecapitoBen", "Recapito:", BeneficiaryPart, 520, kRow1, 76, 370},
-    {"txtRicevuta", "CRO / Ricevuta n.", BeneficiaryPart, 12, kRow2, 116, 340},
+    {"txtRicevuta", "CRO / Ricevuta n.", BeneficiaryPart, 12, kRow2, 116, 320},
     {"txtTariffa", "Tariffa applicata:", BeneficiaryPart, 470, kRow2, 146, 350},
 
     {"txtNote", "Note:", NotesPart, 12, kRow1, 116, 836},
