@@ -1,0 +1,28 @@
+#pragma once
+
+#include "book/book_help.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QString;
+class QWidget;
+
+namespace book {
+
+// Small pieces shared by the members' book windows.
+
+// Opens the help window over `owner` with one of the book's help pages.
+void showHelp(QWidget* owner, const HelpPage& page);
+
+// A text button with one of our pictures beside its caption.
+QPushButton* textButton(QWidget* parent, const QString& name, const QString& text,
+                        const QString& art);
+
+// A hidden label that holds a window's mode word.
+QLabel* modeLabel(QWidget* parent, const QString& mode);
+
+// The book's edit fields: AliceBlue, yellow while focused, a SkyBlue outline.
+void styleBookField(QLineEdit* field);
+
+} // namespace book
