@@ -1,4 +1,5 @@
 #include "platform/qt_platform.h"
+#include "shell/frm_guida.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -23,6 +24,11 @@ int main(int argc, char** argv) {
     platform::QtPlatform desktop;
     platform::WindowSet windows;
     platform::Context ctx{QApplication::applicationDirPath(), desktop, windows};
+    desktop.setHelpWindow([&ctx](QWidget* owner, const platform::HelpTopic& topic) {
+        shell::TfrmGuida help(ctx, owner);
+        help.setTopic(topic.title, topic.paragraphs);
+        ctx.platform.runModal(help);
+    });
     createWindows(ctx);
 
     windows.find(QStringLiteral("TfrmPassword"))->show();

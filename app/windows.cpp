@@ -3,7 +3,6 @@
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
 #include "members/frm_anagrafica.h"
-#include "platform/help.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_guida.h"
@@ -11,12 +10,6 @@
 #include "shell/placeholder_area.h"
 
 void createWindows(platform::Context& ctx) {
-    // Windows below the shell open the help window through this hook.
-    platform::setHelpOpener([&ctx](QWidget* owner, const QString& title, const QStringList& text) {
-        shell::TfrmGuida help(ctx, owner);
-        help.setTopic(title, text);
-        ctx.platform.runModal(help);
-    });
     auto* login = new shell::TfrmPassword(ctx);
     ctx.windows.add(login);
     ctx.windows.add(new shell::TfrmAvvio(ctx));

@@ -1,7 +1,6 @@
 #include "platform/export_window.h"
 
 #include "platform/export_flow.h"
-#include "platform/help.h"
 #include "platform/ui.h"
 
 #include <QHeaderView>
@@ -85,7 +84,7 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     setStatusHint(grid_, panInfo_, QString());
 
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
-    connect(guida, &QToolButton::clicked, this, [this] { openHelp(this, helpTitle_, helpText_); });
+    connect(guida, &QToolButton::clicked, this, [this] { ctx_.platform.showHelp(this, {helpTitle_, helpText_}); });
     connect(esci, &QToolButton::clicked, this, &QDialog::accept);
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +31,13 @@ struct FileDialog {
 using RenderPages = std::function<void(QPrinter& printer)>;
 
 using FrameHandler = std::function<void(const QImage& frame)>;
+
+// A page of the context help: its title and paragraphs. Each feature folder keeps its topics
+// in one file of its own.
+struct HelpTopic {
+    QString title;
+    QStringList paragraphs;
+};
 
 // Everything that touches the desktop. Windows receive it when they are built; tests hand
 // them a fake that records each call and answers from a script.
@@ -62,6 +70,9 @@ public:
     // no camera (the caller keeps its placeholder and reports nothing).
     virtual bool startCamera(QObject* owner, const FrameHandler& onFrame) = 0;
     virtual void stopCamera() = 0;
+
+    // The help window on `topic`, modal over `owner`.
+    virtual void showHelp(QWidget* owner, const HelpTopic& topic) = 0;
 
     virtual QDate today() const = 0;
     virtual QDateTime now() const = 0;

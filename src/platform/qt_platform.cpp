@@ -181,6 +181,10 @@ void QtPlatform::stopCamera() {
     camera_.reset();
 }
 
+void QtPlatform::showHelp(QWidget* owner, const HelpTopic& topic) {
+    if (helpWindow_) helpWindow_(owner, topic);
+}
+
 QDate QtPlatform::today() const { return QDate::currentDate(); }
 QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
 

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <functional>
 #include <memory>
 
 class QAudioOutput;
@@ -28,10 +29,16 @@ public:
     void stopSound() override;
     bool startCamera(QObject* owner, const FrameHandler& onFrame) override;
     void stopCamera() override;
+    void showHelp(QWidget* owner, const HelpTopic& topic) override;
     QDate today() const override;
+
+    // The help window belongs to the shell, above this layer: the program hands it in at start.
+    using HelpWindow = std::function<void(QWidget* owner, const HelpTopic& topic)>;
+    void setHelpWindow(HelpWindow window) { helpWindow_ = std::move(window); }
     QDateTime now() const override;
 
 private:
+    HelpWindow helpWindow_;
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* audio_ = nullptr;
     std::unique_ptr<QCamera> camera_;

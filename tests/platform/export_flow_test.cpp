@@ -1,6 +1,5 @@
 #include "platform/export_flow.h"
 #include "platform/export_window.h"
-#include "platform/help.h"
 
 #include "fake_platform.h"
 
@@ -125,17 +124,13 @@ TEST(ExportWindow, ExportsGridColumnsOneToNButNotTheRunningNumber) {
     EXPECT_FALSE(bytes.contains("71"));
 }
 
-TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheShellHook) {
+TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheSeam) {
     Harness h;
     ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}},
                    {u"Prova.xls"_qs, u"F"_qs, {}});
     w.setHelp(u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs});
-    QString shown;
-    setHelpOpener([&](QWidget* owner, const QString& title, const QStringList& text) {
-        EXPECT_EQ(owner, &w);
-        shown = title + u'|' + text.join(u'|');
-    });
     child<QToolButton>(&w, u"cmdGuida"_qs)->click();
-    setHelpOpener({});
-    EXPECT_EQ(shown, u"Titolo.|Uno.|Due."_qs);
+    ASSERT_EQ(h.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(h.fake.helpTopics[0].title, u"Titolo."_qs);
+    EXPECT_EQ(h.fake.helpTopics[0].paragraphs, (QStringList{u"Uno."_qs, u"Due."_qs}));
 }

@@ -56,6 +56,8 @@ public:
             frameHandler_(frame);
     }
 
+    std::vector<platform::HelpTopic> helpTopics; // every help page asked for
+
     QDate todayValue{2026, 3, 15};
     QTime timeValue{10, 30, 0};
 
@@ -70,6 +72,9 @@ public:
     void stopSound() override { ++soundStops; }
     bool startCamera(QObject* owner, const platform::FrameHandler& onFrame) override;
     void stopCamera() override;
+    void showHelp(QWidget*, const platform::HelpTopic& topic) override {
+        helpTopics.push_back(topic);
+    }
     QDate today() const override { return todayValue; }
     QDateTime now() const override { return QDateTime(todayValue, timeValue); }
 
