@@ -1,5 +1,6 @@
 #include "windows.h"
 
+#include "book/book_windows.h"
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
 #include "members/frm_anagrafica.h"
@@ -19,9 +20,7 @@ void createWindows(platform::Context& ctx) {
                                                QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));
     ctx.windows.add(new cards::TfrmTessera(ctx));
     ctx.windows.add(new cards::TfrmTessere(ctx));
-    ctx.windows.add(new shell::PlaceholderArea(
-        ctx, QStringLiteral("TfrmMenuRegistro"),
-        QStringLiteral(" Quorvix 5.0 - Creazione / Compilazione Libro Soci")));
+    book::addBookWindows(ctx);
     ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmMenuPrimanota"),
                                                QStringLiteral(" Quorvix 5.0 - Primanota e bilancio")));
 }

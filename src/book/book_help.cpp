@@ -4,7 +4,7 @@ namespace book {
 
 // Written for the secretary who keeps the book: plain words, one topic per paragraph.
 
-HelpPage menuHelp() {
+platform::HelpTopic menuHelp() {
     return {
         QStringLiteral("Creazione e compilazione di un Libro Soci."),
         {
@@ -37,7 +37,7 @@ HelpPage menuHelp() {
         }};
 }
 
-HelpPage createHelp() {
+platform::HelpTopic createHelp() {
     return {QStringLiteral("Applicazione Creazione Libro Soci."),
             {
                 QStringLiteral(
@@ -59,7 +59,7 @@ HelpPage createHelp() {
             }};
 }
 
-HelpPage compileHelp() {
+platform::HelpTopic compileHelp() {
     return {QStringLiteral("Applicazione Compilazione Libro Soci."),
             {
                 QStringLiteral(

@@ -1,18 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/platform.h"
 
 namespace book {
 
-// The help pages of the members' book windows: title and paragraphs.
-struct HelpPage {
-    QString title;
-    QStringList paragraphs;
-};
-
-HelpPage menuHelp();    // members'-book menu
-HelpPage createHelp();  // creation window
-HelpPage compileHelp(); // register list and page editor
+// The help topics of the members' book windows.
+platform::HelpTopic menuHelp();    // members'-book menu
+platform::HelpTopic createHelp();  // creation window
+platform::HelpTopic compileHelp(); // register list and page editor
 
 } // namespace book

@@ -1,6 +1,5 @@
 #include "book/book_ui.h"
 
-#include "platform/help.h"
 #include "platform/ui.h"
 
 #include <QLabel>
@@ -8,10 +7,6 @@
 #include <QPushButton>
 
 namespace book {
-
-void showHelp(QWidget* owner, const HelpPage& page) {
-    platform::openHelp(owner, page.title, page.paragraphs);
-}
 
 QPushButton* textButton(QWidget* parent, const QString& name, const QString& text,
                         const QString& art) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "book/book_help.h"
-
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,9 +9,6 @@ class QWidget;
 namespace book {
 
 // Small pieces shared by the members' book windows.
-
-// Opens the help window over `owner` with one of the book's help pages.
-void showHelp(QWidget* owner, const HelpPage& page);
 
 // A text button with one of our pictures beside its caption.
 QPushButton* textButton(QWidget* parent, const QString& name, const QString& text,

@@ -1,5 +1,6 @@
 #include "book/frm_crea_registro.h"
 
+#include "book/book_help.h"
 #include "book/book_ui.h"
 #include "book/registers.h"
 #include "core/text.h"
@@ -57,7 +58,8 @@ TfrmCreaRegistro::TfrmCreaRegistro(platform::Context& ctx)
 
     connect(applica, &QPushButton::clicked, this, &TfrmCreaRegistro::apply);
     connect(annulla, &QPushButton::clicked, this, &QWidget::close);
-    connect(guida, &QToolButton::clicked, this, [this] { showHelp(this, createHelp()); });
+    connect(guida, &QToolButton::clicked, this,
+            [this] { ctx_.platform.showHelp(this, createHelp()); });
 }
 
 void TfrmCreaRegistro::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "book/frm_menu_registro.h"
 
+#include "book/book_help.h"
 #include "book/book_ui.h"
 
 #include <QLabel>
@@ -46,7 +47,8 @@ TfrmMenuRegistro::TfrmMenuRegistro(platform::Context& ctx)
 
     connect(crea, &QPushButton::clicked, this, [this] { closeWith(u"crea"_qs); });
     connect(compila, &QPushButton::clicked, this, [this] { closeWith(u"compila"_qs); });
-    connect(guida, &QToolButton::clicked, this, [this] { showHelp(this, menuHelp()); });
+    connect(guida, &QToolButton::clicked, this,
+            [this] { ctx_.platform.showHelp(this, menuHelp()); });
     connect(esci, &QToolButton::clicked, this, &QWidget::close);
 }
 
