@@ -137,10 +137,10 @@ QString titlePageNotSavedMessage() {
 
 QImage titleLettering(const QString& text) {
     // Drawn at print resolution, cut to the letters: the picture box scales it to fit.
-    FontSpec spec;
-    spec.family = QStringLiteral("Times New Roman");
-    spec.bold = true;
-    QFont font = reports::resolveFont(spec);
+    QFont font;
+    font.setFamilies({u"Times New Roman"_qs, u"Liberation Serif"_qs, u"DejaVu Serif"_qs});
+    font.setStyleHint(QFont::Serif);
+    font.setBold(true);
     font.setPixelSize(200);
     const QFontMetricsF metrics(font);
     const QSize size(qCeil(metrics.horizontalAdvance(text)) + 8, qCeil(metrics.height()));
