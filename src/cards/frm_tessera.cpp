@@ -1,13 +1,14 @@
 #include "cards/frm_tessera.h"
 
+#include "cards/cards_help.h"
 #include "cards/frm_dati_ente.h"
 #include "cards/frm_stampa_tessera.h"
 #include "core/navigation.h"
 #include "core/record_file.h"
-#include "core/text.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
-#include "platform/help.h"
+#include "platform/record_form.h"
+#include "platform/toolbar.h"
 
 #include <QLabel>
 #include <QShowEvent>
@@ -24,12 +25,23 @@ const QString kOrganisationHint =
     QStringLiteral("Fare clic per inserire i dati del proprio Ente o Associazione.");
 constexpr double kScreenPxPerMm = 7;
 
-struct Command {
-    const char* name;
-    const char* art;
-    const char* hint;
-    void (TfrmTessera::*slot)();
-    int x;
+using Tool = platform::Tool<TfrmTessera>;
+const Tool kToolbar[] = {
+    {"cmdNuovo", "nuovo", "Predispone la schermata per la visualizzazione di una nuova scheda.",
+     &TfrmTessera::blankCard},
+    {"cmdTrova", "trova", "Trova una scheda in archivio.", &TfrmTessera::find},
+    {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del tesserino corrente.",
+     &TfrmTessera::preview, 14},
+    {"cmdStampa", "stampa", "Stampa il tesserino corrente.", &TfrmTessera::print},
+    {"cmdPrimo", "primo", "Visualizza la prima scheda in archivio.", &TfrmTessera::first, 14},
+    {"cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio.",
+     &TfrmTessera::previous},
+    {"lblPosizione", nullptr, nullptr, nullptr},
+    {"cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio.", &TfrmTessera::next},
+    {"cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio.", &TfrmTessera::last},
+    {"imgGuida", "guida", "Visualizza la pagina della guida sensibile al contesto.",
+     &TfrmTessera::help},
+    {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr},
 };
 
 } // namespace
@@ -37,47 +49,9 @@ struct Command {
 TfrmTessera::TfrmTessera(platform::Context& ctx)
     : WorkArea(ctx, QStringLiteral("TfrmTessera"),
                QStringLiteral(" Quorvix 5.0 - Stampa tessera singola")) {
-    panInfo_ = platform::makeLabel(panel(), kReady, QStringLiteral("panInfo"));
-    panInfo_->setGeometry(8, 660, 979, 24);
-    panInfo_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    buildToolbar();
+    panInfo_ = platform::makeStatusLine(panel(), kReady);
+    lblPosizione_ = platform::buildToolbar<TfrmTessera>(this, panel(), panInfo_, kToolbar);
     buildCard();
-}
-
-void TfrmTessera::buildToolbar() {
-    const Command commands[] = {
-        {"cmdNuovo", "nuovo", "Predispone la schermata per la visualizzazione di una nuova scheda.",
-         &TfrmTessera::blankCard, 8},
-        {"cmdTrova", "trova", "Trova una scheda in archivio.", &TfrmTessera::find, 60},
-        {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del tesserino corrente.",
-         &TfrmTessera::preview, 112},
-        {"cmdStampa", "stampa", "Stampa il tesserino corrente.", &TfrmTessera::print, 164},
-        {"cmdPrimo", "primo", "Visualizza la prima scheda in archivio.", &TfrmTessera::first, 330},
-        {"cmdIndietro", "indietro", "Visualizza la scheda precedente in archivio.",
-         &TfrmTessera::previous, 382},
-        {"cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio.", &TfrmTessera::next,
-         534},
-        {"cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio.", &TfrmTessera::last, 586},
-        {"imgGuida", "guida", "Visualizza la pagina della guida sensibile al contesto.",
-         &TfrmTessera::help, 883},
-        {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr, 935},
-    };
-    for (const Command& c : commands) {
-        const QString hint = QString::fromUtf8(c.hint);
-        auto* b =
-            platform::pictureButton(panel(), QLatin1String(c.name),
-                                    QStringLiteral(":/art/%1.svg").arg(QLatin1String(c.art)), hint);
-        b->setGeometry(c.x, 8, 48, 48);
-        platform::setStatusHint(b, panInfo_, hint);
-        if (c.slot)
-            connect(b, &QToolButton::clicked, this, c.slot);
-        else
-            connect(b, &QToolButton::clicked, this, &QWidget::close);
-    }
-    lblPosizione_ = platform::makeLabel(panel(), {}, QStringLiteral("lblPosizione"));
-    lblPosizione_->setGeometry(434, 18, 96, 28);
-    lblPosizione_->setAlignment(Qt::AlignCenter);
-    lblPosizione_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
 void TfrmTessera::buildCard() {
@@ -162,9 +136,7 @@ void TfrmTessera::setLogo(const QImage& image, bool changedByUser) {
 }
 
 qint64 TfrmTessera::position() const {
-    bool ok = false;
-    const qint64 n = core::trimText(lblPosizione_->text()).toLongLong(&ok);
-    return ok && n > 0 ? n : 0;
+    return platform::positionOf(lblPosizione_);
 }
 
 void TfrmTessera::blankCard() {
@@ -203,39 +175,24 @@ void TfrmTessera::find() {
     if (member) showMember(*member);
 }
 
-void TfrmTessera::navigate(int command) {
-    core::RecordFile file(ctx_.path(members::kMemberFileName), members::kMemberRecordLength);
-    if (!file.open()) {
-        ctx_.platform.message(this, MsgKind::Error, core::archiveAccessMessage());
-        return;
-    }
-    const core::NavStep step =
-        core::navigate(core::NavCommand(command), lblPosizione_->text(), file.count());
-    file.close();
-    switch (step.kind) {
-    case core::NavStep::Kind::Nothing:
-        return;
-    case core::NavStep::Kind::Empty:
-        if (step.clearLabel) lblPosizione_->clear();
-        ctx_.platform.message(this, MsgKind::Information, core::emptyArchiveMessage());
-        return;
-    case core::NavStep::Kind::Read:
-        showRecord(step.record);
-        return;
-    }
+void TfrmTessera::navigate(core::NavCommand command) {
+    platform::navigateArchive(ctx_, this, members::MemberArchive(ctx_.folder).archive(), command,
+                              lblPosizione_, [this](qint64 n, const QStringList& values) {
+                                  showMember(members::Member{n, values});
+                              });
 }
 
 void TfrmTessera::first() {
-    navigate(int(core::NavCommand::First));
+    navigate(core::NavCommand::First);
 }
 void TfrmTessera::previous() {
-    navigate(int(core::NavCommand::Previous));
+    navigate(core::NavCommand::Previous);
 }
 void TfrmTessera::next() {
-    navigate(int(core::NavCommand::Next));
+    navigate(core::NavCommand::Next);
 }
 void TfrmTessera::last() {
-    navigate(int(core::NavCommand::Last));
+    navigate(core::NavCommand::Last);
 }
 
 void TfrmTessera::clearPhoto() {
@@ -275,28 +232,7 @@ void TfrmTessera::print() {
 }
 
 void TfrmTessera::help() {
-    platform::openHelp(
-        this, QStringLiteral("Stampa tessera singola."),
-        {QStringLiteral("Per stampare la tessera di un Socio, richiamarne i dati dall'archivio con "
-                        "il pulsante "
-                        "Trova oppure scorrere le schede con le frecce. La tessera mostra nome, "
-                        "carica, numero "
-                        "e date di rilascio e di scadenza del Socio, con la sua foto."),
-         QStringLiteral(
-             "Per inserire la denominazione, i sottotitoli e le annotazioni del proprio Ente o "
-             "Associazione fare clic su di essi; per cambiare il logo fare clic sull'immagine. Il "
-             "logo e i dati dell'Ente sono salvati in automatico all'uscita da questa schermata."),
-         QStringLiteral("Nella finestra di stampa si scelgono l'orientamento del foglio e i "
-                        "margini superiore e "
-                        "sinistro in millimetri, anche negativi, per adattare la stampa al "
-                        "supporto: tessera in "
-                        "PVC, foglio A4 o cartoncino di piccolo formato. Conviene fare qualche "
-                        "stampa di prova."),
-         QStringLiteral(
-             "L'anteprima mostra la tessera su un foglio A4 verticale. Le foto dei Soci vanno "
-             "preparate in formato verticale (ritratto), perché in stampa sono adattate al "
-             "riquadro "
-             "della foto mantenendone le proporzioni.")});
+    ctx_.platform.showHelp(this, singleCardHelp());
 }
 
 } // namespace cards

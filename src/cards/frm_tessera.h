@@ -2,6 +2,8 @@
 
 #include "cards/card_face.h"
 #include "cards/member_finder.h"
+#include "core/navigation.h"
+#include "members/member_record.h"
 #include "platform/ui.h"
 
 class QLabel;
@@ -46,9 +48,8 @@ protected:
     void onClose() override;
 
 private:
-    void buildToolbar();
     void buildCard();
-    void navigate(int command);
+    void navigate(core::NavCommand command);
     void loadPhoto(qint64 number);
     void showMember(const members::Member& member);
     void saveOrganisation();

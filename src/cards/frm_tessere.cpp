@@ -1,9 +1,10 @@
 #include "cards/frm_tessere.h"
 
+#include "cards/cards_help.h"
 #include "cards/frm_stampa_tessere.h"
-#include "members/member_photo.h"
 #include "members/member_archive.h"
-#include "platform/help.h"
+#include "members/member_photo.h"
+#include "platform/toolbar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,18 @@ QString twoDigits(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
+using Tool = platform::Tool<TfrmTessere>;
+const Tool kToolbar[] = {
+    {"cmdNuovo", "nuovo", "Cancella i dati di tutti i tesserini.", &TfrmTessere::clearAll},
+    {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del foglio.",
+     &TfrmTessere::preview},
+    {"cmdStampa", "stampa", "Stampa il foglio con i nove tesserini.", &TfrmTessere::print},
+    {"icoGomma", "cancella", "Cancella i dati e le foto dei nove tesserini.",
+     &TfrmTessere::askClearAll, 14},
+    {"imgGuida", "guida", "Visualizza la pagina della guida.", &TfrmTessere::help},
+    {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr},
+};
+
 } // namespace
 
 TfrmTessere::TfrmTessere(platform::Context& ctx)
@@ -31,33 +44,7 @@ TfrmTessere::TfrmTessere(platform::Context& ctx)
 }
 
 void TfrmTessere::buildToolbar() {
-    struct Command {
-        const char* name;
-        const char* art;
-        const char* tip;
-        void (TfrmTessere::*slot)();
-        int x;
-    };
-    const Command commands[] = {
-        {"cmdNuovo", "nuovo", "Cancella i dati di tutti i tesserini.", &TfrmTessere::clearAll, 8},
-        {"cmdAnteprima", "anteprima", "Visualizza l'anteprima di stampa del foglio.",
-         &TfrmTessere::preview, 60},
-        {"cmdStampa", "stampa", "Stampa il foglio con i nove tesserini.", &TfrmTessere::print, 112},
-        {"icoGomma", "cancella", "Cancella i dati e le foto dei nove tesserini.",
-         &TfrmTessere::askClearAll, 180},
-        {"imgGuida", "guida", "Visualizza la pagina della guida.", &TfrmTessere::help, 883},
-        {"imgEsci", "esci", "Esci da questa schermata di lavoro.", nullptr, 935},
-    };
-    for (const Command& c : commands) {
-        auto* b = platform::pictureButton(panel(), QLatin1String(c.name),
-                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(c.art)),
-                                          QString::fromUtf8(c.tip));
-        b->setGeometry(c.x, 8, 48, 48);
-        if (c.slot)
-            connect(b, &QToolButton::clicked, this, c.slot);
-        else
-            connect(b, &QToolButton::clicked, this, &QWidget::close);
-    }
+    platform::buildToolbar<TfrmTessere>(this, panel(), nullptr, kToolbar);
     auto* caption = platform::makeLabel(panel(), QStringLiteral("Cancella tessera n."),
                                         QStringLiteral("lblCancella"));
     caption->setGeometry(240, 20, 130, 24);
@@ -170,19 +157,7 @@ void TfrmTessere::print() {
 }
 
 void TfrmTessere::help() {
-    platform::openHelp(
-        this, QStringLiteral("Stampa più tessere."),
-        {QStringLiteral(
-             "Questa schermata stampa fino a nove tessere di Soci diversi su un unico foglio A4. "
-             "Ogni tessera si compila con il proprio pulsante di importazione, scegliendo il Socio "
-             "dall'archivio anagrafico; prima di stampare è possibile vedere l'anteprima "
-             "dell'intera "
-             "pagina."),
-         QStringLiteral("I dati di una tessera si cancellano con il pulsante numerato "
-                        "corrispondente, quelli di "
-                        "tutte le tessere con il pulsante Nuovo o con la gomma. La cancellazione "
-                        "riguarda solo "
-                        "questa schermata: nulla viene rimosso dall'archivio dei Soci.")});
+    ctx_.platform.showHelp(this, cardSheetHelp());
 }
 
 } // namespace cards

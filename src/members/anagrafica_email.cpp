@@ -7,8 +7,9 @@ namespace members {
 void TfrmAnagrafica::email() {
     const QString address = text(Email);
     if (address.isEmpty()) {
-        warnAndFocus(platform::MsgKind::Warning, kEmailAddressMissing,
-                     findChild<QWidget*>(QStringLiteral("txtEmail")));
+        platform::showProblem(ctx_, this,
+                              platform::Problem{platform::MsgKind::Warning, kEmailAddressMissing,
+                                                QStringLiteral("txtEmail")});
         return;
     }
     context().platform.shellOpen(plainMailCommand(address));
@@ -16,11 +17,7 @@ void TfrmAnagrafica::email() {
 
 void TfrmAnagrafica::renewalEmail() {
     const QStringList fields = values();
-    if (const auto problem = renewalNoticeProblem(fields)) {
-        warnAndFocus(platform::MsgKind::Warning, problem->message,
-                     findChild<QWidget*>(problem->control));
-        return;
-    }
+    if (platform::showProblem(ctx_, this, renewalNoticeProblem(fields))) return;
     context().platform.shellOpen(renewalMailCommand(fields));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "members/member_archive.h"
 #include "members/member_record.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 
 #include <QImage>
@@ -65,24 +67,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildToolbar();
     void buildPhotoBox();
     void buildFields();
-    void bindFields();
-    void buildStatusHints();
-    void pickDate(const QString& mode);
-
-    QLineEdit* edit(const char* name) const;
-    QString text(MemberField field) const;
-    void setText(MemberField field, const QString& value);
-    void showMember(const Member& member);
-    void navigate(int command);
-    bool warnAndFocus(platform::MsgKind kind, const QString& message, QWidget* focus);
+    QString text(MemberField field) const { return form_.text(field); }
+    MemberArchive archive() const { return MemberArchive(ctx_.folder); }
 
     void setPhoto(const QImage& image, bool changed);
     void loadPhotoFile();
     bool savePhotoFile(bool appended); // false when the photo could not be written
 
+    platform::RecordForm form_;
     QLabel* panInfo_ = nullptr;
     QLabel* lblPosizione_ = nullptr;
     QLabel* imgFoto_ = nullptr;

@@ -2,35 +2,17 @@
 
 #include "members/member_record.h"
 #include "platform/frm_calendario.h"
+#include "platform/record_form.h"
 
 #include <span>
 
 namespace members {
 
-// How a field of the member window takes its input.
-enum class InputRule {
-    Plain,
-    Bold,       // plain, shown in bold (the member's name)
-    PickerDate, // read-only, filled by the date picker
-    Digits,     // digits only
-    Province,   // editable province list, upper-cased
-    UpperOnRelease,
-    Trimmed,      // trimmed while typing
-    UpperTrimmed, // trimmed and upper-cased while typing
-};
+using platform::InputRule;
 
-// One edit field of the window: control, record field, typing limit, input rule and the
-// field that Enter moves to (none for the picker date fields: there Enter opens the picker).
-struct FieldBinding {
-    const char* control;
-    MemberField field;
-    int limit;
-    InputRule rule;
-    const char* next;
-};
-
-// In tab order, which is also record order.
-inline constexpr FieldBinding kFieldBindings[] = {
+// In tab order, which is also record order; then the cancelled flag and the hidden labels of the
+// attached documents, saved with the record.
+inline constexpr platform::Binding kMemberBindings[] = {
     {"txtTesserato", Tesserato, 50, InputRule::Bold, "txtCarica"},
     {"txtCarica", Carica, 50, InputRule::Plain, "txtNumTessera"},
     {"txtNumTessera", NumTessera, 50, InputRule::Plain, "txtDataRil"},
@@ -59,16 +41,13 @@ inline constexpr FieldBinding kFieldBindings[] = {
     {"txtIban", Iban, 27, InputRule::UpperTrimmed, "txtIntestatario"},
     {"txtIntestatario", Intestatario, 50, InputRule::Plain, "txtNote"},
     {"txtNote", Note, 250, InputRule::Plain, "txtTesserato"},
-};
-
-// The hidden labels of the attached documents, saved with the record.
-struct LabelBinding {
-    const char* control;
-    MemberField field;
-};
-inline constexpr LabelBinding kLabelBindings[] = {
-    {"lblFile01", File01}, {"lblFile02", File02}, {"lblFile03", File03},
-    {"lblDesc01", Desc01}, {"lblDesc02", Desc02}, {"lblDesc03", Desc03},
+    {"chkAnnullata", Annullata, 0, InputRule::Plain, nullptr},
+    {"lblFile01", File01, 0, InputRule::Plain, nullptr},
+    {"lblFile02", File02, 0, InputRule::Plain, nullptr},
+    {"lblFile03", File03, 0, InputRule::Plain, nullptr},
+    {"lblDesc01", Desc01, 0, InputRule::Plain, nullptr},
+    {"lblDesc02", Desc02, 0, InputRule::Plain, nullptr},
+    {"lblDesc03", Desc03, 0, InputRule::Plain, nullptr},
 };
 
 // Where the date picker writes for each mode of this window.

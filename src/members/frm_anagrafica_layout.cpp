@@ -4,6 +4,7 @@
 
 #include "members/frm_anagrafica_fields.h"
 #include "platform/input_rules.h"
+#include "platform/toolbar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -167,66 +168,12 @@ void TfrmAnagrafica::buildFields() {
         QStringLiteral(
             "Contrassegna la tessera come annullata per escluderla dai risultati di ricerca."));
 
-    for (const LabelBinding& l : kLabelBindings) {
+    for (const char* name :
+         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
         auto* hidden = new QLabel(this);
-        hidden->setObjectName(QLatin1String(l.control));
+        hidden->setObjectName(QLatin1String(name));
         hidden->setVisible(false);
     }
-}
-
-void TfrmAnagrafica::bindFields() {
-    QList<QWidget*> tabOrder;
-    for (const FieldBinding& b : kFieldBindings) {
-        QWidget* field = findChild<QWidget*>(QLatin1String(b.control));
-        Q_ASSERT(field);
-        tabOrder << field;
-        platform::addHighlight(field);
-        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-            edit->setMaxLength(b.limit);
-            switch (b.rule) {
-            case InputRule::Bold: {
-                QFont f = edit->font();
-                f.setBold(true);
-                edit->setFont(f);
-                break;
-            }
-            case InputRule::PickerDate: {
-                QString mode;
-                for (const platform::DateTarget& t : kMemberDateTargets)
-                    if (QLatin1String(t.control) == QLatin1String(b.control))
-                        mode = QLatin1String(t.mode);
-                platform::makePickerDateField(edit, [this, mode] { pickDate(mode); });
-                platform::setStatusHint(
-                    edit, panInfo_,
-                    QStringLiteral(
-                        "Premi un tasto qualsiasi per importare una data dal calendario."));
-                break;
-            }
-            case InputRule::Digits:
-                platform::digitsOnly(edit);
-                break;
-            case InputRule::UpperOnRelease:
-                platform::upperTrimmedOnKeyRelease(edit);
-                break;
-            case InputRule::Trimmed:
-                platform::trimmedWhileTyping(edit);
-                break;
-            case InputRule::UpperTrimmed:
-                platform::upperTrimmedWhileTyping(edit);
-                break;
-            case InputRule::Plain:
-            case InputRule::Province:
-                break;
-            }
-        }
-        if (b.next) platform::chainEnter({field, findChild<QWidget*>(QLatin1String(b.next))});
-    }
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
-}
-
-void TfrmAnagrafica::pickDate(const QString& mode) {
-    platform::pickDate(ctx_, this, mode, kMemberDateTargets);
 }
 
 } // namespace members

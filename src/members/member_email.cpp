@@ -23,12 +23,12 @@ const NoticeCheck kNoticeChecks[] = {
 
 } // namespace
 
-std::optional<NoticeProblem> renewalNoticeProblem(const QStringList& values) {
+platform::Check renewalNoticeProblem(const QStringList& values) {
     for (const NoticeCheck& c : kNoticeChecks)
         if (values.value(c.field).isEmpty())
-            return NoticeProblem{c.field,
-                                 QStringLiteral("txt") + QLatin1String(kMemberFields[c.field].name),
-                                 QString::fromUtf8(c.message)};
+            return platform::Problem{platform::MsgKind::Warning, QString::fromUtf8(c.message),
+                                     QStringLiteral("txt") +
+                                         QLatin1String(kMemberFields[c.field].name)};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "members/member_record.h"
+#include "platform/problem.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,15 +17,9 @@ namespace members {
 inline const QString kEmailAddressMissing =
     QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
 
-// A field the renewal notice needs but finds empty: the warning and where the focus goes.
-struct NoticeProblem {
-    MemberField field;
-    QString control; // "txtNumTessera"
-    QString message;
-};
-
-// The first empty field among name, card number, issue date, expiry date and address.
-std::optional<NoticeProblem> renewalNoticeProblem(const QStringList& values);
+// The first empty field among name, card number, issue date, expiry date and address: its
+// warning, focusing that field.
+platform::Check renewalNoticeProblem(const QStringList& values);
 
 QString plainMailCommand(const QString& address);
 

@@ -39,8 +39,7 @@ std::optional<Member> searchMember(platform::Context& ctx, QWidget* parent, cons
     return readPicked(ctx, searchMemberNumber(ctx, parent, mode));
 }
 
-std::optional<Member> pickBookMember(platform::Context& ctx, QWidget* parent,
-                                     const QString& mode) {
+std::optional<Member> pickBookMember(platform::Context& ctx, QWidget* parent, const QString& mode) {
     return readPicked(ctx, pickBookMemberNumber(ctx, parent, mode));
 }
 

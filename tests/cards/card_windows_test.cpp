@@ -259,3 +259,15 @@ TEST(NineCards, PrintGivesNineCardsEvenWhenCleared) {
 }
 
 } // namespace
+
+TEST(CardWindows, GuidaShowsEachWindowsOwnTopic) {
+    SingleCard one;
+    click(&one.w, "imgGuida");
+    Sheet nine;
+    click(&nine.w, "imgGuida");
+    ASSERT_EQ(one.h.fake.helpTopics.size(), 1u);
+    ASSERT_EQ(nine.h.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(one.h.fake.helpTopics[0].title, QStringLiteral("Stampa tessera singola."));
+    EXPECT_EQ(nine.h.fake.helpTopics[0].title, QStringLiteral("Stampa più tessere."));
+    EXPECT_EQ(one.h.fake.helpTopics[0].paragraphs.size(), 4);
+}

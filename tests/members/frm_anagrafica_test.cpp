@@ -1,6 +1,7 @@
 #include "member_window_fixture.h"
 
 #include "members/member_archive.h"
+#include "members/member_save.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -53,67 +54,90 @@ namespace {
 
 // Each case breaks one rule on an otherwise valid sheet; earlier rules win over later ones.
 struct SaveCheck {
-    const char* setup[4][2];
+    std::vector<std::pair<members::MemberField, const char*>> setup;
     MsgKind kind;
     const char* message;
     const char* focus;
 };
 
-TEST(MemberWindow, SaveChecksInOrder) {
+// A valid member as the window trims it, with `setup` typed over it.
+QStringList memberValues(const std::vector<std::pair<members::MemberField, const char*>>& setup) {
+    QStringList v(members::MemberFieldCount, QString());
+    v[members::Tesserato] = QStringLiteral("Rossi Mario");
+    v[members::DataRil] = QStringLiteral("01/01/2026");
+    v[members::DataScade] = QStringLiteral("31/12/2026");
+    v[members::Preavviso] = QStringLiteral("0");
+    for (const auto& [field, text] : setup)
+        v[field] = QString::fromUtf8(text).trimmed();
+    return v;
+}
+
+TEST(MemberSaveChecks, FirstProblemInOrder) {
+    using namespace members;
     const QString invalidTail =
         QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una "
                        "data valida nel formato gg/mm/aaaa.");
     const SaveCheck cases[] = {
-        {{{"txtTesserato", "   "}, {"txtDataRil", ""}, {"txtPreavviso", ""}},
+        {{{Tesserato, "   "}, {DataRil, ""}, {Preavviso, ""}},
          MsgKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare il nome del tesserato.",
          "txtTesserato"},
-        {{{"txtDataRil", " "}, {"txtDataScade", ""}},
+        {{{DataRil, " "}, {DataScade, ""}},
          MsgKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare la data di rilascio del "
          "tesserino.",
          "txtDataRil"},
-        {{{"txtDataScade", ""}, {"txtDataRil", "31/04/2024"}},
+        {{{DataScade, ""}, {DataRil, "31/04/2024"}},
          MsgKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del "
          "tesserino.",
          "txtDataScade"},
-        {{{"txtDataRil", "31/04/2024 "}, {"txtDataScade", "xx"}},
+        {{{DataRil, "31/04/2024 "}, {DataScade, "xx"}},
          MsgKind::Plain,
          "Attenzione: la data di rilascio della tessera 31/04/2024",
          "txtDataRil"},
-        {{{"txtDataScade", "29/02/2027"}, {"txtPreavviso", ""}},
+        {{{DataScade, "29/02/2027"}, {Preavviso, ""}},
          MsgKind::Plain,
          "Attenzione: la data di scadenza della tessera 29/02/2027",
          "txtDataScade"},
-        {{{"txtDataRil", "02/01/2026"}, {"txtDataScade", "1/1/26"}, {"txtPreavviso", ""}},
+        {{{DataRil, "02/01/2026"}, {DataScade, "1/1/26"}, {Preavviso, ""}},
          MsgKind::Plain,
          "Attenzione: la data di scadenza (1/1/26) non può essere anteriore a quella di rilascio "
          "della tessera (02/01/2026).",
          "txtDataScade"},
-        {{{"txtPreavviso", "  "}},
+        {{{Preavviso, "  "}},
          MsgKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso.",
          "txtPreavviso"},
     };
+    const QDate today(2026, 3, 15);
     for (const SaveCheck& c : cases) {
-        MemberWindow m;
-        m.w->show();
-        m.fillValid(QStringLiteral("Rossi Mario"));
-        for (const auto& s : c.setup)
-            if (s[0]) m.set(QLatin1String(s[0]), QString::fromUtf8(s[1]));
-        m.w->activateWindow();
-        m.save();
+        const auto problem = memberSaveProblem(memberValues(c.setup), today);
+        ASSERT_TRUE(problem) << c.focus;
         QString expected = QString::fromUtf8(c.message);
         if (c.kind == MsgKind::Plain && !expected.endsWith(QStringLiteral(").")))
             expected += invalidTail;
-        ASSERT_EQ(m.h.fake.messages.size(), 1u) << c.focus;
-        EXPECT_EQ(m.h.fake.lastMessage().kind, c.kind) << c.focus;
-        EXPECT_EQ(m.lastText(), expected);
-        EXPECT_EQ(m.w->focusWidget(), m.edit(QLatin1String(c.focus))) << c.focus;
-        EXPECT_FALSE(QFileInfo::exists(m.h.path(QStringLiteral("Tesserati.pro")))) << c.focus;
-        EXPECT_EQ(m.position(), QString());
+        EXPECT_EQ(problem->kind, c.kind) << c.focus;
+        EXPECT_EQ(problem->text, expected);
+        EXPECT_EQ(problem->control, QLatin1String(c.focus));
     }
+    // Same day and zero notice pass.
+    EXPECT_FALSE(memberSaveProblem(memberValues({{DataScade, "01/01/2026"}}), today));
+}
+
+TEST(MemberWindow, SaveProblemShownWithFocusAndNothingWritten) {
+    MemberWindow m;
+    m.w->show();
+    m.fillValid(QStringLiteral("Rossi Mario"));
+    m.set(QStringLiteral("txtDataScade"), QStringLiteral("29/02/2027"));
+    m.w->activateWindow();
+    m.save();
+    ASSERT_EQ(m.h.fake.messages.size(), 1u);
+    EXPECT_EQ(m.h.fake.lastMessage().kind, MsgKind::Plain);
+    EXPECT_TRUE(m.lastText().startsWith(QStringLiteral("Attenzione: la data di scadenza della tessera 29/02/2027")));
+    EXPECT_EQ(m.w->focusWidget(), m.edit(QStringLiteral("txtDataScade")));
+    EXPECT_FALSE(QFileInfo::exists(m.h.path(QStringLiteral("Tesserati.pro"))));
+    EXPECT_EQ(m.position(), QString());
 }
 
 TEST(MemberWindow, SameDayAndZeroNoticeAreAccepted) {
@@ -193,3 +217,11 @@ TEST(MemberWindow, NavigationAtBothEndsAndFromNewSheet) {
 }
 
 } // namespace
+
+TEST(MemberWindow, GuidaShowsTheArchiveTopic) {
+    MemberWindow m;
+    testing_support::child<QToolButton>(m.w.get(), QStringLiteral("cmdGuida"))->click();
+    ASSERT_EQ(m.h.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(m.h.fake.helpTopics[0].title, QStringLiteral("Archivio Soci."));
+    EXPECT_EQ(m.h.fake.helpTopics[0].paragraphs.size(), 7);
+}

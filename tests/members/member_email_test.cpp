@@ -49,7 +49,8 @@ TEST(MemberEmail, RenewalChecksRunInOrderAndStopAtTheFirstEmptyField) {
         const auto problem = renewalNoticeProblem(c.values);
         ASSERT_TRUE(problem.has_value()) << c.control;
         EXPECT_EQ(problem->control, QString::fromLatin1(c.control));
-        EXPECT_EQ(problem->message, QString::fromUtf8(c.message));
+        EXPECT_EQ(problem->text, QString::fromUtf8(c.message));
+        EXPECT_EQ(problem->kind, platform::MsgKind::Warning);
     }
     EXPECT_FALSE(renewalNoticeProblem(member({{Tesserato, name},
                                               {NumTessera, card},

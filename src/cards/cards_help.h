@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace cards {
+
+platform::HelpTopic singleCardHelp();
+platform::HelpTopic cardSheetHelp();
+
+} // namespace cards

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace members {
+
+platform::HelpTopic memberHelp();
+
+} // namespace members

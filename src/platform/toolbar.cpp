@@ -1,0 +1,74 @@
+#include "platform/toolbar.h"
+
+#include "platform/ui.h"
+
+namespace platform {
+
+namespace detail {
+
+namespace {
+constexpr int kBarWidth = 979, kButton = 46, kStep = 48;
+}
+
+QFrame* toolbarFrame(QWidget* parent) {
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(QStringLiteral("panComandi"));
+    bar->setFrameShape(QFrame::StyledPanel);
+    bar->setGeometry(8, 6, kBarWidth, 56);
+    return bar;
+}
+
+QToolButton* toolbarButton(QFrame* bar, QLabel* statusLine, const char* name, const char* art,
+                           const char* hint, int& x) {
+    const QString text = QString::fromUtf8(hint);
+    auto* b = pictureButton(bar, QLatin1String(name),
+                            QStringLiteral(":/art/%1.svg").arg(QLatin1String(art)), text, {34, 34});
+    b->setGeometry(x, 5, kButton, kButton);
+    if (statusLine) setStatusHint(b, statusLine, text);
+    x += kStep;
+    return b;
+}
+
+QLabel* positionSlot(QFrame* bar, int& x) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    QFont bold = label->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    label->setFont(bold);
+    label->setGeometry(x + 2, 12, 76, 32);
+    x += 82;
+    return label;
+}
+
+void pinRightEnd(QFrame* bar) {
+    int right = kBarWidth - 8 - kButton;
+    for (const char* name : {"cmdEsci", "imgEsci", "cmdGuida", "imgGuida"})
+        if (auto* b = bar->findChild<QToolButton*>(QLatin1String(name))) {
+            b->move(right, 5);
+            right -= kStep;
+        }
+}
+
+} // namespace detail
+
+void setStatusHints(QWidget* window, QLabel* statusLine, std::span<const Hint> hints) {
+    for (const Hint& h : hints)
+        if (auto* w = window->findChild<QWidget*>(QLatin1String(h.control)))
+            setStatusHint(w, statusLine, QString::fromUtf8(h.text));
+}
+
+QLabel* makeStatusLine(QWidget* panel, const QString& text) {
+    auto* line = new QLabel(text, panel);
+    line->setObjectName(QStringLiteral("panInfo"));
+    line->setFrameShape(QFrame::Panel);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setIndent(8);
+    line->setGeometry(8, 660, 979, 26);
+    return line;
+}
+
+} // namespace platform
