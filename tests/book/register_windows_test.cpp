@@ -4,7 +4,7 @@
 #include "book/frm_frontespizio_reg.h"
 #include "book/frm_menu_registro.h"
 #include "book/registers.h"
-#include "fake_platform.h"
+#include "book_window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,35 +21,23 @@
 
 using namespace book;
 using platform::MsgKind;
+using namespace book_test;
 using testing_support::child;
 
 namespace {
 
-void click(QWidget* root, const char* name) {
-    if (auto* t = child<QToolButton>(root, QLatin1String(name)))
-        t->click();
-    else
-        child<QPushButton>(root, QLatin1String(name))->click();
-}
-
-// The book's windows, the main menu and the page editor as plain stand-ins.
+// The book's windows and a stand-in for the main menu.
 struct BookWindows {
     testing_support::Harness h;
-    QWidget menu, editor;
-    QLabel* lblFile = new QLabel(&editor);
-    QLabel* lblNome = new QLabel(&editor);
+    QWidget menu;
     BookWindows() {
         menu.setObjectName(u"TfrmAvvio"_qs);
-        editor.setObjectName(u"TfrmRegistro"_qs);
-        lblFile->setObjectName(u"lblFile"_qs);
-        lblNome->setObjectName(u"lblNome"_qs);
         h.windows.add(&menu);
         addBookWindows(h.ctx);
-        h.windows.add(&editor);
     }
     ~BookWindows() {
         for (QWidget* w : h.windows.all())
-            if (w != &menu && w != &editor) delete w;
+            if (w != &menu) delete w;
     }
     QWidget* get(const char* name) { return h.windows.find(QLatin1String(name)); }
     void show(const char* name) { h.windows.switchTo(QLatin1String(name), &menu); }
@@ -67,14 +55,6 @@ struct BookWindows {
         list()->setCurrentItem(found[0]);
     }
 };
-
-// Types each character as a key press carrying it (QTest only knows ASCII keys).
-void typeText(QWidget* field, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(field, &press);
-    }
-}
 
 void touch(const QString& path, const QByteArray& bytes = {}) {
     QFile f(path);
@@ -195,8 +175,9 @@ TEST(RegisterList, OpensTheExactFileInTheEditor) {
     b.show("TfrmApriRegistro");
     b.select(u" Soci.lib"_qs);
     click(b.get("TfrmApriRegistro"), "btnApri");
-    EXPECT_EQ(b.lblFile->text(), b.h.path(u" Soci.lib"_qs));
-    EXPECT_EQ(b.lblNome->text(), " Soci");
+    QWidget* editor = b.get("TfrmRegistro");
+    EXPECT_EQ(child<QLabel>(editor, u"lblFile"_qs)->text(), b.h.path(u" Soci.lib"_qs));
+    EXPECT_EQ(child<QLabel>(editor, u"lblNome"_qs)->text(), " Soci");
     EXPECT_EQ(b.shown(), "TfrmRegistro");
     EXPECT_TRUE(b.h.fake.messages.empty());
 
