@@ -3,6 +3,7 @@
 #include "book/book_windows.h"
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
+#include "deadlines/frm_scadenzario.h"
 #include "members/frm_anagrafica.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
@@ -16,8 +17,7 @@ void createWindows(platform::Context& ctx) {
     ctx.windows.add(new shell::TfrmAvvio(ctx));
     ctx.windows.add(new members::TfrmAnagrafica(ctx));
     ctx.windows.add(new shell::TfrmCambiaPassword(ctx, login));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmScadenzario"),
-                                               QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));
+    ctx.windows.add(new deadlines::TfrmScadenzario(ctx));
     ctx.windows.add(new cards::TfrmTessera(ctx));
     ctx.windows.add(new cards::TfrmTessere(ctx));
     book::addBookWindows(ctx);

@@ -224,6 +224,83 @@ TEST(CardPrint, PrinterFailureShowsTheWarningAndKeepsTheSettings) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST(CardPrint, SettingsThatCannotBeSavedStopThePrintWithTheWarning) {
+    testing_support::Harness h;
+    QDir(h.dir.path()).mkdir(kSettingsFileName); // a folder in the settings file's place
+    TfrmStampaTessera dialog(h.ctx, nullptr, [] { return sampleCard(); });
+    child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
+    EXPECT_TRUE(h.fake.printCalls.empty());
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Warning);
+    EXPECT_TRUE(h.fake.lastMessage().text.startsWith(
+        QStringLiteral("Attenzione: la stampa non è andata a buon fine.")));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The four card prompts keep their names, captions and buttons, and read the card window only
+// when their button is pressed.
+template <class Prompt, class Source>
+std::unique_ptr<QDialog> open(platform::Context& ctx, const CardSource& card,
+                              const SheetSource& sheet) {
+    if constexpr (std::is_same_v<Source, CardSource>)
+        return std::make_unique<Prompt>(ctx, nullptr, card);
+    else
+        return std::make_unique<Prompt>(ctx, nullptr, sheet);
+}
+
+TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
+    struct Case {
+        decltype(&open<TfrmStampaTessera, CardSource>) make;
+        const char* name;
+        const char* caption;
+        const char* go;
+        const char* goText;
+        bool preview;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {open<TfrmStampaTessera, CardSource>, "TfrmStampaTessera", " Stampa tesserino", "btnStampa",
+         "Stampa", false, QPageLayout::Portrait},
+        {open<TfrmAnteprimaTessera, CardSource>, "TfrmAnteprimaTessera", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Portrait},
+        {open<TfrmStampaTessere, SheetSource>, "TfrmStampaTessere",
+         " Stampa più tessere su foglio A4", "btnStampa", "Stampa", false, QPageLayout::Landscape},
+        {open<TfrmAnteprimaTessere, SheetSource>, "TfrmAnteprimaTessere", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Landscape},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Harness h;
+        int reads = 0;
+        const CardSource card = [&reads] {
+            ++reads;
+            return sampleCard();
+        };
+        const SheetSource sheet = [&reads] {
+            ++reads;
+            std::array<CardContent, kSheetSlots> cards;
+            cards.fill(sampleCard());
+            return cards;
+        };
+        const std::unique_ptr<QDialog> dialog = c.make(h.ctx, card, sheet);
+        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.name));
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(child<QPushButton>(dialog.get(), QStringLiteral("btnAnnulla"))->text(),
+                  QStringLiteral("Annulla"));
+        auto* go = child<QPushButton>(dialog.get(), QString::fromUtf8(c.go));
+        ASSERT_NE(go, nullptr);
+        EXPECT_EQ(go->text(), QString::fromUtf8(c.goText));
+        EXPECT_EQ(reads, 0);
+        go->click();
+        EXPECT_EQ(reads, 1);
+        ASSERT_EQ(h.fake.printCalls.size(), 1u);
+        EXPECT_EQ(h.fake.printCalls[0].preview, c.preview);
+        EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), c.orientation);
+        EXPECT_TRUE(h.fake.messages.empty());
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    }
+}
+
 TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     testing_support::Harness h;
     writeIni(h, "[Margini Stampa]\r\nSuperiore=7\r\nSinistro=7\r\n[Stampa "
