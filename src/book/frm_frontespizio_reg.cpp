@@ -2,6 +2,7 @@
 
 #include "book/book_ui.h"
 #include "core/text.h"
+#include "platform/print_prompt.h"
 #include "platform/ui.h"
 
 #include <QLabel>
@@ -87,13 +88,15 @@ TitleTexts TfrmFrontespizioReg::texts() const {
 }
 
 void TfrmFrontespizioReg::preview() {
-    const reports::Report report = printedTitlePage(texts(), ctx_.platform.today());
-    reports::runGuarded(ctx_, this, [&] { report.preview(ctx_, this); });
+    platform::printNow(ctx_, this, platform::PrintMode::Preview, [this] {
+        return platform::printJob(printedTitlePage(texts(), ctx_.platform.today()));
+    });
 }
 
 void TfrmFrontespizioReg::print() {
-    const reports::Report report = printedTitlePage(texts(), ctx_.platform.today());
-    reports::runGuarded(ctx_, this, [&] { report.print(ctx_, this); });
+    platform::printNow(ctx_, this, platform::PrintMode::Print, [this] {
+        return platform::printJob(printedTitlePage(texts(), ctx_.platform.today()));
+    });
 }
 
 void TfrmFrontespizioReg::done(int result) {

@@ -1,20 +1,28 @@
 // Printing and previewing the page the editor shows, saved or not.
 #include "book/frm_registro.h"
 
-#include "book/page_report.h"
+#include "book/frm_stampa_registro.h"
+
+#include <QLabel>
 
 namespace book {
 
+namespace {
+
+PageSource shownPage(const TfrmRegistro* editor, const QLabel* position) {
+    return [editor, position] { return ShownPage{editor->values(), position->text()}; };
+}
+
+} // namespace
+
 void TfrmRegistro::preview() {
-    const reports::Report report =
-        printedPage(values(), lblPosizione_->text(), ctx_.platform.today());
-    reports::runGuarded(ctx_, this, [&] { report.preview(ctx_, this); });
+    TfrmAnteprimaRegistro dialog(ctx_, this, shownPage(this, lblPosizione_));
+    ctx_.platform.runModal(dialog);
 }
 
 void TfrmRegistro::print() {
-    const reports::Report report =
-        printedPage(values(), lblPosizione_->text(), ctx_.platform.today());
-    reports::runGuarded(ctx_, this, [&] { report.print(ctx_, this); });
+    TfrmStampaRegistro dialog(ctx_, this, shownPage(this, lblPosizione_));
+    ctx_.platform.runModal(dialog);
 }
 
 } // namespace book

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QToolButton>
 
 namespace book_test {
@@ -35,6 +38,18 @@ inline void doubleClick(QWidget* dialog, int row) {
     auto* list = dialog->findChild<platform::TextList*>(QStringLiteral("lstRecords"));
     list->selectRow(row);
     emit list->doubleClicked(list->model()->index(row, 0));
+}
+
+// The text of a rendered PDF, blanks collapsed; empty when pdftotext is not installed.
+inline QString pdfText(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) return {};
+    QProcess p;
+    p.start(tool, {path, QStringLiteral("-")});
+    p.waitForFinished();
+    QString text = QString::fromUtf8(p.readAllStandardOutput());
+    text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+    return text;
 }
 
 } // namespace book_test

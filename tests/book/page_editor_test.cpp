@@ -349,3 +349,35 @@ TEST(PageEditor, StatusLineDescribesTheControlUnderThePointer) {
         EXPECT_EQ(info->text(), "") << control;
     }
 }
+
+TEST(PageEditor, PrintAndPreviewTakeTheFieldsAsTheyStandWhenPressed) {
+    Editor e;
+    writeRegister(e.h.dir.path(), u"R.lib"_qs,
+                  {page({{A(Ordine), u"1"_qs}, {A(Socio), u"Rossi"_qs}})});
+    e.open(u"R.lib"_qs);
+    e.h.fake.pdfPath = e.h.path(u"pagina.pdf"_qs);
+    QStringList prompts;
+    e.h.fake.onModal = [&](QDialog& d) {
+        prompts << d.objectName() + u'|' + d.windowTitle();
+        // Edited after the window opened, before the button: the print shows it.
+        e.edit(u"txtSocio_A"_qs)->setText(u"Rossi Maria"_qs);
+        click(&d, d.objectName() == u"TfrmStampaRegistro" ? "btnStampa" : "btnAnteprima");
+        return d.result();
+    };
+    click(&e.w, "cmdStampa");
+    const QString printed = pdfText(e.h.fake.pdfPath);
+    click(&e.w, "cmdNuovo");
+    click(&e.w, "cmdAnteprima");
+    EXPECT_EQ(prompts, (QStringList{u"TfrmStampaRegistro| Stampa scheda"_qs,
+                                    u"TfrmAnteprimaRegistro| Anteprima di stampa"_qs}));
+    ASSERT_EQ(e.h.fake.printCalls.size(), 2u);
+    EXPECT_FALSE(e.h.fake.printCalls[0].preview);
+    EXPECT_TRUE(e.h.fake.printCalls[1].preview);
+    for (const auto& call : e.h.fake.printCalls)
+        EXPECT_EQ(call.layout.orientation(), QPageLayout::Landscape);
+    if (printed.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    EXPECT_TRUE(printed.contains(u"Rossi Maria"_qs));
+    EXPECT_TRUE(printed.contains(u"Pag. 1"_qs));
+    EXPECT_FALSE(pdfText(e.h.fake.pdfPath).contains(u"Pag. 1"_qs)); // a new page has no number
+    EXPECT_TRUE(e.h.fake.messages.empty());
+}
