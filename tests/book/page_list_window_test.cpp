@@ -1,6 +1,7 @@
 #include "book/frm_trova_registro.h"
 #include "book/page_list.h"
 #include "book_fixture.h"
+#include "book_window_fixture.h"
 #include "fake_platform.h"
 
 #include <QFile>
@@ -66,6 +67,18 @@ TEST(PageListWindow, APageThatCannotBeReadChangesNothing) {
     w.pick(1);
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_FALSE(w.picked());
+}
+
+TEST(PageListWindow, PrintsTheListUnderItsTitle) {
+    PageListWindow f({member(u"Rossi Mario"_qs), member(u"Verdi Anna"_qs)});
+    TfrmTrovaRegistro w(f.h.ctx, &f.editor, f.path);
+    f.h.fake.pdfPath = f.h.path(u"elenco.pdf"_qs);
+    child<QPushButton>(&w, u"btnStampa"_qs)->click();
+    ASSERT_EQ(f.h.fake.printCalls.size(), 1u);
+    const QString text = pdfText(f.h.fake.pdfPath);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    EXPECT_TRUE(text.contains(u"Riepilogo pagine Libro Soci"_qs));
+    EXPECT_TRUE(text.contains(u"Socio: Verdi Anna"_qs));
 }
 
 TEST(PageListWindow, EmptyListFindsNothingAndPrintsItsTitle) {

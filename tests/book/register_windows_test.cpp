@@ -152,6 +152,24 @@ TEST(CreateRegister, RefusesAPastedNameThatLeavesTheFolder) {
     EXPECT_EQ(existing.readAll(), "page");
 }
 
+TEST(CreateRegister, ANameTheFileSystemRefusesFailsAndCreatesNothing) {
+    BookWindows b;
+    b.show("TfrmCreaRegistro");
+    QWidget* w = b.get("TfrmCreaRegistro");
+    // 250 accented letters: more bytes than a file name may hold.
+    child<QLineEdit>(w, u"txtFile"_qs)->setText(QString(250, QChar(0xE9)));
+    click(w, "btnApplica");
+    ASSERT_EQ(b.h.fake.messages.size(), 1u);
+    EXPECT_EQ(b.h.fake.lastMessage().kind, MsgKind::Error);
+    EXPECT_EQ(b.h.fake.lastMessage().text,
+              createFailedMessage(QString(250, QChar(0xE9)) + u".lib"_qs));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(QDir(b.h.dir.path()).isEmpty());
+    click(w, "imgGuida");
+    ASSERT_EQ(b.h.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(b.h.fake.helpTopics[0].title, "Applicazione Creazione Libro Soci.");
+}
+
 TEST(RegisterList, WarnsWithoutRegistersOrSelection) {
     BookWindows b;
     b.show("TfrmApriRegistro");
