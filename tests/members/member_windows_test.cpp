@@ -5,7 +5,10 @@
 #include "platform/ui.h"
 
 #include "fake_platform.h"
+#include "golden.h"
 #include "member_fixture.h"
+#include "pdf_text.h"
+#include "reports/list_report.h"
 
 #include <QDir>
 #include <QLabel>
@@ -100,6 +103,24 @@ TEST_F(MemberWindows, FindInListWrapsAndTellsWhenTheListIsEmpty) {
     EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Plain);
     EXPECT_EQ(h.fake.lastMessage().text,
               u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs);
+}
+
+TEST_F(MemberWindows, SearchListPrintsAsItsGoldenReference) {
+    // The reference is the list template over the search's own lines...
+    const reports::Report report = reports::listReport(
+        u"Riepilogo anagrafica Soci"_qs, searchMembers(h.dir.path(), {}).lines, h.fake.today());
+    EXPECT_TRUE(testing_support::matchesGolden(u"member_list"_qs, report));
+
+    // ...and the window's "Stampa" prints exactly that.
+    TfrmTrovaAnagrafica w(h.ctx, nullptr, u"anagrafica"_qs);
+    child<QPushButton>(&w, u"btnCerca"_qs)->click();
+    h.fake.pdfPath = h.path(u"printed.pdf"_qs);
+    child<QPushButton>(&w, u"btnStampa"_qs)->click();
+    ASSERT_EQ(h.fake.printCalls.size(), 1u);
+    ASSERT_TRUE(report.exportPdf(h.path(u"reference.pdf"_qs)));
+    const QString printed = testing_support::pdfText(h.fake.pdfPath);
+    if (printed.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    EXPECT_EQ(printed, testing_support::pdfText(h.path(u"reference.pdf"_qs)));
 }
 
 TEST_F(MemberWindows, SearchFailureShowsTheAccessMessageAndKeepsTheFilters) {

@@ -2,6 +2,8 @@
 #include "core/ini_file.h"
 #include "core/scramble.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "keys.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
@@ -12,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ struct Shell : Harness {
     void typeLogin(const QString& text) {
         auto* edit = child<QLineEdit>(login, "txtPassword");
         edit->setText(text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        press(edit, Qt::Key_Return);
     }
     void change3(const QString& oldPw, const QString& newPw, const QString& confirm) {
         child<QLineEdit>(change, "txtPasswordOld")->setText(oldPw);
@@ -60,11 +61,7 @@ struct Shell : Harness {
         child<QLineEdit>(change, "txtConferma")->setText(confirm);
         child<QPushButton>(change, "cmdOK")->click();
     }
-    void writeStore(const QByteArray& bytes) {
-        QFile f(path(shell::kPasswordStoreFile));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-    }
+    void writeStore(const QByteArray& bytes) { writeFile(path(shell::kPasswordStoreFile), bytes); }
 };
 
 } // namespace
@@ -146,10 +143,7 @@ TEST(Login, DamagedOrMissingStore) {
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath(shell::kPasswordStoreFile);
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(c.store);
-        f.close();
+        writeFile(path, c.store);
         const auto problem = shell::loginProblem(shell::readStoredPassword(path), "quorvix");
         EXPECT_EQ(problem ? problem->text : QString(), c.message) << c.store.toStdString();
     }
@@ -248,18 +242,13 @@ TEST(PasswordChange, FailureAtEveryStepKeepsTheOldPassword) {
             SCOPED_TRACE(testing::Message()
                          << "step " << step << (persistent ? " for good" : " once"));
             Shell s;
-            QFile store(s.path("unins000.dll"));
-            store.open(QIODevice::ReadOnly);
-            const QByteArray before = store.readAll();
-            store.close();
+            const QByteArray before = fileBytes(s.path("unins000.dll"));
             s.login->changePassword();
             core::faults::arm(step, persistent);
             s.change3("quorvix", "nuova", "nuova");
             completed = core::faults::steps() < step;
             core::faults::disarm();
-            store.open(QIODevice::ReadOnly);
-            const QByteArray after = store.readAll();
-            store.close();
+            const QByteArray after = fileBytes(s.path("unins000.dll"));
             if (s.fake.lastMessage().text == "Modifica della password completata con successo.") {
                 EXPECT_EQ(shell::readStoredPassword(s.path("unins000.dll")), "NUOVA");
             } else {
