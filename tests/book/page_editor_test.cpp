@@ -8,6 +8,7 @@
 #include "members/frm_allega_cartella.h"
 #include "members/member_archive.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,16 +259,16 @@ TEST(PageEditor, KeyRulesOfCodesFeesNamesAndDates) {
     };
     for (const Case& c : cases) {
         QLineEdit* field = e.edit(QLatin1String(c.control));
-        typeText(field, QString::fromUtf8(c.typed));
+        testing_support::type(field, QString::fromUtf8(c.typed));
         EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.control;
     }
     QLineEdit* code = e.edit(u"txtCodFisc_A"_qs);
-    pressKey(code, Qt::Key_Home); // dropped like every key not listed
+    testing_support::press(code, Qt::Key_Home); // dropped like every key not listed
     EXPECT_EQ(code->cursorPosition(), 5);
-    pressKey(code, Qt::Key_Left);
+    testing_support::press(code, Qt::Key_Left);
     EXPECT_EQ(code->cursorPosition(), 4);
 
-    typeText(e.edit(u"txtSocio_A"_qs), QString(60, u'x'));
+    testing_support::type(e.edit(u"txtSocio_A"_qs), QString(60, u'x'));
     EXPECT_EQ(e.text(u"txtSocio_A"_qs).size(), 50);
 
     // Date fields: Delete empties, any other key opens the picker in the field's mode.
@@ -278,11 +279,11 @@ TEST(PageEditor, KeyRulesOfCodesFeesNamesAndDates) {
     };
     QLineEdit* admission = e.edit(u"txtDataAmm_B"_qs);
     admission->setText(u"01/01/2026"_qs);
-    pressKey(admission, Qt::Key_Return);
-    typeText(e.edit(u"txtDataUsc_D"_qs), u"5"_qs);
+    testing_support::press(admission, Qt::Key_Return);
+    testing_support::type(e.edit(u"txtDataUsc_D"_qs), u"5"_qs);
     EXPECT_EQ(modes, (QStringList{u"dataamm_b"_qs, u"datausc_d"_qs}));
     EXPECT_EQ(admission->text(), "01/01/2026");
-    pressKey(admission, Qt::Key_Delete);
+    testing_support::press(admission, Qt::Key_Delete);
     EXPECT_EQ(admission->text(), "");
 }
 

@@ -1,5 +1,6 @@
 #include "book/page_report.h"
 #include "book_fixture.h"
+#include "golden.h"
 #include "reports/paint_recorder.h"
 
 #include <gtest/gtest.h>
@@ -44,4 +45,26 @@ TEST(PagePrint, FillsTheTemplateFromTheEditorsTexts) {
     EXPECT_TRUE(painted.contains(u"Verdi [DATE]"_qs));
     EXPECT_TRUE(painted.contains(u"Pag. "_qs) || painted.contains(u"Pag."_qs));
     EXPECT_FALSE(painted.contains(u"Pag. 3"_qs));
+}
+
+TEST(PagePrint, PrintedPageMatchesItsReference) {
+    PageValues p = page({{Presidente, u"Bianchi Luca"_qs}, {Segretario, u"Neri Paola"_qs}});
+    const char* const names[] = {"Rossi Mario", "Verdi Anna", "Esposito Carla Maria Giovanna Rita",
+                                 "Colombo Luca"};
+    for (int r = 0; r < kRows; ++r) {
+        p[rowField(r, Ordine)] = QString::number(r + 1);
+        p[rowField(r, Socio)] = QString::fromUtf8(names[r]);
+        p[rowField(r, LuogoNasc)] = u"Roma"_qs;
+        p[rowField(r, DataNasc)] = u"01/02/1980"_qs;
+        p[rowField(r, CodFiscSocio)] = u"RSSMRA80B01H501U"_qs;
+        p[rowField(r, Indirizzo)] = u"Via Garibaldi 12 00100 Roma RM"_qs;
+        p[rowField(r, Telefono)] = u"06 1234567"_qs;
+        p[rowField(r, Tessera)] = u"T-"_qs + QString::number(r + 1);
+        p[rowField(r, DataAmm)] = u"15/03/2026"_qs;
+        p[rowField(r, Quota)] = r == 3 ? QString() : u"25,00"_qs;
+    }
+    p[rowField(2, DataUsc)] = u"31/12/2026"_qs;
+    p[rowField(2, Motivo)] = u"Trasferimento"_qs;
+    p[rowField(1, Annotazioni)] = u"Socio fondatore"_qs;
+    EXPECT_TRUE(testing_support::matchesGolden(u"book_page"_qs, printedPage(p, u"12"_qs, kToday)));
 }

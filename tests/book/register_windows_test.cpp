@@ -5,12 +5,12 @@
 #include "book/frm_menu_registro.h"
 #include "book/registers.h"
 #include "book_window_fixture.h"
+#include "files.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,9 +57,7 @@ struct BookWindows {
 };
 
 void touch(const QString& path, const QByteArray& bytes = {}) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    testing_support::writeFile(path, bytes);
 }
 
 } // namespace
@@ -90,7 +88,7 @@ TEST(CreateRegister, TypingDropsFileNameCharactersButPastingDoesNot) {
     b.get("TfrmCreaRegistro")->hide();
     b.show("TfrmCreaRegistro"); // each show starts empty
     EXPECT_EQ(field->text(), "");
-    typeText(field, u"Soci: \"2026\" ç/ñ|°*?<>\\ÇÑ"_qs);
+    testing_support::type(field, u"Soci: \"2026\" ç/ñ|°*?<>\\ÇÑ"_qs);
     EXPECT_EQ(field->text(), "Soci 2026 |");
     field->clear();
     QApplication::clipboard()->setText(u"a:b"_qs);

@@ -2,6 +2,7 @@
 #include "book/registers.h"
 #include "book_fixture.h"
 #include "core/record_file.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,17 +14,6 @@ using namespace book;
 using namespace book_test;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The journal an overwrite of page 1 leaves when the program is killed half-way.
 void leaveJournal(const QString& registerPath, const QByteArray& oldPage) {
@@ -37,7 +27,7 @@ void leaveJournal(const QString& registerPath, const QByteArray& oldPage) {
     for (char c : j)
         h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     j.append(reinterpret_cast<const char*>(&h), 4);
-    writeFile(core::RecordFile::journalPath(registerPath), j);
+    testing_support::writeFile(core::RecordFile::journalPath(registerPath), j);
 }
 
 } // namespace
@@ -46,7 +36,7 @@ TEST(RegisterNames, RefusesEmptyEscapingAndUsedNames) {
     QTemporaryDir root;
     const QString folder = root.path() + u"/Quorvix"_qs;
     ASSERT_TRUE(QDir().mkpath(folder + u"/Documenti_Allegati"_qs));
-    writeFile(folder + u"/Soci 2025.lib"_qs, "x");
+    testing_support::writeFile(folder + u"/Soci 2025.lib"_qs, "x");
     struct Case {
         const char* typed;
         QString message;
@@ -83,9 +73,9 @@ TEST(RegisterFiles, CreatesAnEmptyFileOnceAndNeverTruncates) {
     const QString path = dir.filePath(u"Soci 2026.lib"_qs);
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(QFile(path).size(), 0);
-    writeFile(path, "page");
+    testing_support::writeFile(path, "page");
     EXPECT_EQ(createRegister(dir.path(), u"Soci 2026"_qs), CreateResult::AlreadyExists);
-    EXPECT_EQ(bytesOf(path), "page");
+    EXPECT_EQ(testing_support::fileBytes(path), "page");
     EXPECT_EQ(listRegisters(dir.path()), QStringList{u"Soci 2026.lib"_qs});
     EXPECT_EQ(registerDisplayName(u"Soci 2026.lib"_qs), "Soci 2026");
     EXPECT_EQ(registerCountLine(1), "Sono stati creati 1 Libri Soci.");
@@ -93,9 +83,9 @@ TEST(RegisterFiles, CreatesAnEmptyFileOnceAndNeverTruncates) {
 
 TEST(RegisterFiles, ListAndDeleteKeepTheExactFileName) {
     QTemporaryDir dir;
-    writeFile(dir.filePath(u" Soci.lib"_qs), "made elsewhere");
-    writeFile(dir.filePath(u"Soci.lib"_qs), "ours");
-    writeFile(dir.filePath(u"Note.txt"_qs), "");
+    testing_support::writeFile(dir.filePath(u" Soci.lib"_qs), "made elsewhere");
+    testing_support::writeFile(dir.filePath(u"Soci.lib"_qs), "ours");
+    testing_support::writeFile(dir.filePath(u"Note.txt"_qs), "");
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"Vecchi.lib"_qs)); // a folder is no register
     QStringList names = listRegisters(dir.path());
     names.sort();
@@ -103,7 +93,7 @@ TEST(RegisterFiles, ListAndDeleteKeepTheExactFileName) {
 
     EXPECT_TRUE(deleteRegister(dir.path(), u" Soci.lib"_qs));
     EXPECT_FALSE(QFile::exists(dir.filePath(u" Soci.lib"_qs)));
-    EXPECT_EQ(bytesOf(dir.filePath(u"Soci.lib"_qs)), "ours");
+    EXPECT_EQ(testing_support::fileBytes(dir.filePath(u"Soci.lib"_qs)), "ours");
     EXPECT_EQ(listRegisters(dir.path()), QStringList{u"Soci.lib"_qs});
 }
 
@@ -111,7 +101,7 @@ TEST(RegisterFiles, ADeletedRegisterStaysDeletedAfterACrashedOverwrite) {
     QTemporaryDir dir;
     const QString path =
         writeRegister(dir.path(), u"Soci.lib"_qs, {page({{A(Socio), u"Rossi"_qs}})});
-    leaveJournal(path, bytesOf(path));
+    leaveJournal(path, testing_support::fileBytes(path));
 
     ASSERT_TRUE(deleteRegister(dir.path(), u"Soci.lib"_qs));
     EXPECT_FALSE(QFile::exists(core::RecordFile::journalPath(path)));
@@ -124,7 +114,7 @@ TEST(RegisterFiles, AJournalWithoutItsRegisterDoesNotReachANewOne) {
     QTemporaryDir dir;
     const QString path =
         writeRegister(dir.path(), u"Soci.lib"_qs, {page({{A(Socio), u"Rossi"_qs}})});
-    leaveJournal(path, bytesOf(path));
+    leaveJournal(path, testing_support::fileBytes(path));
     QFile::remove(path); // deleted outside the program
     ASSERT_EQ(createRegister(dir.path(), u"Soci"_qs), CreateResult::Created);
     EXPECT_EQ(pageArchive(path).count(), 0);

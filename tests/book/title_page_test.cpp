@@ -1,4 +1,5 @@
 #include "book/title_page.h"
+#include "files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -6,15 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace book;
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 TEST(TitlePageSettings, RoundTripTrimmedKeepingOtherSections) {
     QTemporaryDir dir;
@@ -37,7 +29,7 @@ TEST(TitlePageSettings, RoundTripTrimmedKeepingOtherSections) {
     EXPECT_EQ(back[0], "valore 0");
     EXPECT_EQ(back[9], "valore 9");
     EXPECT_EQ(back[4], "Attività sportive [DATE]");
-    const QByteArray file = bytesOf(path);
+    const QByteArray file = testing_support::fileBytes(path);
     EXPECT_TRUE(file.startsWith("[Altro]\r\nChiave=valore\r\n"));
     EXPECT_TRUE(file.contains("Extra=resta\r\n"));
     EXPECT_TRUE(file.contains("Attivit\xe0 sportive")); // Windows-1252
@@ -51,7 +43,7 @@ TEST(TitlePageSettings, MissingFileReadsEmptyAndIsCreatedWithTenKeys) {
     for (const QString& t : texts)
         EXPECT_TRUE(t.isEmpty());
     ASSERT_TRUE(writeTitlePage(path, texts));
-    const QByteArray file = bytesOf(path);
+    const QByteArray file = testing_support::fileBytes(path);
     EXPECT_TRUE(file.startsWith("[Frontespizio Registro]\r\n"));
     for (const TitleKey& k : kTitleKeys)
         EXPECT_TRUE(file.contains(QByteArray(k.key) + "=\r\n")) << k.key;

@@ -2,6 +2,8 @@
 #include "book/title_page.h"
 #include "core/ini_file.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "golden.h"
 #include "reports/paint_recorder.h"
 
 #include <QApplication>
@@ -21,20 +23,15 @@ QLineEdit* field(QWidget* w, int i) {
     return child<QLineEdit>(w, QLatin1String(kTitleKeys[i].control));
 }
 
-void writeIni(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
 TEST(TitlePageWindow, ShowsTheStoredTextsAndWritesThemTrimmedOnClose) {
     testing_support::Harness h;
     QWidget list;
     const QString ini = h.path(kTitleIniFileName);
-    writeIni(ini, "[Frontespizio Registro]\r\nDenominazione Associazione=Circolo Il Faro\r\n"
-                  "Numero Libro=3\r\n[Altro]\r\nChiave=resta\r\n");
+    testing_support::writeFile(
+        ini, "[Frontespizio Registro]\r\nDenominazione Associazione=Circolo Il Faro\r\n"
+             "Numero Libro=3\r\n[Altro]\r\nChiave=resta\r\n");
     {
         TfrmFrontespizioReg w(h.ctx, &list);
         EXPECT_EQ(w.objectName(), "TfrmFrontespizioReg");
@@ -92,4 +89,19 @@ TEST(TitlePageTemplate, DateIsEvaluatedOnlyInTheFourBoxes) {
     EXPECT_EQ(painted.count(u"al 15/03/2026"_qs), 4); // activities, address, fiscal code, contacts
     EXPECT_EQ(painted.count(u"al [DATE]"_qs), 6);
     EXPECT_TRUE(painted.contains(u"IL PRESIDENTE:"_qs));
+}
+
+TEST(TitlePageTemplate, PrintedCoverMatchesItsReference) {
+    const TitleTexts texts = {u"Circolo Culturale Il Faro"_qs,
+                              u"Via Roma 1, 00100 Roma"_qs,
+                              u"3"_qs,
+                              u"128"_qs,
+                              u"Attività culturali e ricreative"_qs,
+                              u"Casella postale 12, 00100 Roma"_qs,
+                              u"97012340583 - Registro APS n. 45"_qs,
+                              u"06 1234567 - info@ilfaro.it"_qs,
+                              u"Bianchi Luca"_qs,
+                              u"Neri Paola"_qs};
+    EXPECT_TRUE(testing_support::matchesGolden(u"book_title_page"_qs,
+                                               printedTitlePage(texts, QDate(2026, 3, 15))));
 }
