@@ -2,6 +2,8 @@
 
 #include "platform/ui.h"
 
+#include <optional>
+
 class QLabel;
 class QListWidget;
 

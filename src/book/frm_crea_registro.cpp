@@ -12,6 +12,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace book {
 
 namespace {
