@@ -18,7 +18,7 @@ using namespace deadlines;
 using namespace deadline_tests;
 using platform::MsgKind;
 
-// The expected exports sit beside this file; QUORVIX_REGENERATE=1 writes them anew from the
+// The expected exports sit beside this file; QUORVIX_UPDATE_GOLDEN=1 writes them anew from the
 // program's output (review the difference before committing it).
 QString expectedFile(const QString& name) {
     const QDir here =
@@ -145,7 +145,7 @@ TEST(DeadlineExports, EachGridExportsItsExpectedFile) {
         EXPECT_EQ(seen.width7, c.width7) << c.window;
 
         const QString written = d.h.path(QLatin1String(c.file));
-        if (qEnvironmentVariableIsSet("QUORVIX_REGENERATE")) {
+        if (qEnvironmentVariableIntValue("QUORVIX_UPDATE_GOLDEN") == 1) {
             QFile::remove(expectedFile(QLatin1String(c.file)));
             QFile::copy(written, expectedFile(QLatin1String(c.file)));
         }
