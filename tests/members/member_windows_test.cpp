@@ -154,6 +154,7 @@ TEST_F(MemberWindows, SearchReturnsThePickedMemberReadWhole) {
     auto* name = platform::makeEdit(&card, u"txtTesserato_C"_qs, 0);
     auto* expiry = platform::makeLabel(&card, {}, u"txtDataScade_C"_qs);
     const MemberTake table[] = {{"txtTesserato", Tesserato}, {"txtDataScade", DataScade}};
+    name->setMaxLength(4); // a shorter typing limit never cuts what is handed over
     applyMember(&card, *picked, table, u"_C"_qs);
     EXPECT_EQ(name->text(), u"bianchi Ugo"_qs);
     EXPECT_EQ(expiry->text(), u"31/12/2026"_qs);
