@@ -247,11 +247,6 @@ void TfrmScadenzario::help() {
     ctx_.platform.showHelp(this, deadlineHelp());
 }
 
-// The lists come with their own windows.
-void TfrmScadenzario::imminentList() {}
-void TfrmScadenzario::dayList() {}
-void TfrmScadenzario::monthList() {}
-
 void TfrmScadenzario::onClose() {
     showStartPanel();
     if (soundLoaded_) {

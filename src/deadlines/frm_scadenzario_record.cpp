@@ -354,13 +354,4 @@ void TfrmScadenzario::checkCodFisc() {
     checks::openCodFiscCheck(ctx_, this, form_.text(CodFisc));
 }
 
-// The summaries, the search, the export and the sheet print bring their own windows.
-void TfrmScadenzario::find() {}
-void TfrmScadenzario::preview() {}
-void TfrmScadenzario::print() {}
-void TfrmScadenzario::exportExcel() {}
-void TfrmScadenzario::toConfirm() {}
-void TfrmScadenzario::toPay() {}
-void TfrmScadenzario::paid() {}
-
 } // namespace deadlines

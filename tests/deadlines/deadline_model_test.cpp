@@ -2,6 +2,7 @@
 #include "deadlines/deadline_alert.h"
 #include "deadlines/deadline_record.h"
 #include "deadlines/deadline_rules.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,9 +44,7 @@ TEST(DeadlineRecord, StoredRecordReadsBackFieldByFieldWithFlagBytes) {
     for (int i = 0; i < DeadlineFieldCount; ++i)
         EXPECT_EQ((*back)[i], values[i]) << kDeadlineFields[i].name;
 
-    QFile f(QDir(dir.path()).filePath("2026.sca"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
+    const QByteArray bytes = testing_support::fileBytes(QDir(dir.path()).filePath("2026.sca"));
     ASSERT_EQ(bytes.size(), 1368);
     EXPECT_EQ(bytes.mid(1362, 3), QByteArray("\x02\x53\xEC", 3));
     EXPECT_EQ(bytes.mid(1365, 3), QByteArray("\x02\x4E\x6F", 3));

@@ -2,6 +2,8 @@
 #include "deadlines/deadline_record.h"
 #include "deadlines/frm_scadenzario.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "keys.h"
 #include "members/member_archive.h"
 #include "platform/text_list.h"
 
@@ -9,7 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QKeyEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +24,9 @@ namespace {
 using namespace deadlines;
 using platform::MsgKind;
 using testing_support::child;
+using testing_support::fileBytes;
+using testing_support::press;
+using testing_support::type;
 
 const QString kNeeded =
     QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare ");
@@ -30,23 +35,6 @@ const QString kValid = QStringLiteral(
 const QString kAppended = QStringLiteral("La scheda corrente \u00e8 stata salvata in archivio.");
 const QString kOverwritten =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-
-void press(QWidget* target, int key, const QString& text = {}) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &up);
-}
-
-void type(QWidget* target, const QString& text) {
-    for (QChar c : text)
-        press(target, c.toUpper().unicode(), QString(c));
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The deadline window with a year opened on the record panel.
 struct RecordPanel {

@@ -2,6 +2,7 @@
 #include "deadlines/deadline_record.h"
 #include "deadlines/frm_scadenzario.h"
 #include "fake_platform.h"
+#include "files.h"
 
 #include <QCalendarWidget>
 #include <QDir>
@@ -28,11 +29,7 @@ struct StartPanel {
     void add(int year, const QStringList& values) {
         ASSERT_TRUE(yearArchive(h.ctx.folder, year).save(0, values));
     }
-    void writeSound() {
-        QFile f(h.path("Avviso.mp3"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("ID3");
-    }
+    void writeSound() { testing_support::writeFile(h.path("Avviso.mp3"), "ID3"); }
     QWidget* find(const char* name) const {
         return child<QWidget>(const_cast<TfrmScadenzario*>(&w), name);
     }
