@@ -2,6 +2,7 @@
 // moment, leaves the file with every record of the batch or none of it.
 #include "core/file_faults.h"
 #include "core/record_file.h"
+#include "files.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,13 +18,9 @@
 #include <unistd.h>
 
 using core::RecordFile;
+using testing_support::fileBytes;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Record i of batch b: the pair repeated, so a torn or misplaced record shows.
 void fillRecord(char* r, int length, quint32 batch, quint32 i) {

@@ -3,6 +3,7 @@
 #include "members/frm_importa_foglio.h"
 #include "members/member_archive.h"
 
+#include "files.h"
 #include "member_fixture.h"
 #include "member_window_fixture.h"
 
@@ -25,9 +26,7 @@ namespace {
 
 QString writeSheet(const testing_support::Harness& h, const QString& name, const QString& text) {
     const QString path = h.dir.filePath(u"fogli_"_qs + name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(text.toUtf8());
+    testing_support::writeFile(path, text.toUtf8());
     return path;
 }
 
@@ -167,11 +166,9 @@ TEST(FrmImportaFoglio, NothingHappensWithoutAGoodFileOrAYes) {
     h.fake.fileAnswers = {QString()};
     click(&w, u"btnSfoglia"_qs);
     EXPECT_TRUE(h.fake.messages.empty());
-    QFile bad(h.dir.filePath(u"foto.xlsx"_qs));
-    bad.open(QIODevice::WriteOnly);
-    bad.write("PK\x03\x04 non un foglio");
-    bad.close();
-    h.fake.fileAnswers = {bad.fileName()};
+    const QString bad = h.dir.filePath(u"foto.xlsx"_qs);
+    testing_support::writeFile(bad, "PK\x03\x04 non un foglio");
+    h.fake.fileAnswers = {bad};
     click(&w, u"btnSfoglia"_qs);
     ASSERT_EQ(h.fake.messages.size(), 1u);
     EXPECT_EQ(h.fake.lastMessage().kind, MsgKind::Warning);

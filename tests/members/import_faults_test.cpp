@@ -7,6 +7,7 @@
 #include "members/member_archive.h"
 
 #include "fake_platform.h"
+#include "files.h"
 #include "member_fixture.h"
 
 #include <QDir>
@@ -16,13 +17,9 @@
 #include <gtest/gtest.h>
 
 using namespace members;
+using testing_support::fileBytes;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Enough rows to take two blocks of the batch write and to show the progress bar.
 constexpr int kRows = 2500;
@@ -33,9 +30,7 @@ QString bigSheet(const QString& folder) {
         csv += "Socio " + QByteArray::number(i) + ";" + QByteArray::number(i) +
                ";01/01/2026;31/12/2026\r\n";
     const QString path = QDir(folder).filePath(u"soci.csv"_qs);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(csv);
+    testing_support::writeFile(path, csv);
     return path;
 }
 

@@ -5,20 +5,17 @@
 #include "core/win1252.h"
 #include "members/sheet_import_read.h"
 
+#include "files.h"
+#include "qt_print.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 using members::SheetError;
 using members::SheetRows;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -28,9 +25,7 @@ QString fixture(const char* name) {
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
+    testing_support::writeFile(path, bytes);
     return path;
 }
 

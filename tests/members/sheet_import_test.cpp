@@ -6,21 +6,16 @@
 
 #include "fake_platform.h"
 #include "member_fixture.h"
+#include "qt_print.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 using namespace members;
 using member_fixture::addMember;
 using member_fixture::memberValues;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
