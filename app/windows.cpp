@@ -1,13 +1,15 @@
 #include "windows.h"
 
+#include "book/book_windows.h"
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
+#include "cashbook/cashbook_windows.h"
+#include "deadlines/frm_scadenzario.h"
 #include "members/frm_anagrafica.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_guida.h"
 #include "shell/frm_password.h"
-#include "shell/placeholder_area.h"
 
 void createWindows(platform::Context& ctx) {
     auto* login = new shell::TfrmPassword(ctx);
@@ -15,13 +17,9 @@ void createWindows(platform::Context& ctx) {
     ctx.windows.add(new shell::TfrmAvvio(ctx));
     ctx.windows.add(new members::TfrmAnagrafica(ctx));
     ctx.windows.add(new shell::TfrmCambiaPassword(ctx, login));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmScadenzario"),
-                                               QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti")));
+    ctx.windows.add(new deadlines::TfrmScadenzario(ctx));
     ctx.windows.add(new cards::TfrmTessera(ctx));
     ctx.windows.add(new cards::TfrmTessere(ctx));
-    ctx.windows.add(new shell::PlaceholderArea(
-        ctx, QStringLiteral("TfrmMenuRegistro"),
-        QStringLiteral(" Quorvix 5.0 - Creazione / Compilazione Libro Soci")));
-    ctx.windows.add(new shell::PlaceholderArea(ctx, QStringLiteral("TfrmMenuPrimanota"),
-                                               QStringLiteral(" Quorvix 5.0 - Primanota e bilancio")));
+    book::addBookWindows(ctx);
+    cashbook::addCashbookWindows(ctx);
 }

@@ -156,6 +156,14 @@ icon("excel", f'''
 <path d="M23.5 19.8v6.4M20.6 23.4l2.9 2.9 2.9-2.9" fill="none" stroke="#ffffff" stroke-width="1.9" stroke-linecap="round" stroke-linejoin="round"/>''',
      (G_BLUE, G_GREEN))
 
+rows_in = "".join(f'<path d="M9.5 {y}h18" stroke="#a9cdb8" stroke-width="1"/>' for y in (15, 19, 23))
+icon("importa_foglio", f'''
+<rect x="8.5" y="4.5" width="20" height="23" rx="2" fill="#ffffff" stroke="#1e6e40" stroke-width="1.3"/>
+<path d="M8.5 6.5a2 2 0 0 1 2-2h16a2 2 0 0 1 2 2v4.5h-20z" fill="url(#gn)" stroke="#1e6e40" stroke-width="1.3"/>
+{rows_in}<path d="M15.5 11v16M22 11v16" stroke="#a9cdb8" stroke-width="1"/>
+<path d="M2.5 16h7.5v-4.5l7.5 7-7.5 7V21H2.5z" fill="url(#gy)" {S}/>''',
+     (G_YEL, G_GREEN))
+
 icon("email", f'''
 <rect x="2.5" y="7.5" width="27" height="18" rx="2.2" fill="url(#gp)" {SP}/>
 <path d="M3.5 24.5l9.5-8.5M28.5 24.5l-9.5-8.5" stroke="{LIGHT}" stroke-width="1.3"/>

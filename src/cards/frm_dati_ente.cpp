@@ -1,6 +1,7 @@
 #include "cards/frm_dati_ente.h"
 
 #include "core/text.h"
+#include "platform/buttons.h"
 #include "platform/ui.h"
 
 #include <QLabel>
@@ -45,14 +46,10 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent, const QString& mode, const Organisat
     platform::chainEnter({txtAssociazione_, txtSottotitolo01_, txtSottotitolo02_, txtAnnotazioni_},
                          true);
 
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
-    annulla->setGeometry(250, 205, 110, 30);
-    annulla->setAutoDefault(false);
-    auto* applica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    applica->setObjectName(QStringLiteral("btnApplica"));
-    applica->setGeometry(370, 205, 130, 30);
-    applica->setAutoDefault(false);
+    auto* annulla = platform::dialogButton(this, QStringLiteral("btnAnnulla"),
+                                           QStringLiteral("Annulla"), {250, 205, 110, 30});
+    auto* applica = platform::dialogButton(this, QStringLiteral("btnApplica"),
+                                           QStringLiteral("Applica e chiudi"), {370, 205, 130, 30});
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(applica, &QPushButton::clicked, this, &QDialog::accept);
 }

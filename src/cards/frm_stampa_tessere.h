@@ -1,14 +1,10 @@
 #pragma once
 
 #include "cards/card_templates.h"
-#include "platform/context.h"
-
-#include <QDialog>
+#include "platform/print_prompt.h"
 
 #include <array>
 #include <functional>
-
-class QLabel;
 
 namespace cards {
 
@@ -19,32 +15,16 @@ using SheetSource = std::function<std::array<CardContent, kSheetSlots>()>;
 reports::Report printedSheet(const std::array<CardContent, kSheetSlots>& cards, const QDate& today);
 
 // The nine-card sheet's print window: no settings, straight to the print dialog.
-class TfrmStampaTessere : public QDialog {
+class TfrmStampaTessere : public platform::PrintPrompt {
     Q_OBJECT
 public:
     TfrmStampaTessere(platform::Context& ctx, QWidget* parent, SheetSource sheet);
-
-public slots:
-    void print(); // "Stampa"
-
-private:
-    platform::Context& ctx_;
-    SheetSource sheet_;
-    QLabel* lblAttendere_;
 };
 
-class TfrmAnteprimaTessere : public QDialog {
+class TfrmAnteprimaTessere : public platform::PrintPrompt {
     Q_OBJECT
 public:
     TfrmAnteprimaTessere(platform::Context& ctx, QWidget* parent, SheetSource sheet);
-
-public slots:
-    void showPreview(); // "Mostra anteprima"
-
-private:
-    platform::Context& ctx_;
-    SheetSource sheet_;
-    QLabel* lblAttendere_;
 };
 
 } // namespace cards

@@ -1,5 +1,6 @@
 #include "checks/check_dialog.h"
 
+#include "platform/buttons.h"
 #include "platform/input_rules.h"
 #include "platform/ui.h"
 
@@ -33,12 +34,10 @@ CheckDialog::CheckDialog(platform::Context& ctx, QWidget* opener, const Form& fo
     if (form.digitsOnly) platform::digitsOnly(field_);
     if (form.liveUpper) platform::upperTrimmedWhileTyping(field_);
 
-    btnControlla_ = new QPushButton(QStringLiteral("Controlla"), this);
-    btnControlla_->setObjectName(QStringLiteral("btnControlla"));
-    btnControlla_->setGeometry(230, 122, 100, 30);
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(340, 122, 100, 30);
+    btnControlla_ = platform::makeButton(this, QStringLiteral("btnControlla"),
+                                         QStringLiteral("Controlla"), {230, 122, 100, 30});
+    auto* btnChiudi = platform::makeButton(this, QStringLiteral("btnChiudi"),
+                                           QStringLiteral("Chiudi"), {340, 122, 100, 30});
     connect(btnControlla_, &QPushButton::clicked, this, &CheckDialog::controlla);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     platform::chainEnter({field_, btnControlla_});

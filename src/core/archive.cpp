@@ -64,6 +64,18 @@ std::optional<qint64> Archive::save(qint64 number, const QStringList& values) co
     return written;
 }
 
+std::optional<qint64> Archive::appendAll(const std::vector<QStringList>& records,
+                                         const std::function<void(qint64)>& progress) const {
+    RecordFile file(path_, layout_->recordLength());
+    if (!file.open()) return std::nullopt;
+    const auto first = file.appendAll(
+        qint64(records.size()),
+        [&](qint64 i, char* record) { layout_->storeAll(record, records[size_t(i)]); }, progress);
+    // Every byte is synced before appendAll returns: closing cannot undo the records.
+    file.close();
+    return first;
+}
+
 bool Archive::touch() const {
     RecordFile file(path_, layout_->recordLength());
     return file.open() && file.close();

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace core {
 
@@ -33,6 +34,10 @@ public:
     // Saves `values` over record `number`, or appends when number is 0. Returns the number
     // written, nullopt on failure. Bytes beyond each field's text keep the old record's.
     std::optional<qint64> save(qint64 number, const QStringList& values) const;
+    // Appends every record of `records` in one step under one lock: all of them or none
+    // (core::RecordFile::appendAll). Returns the number of the first, nullopt on failure.
+    std::optional<qint64> appendAll(const std::vector<QStringList>& records,
+                                    const std::function<void(qint64 done)>& progress = {}) const;
     // Opens (creating when missing) and closes the file; false when that fails.
     bool touch() const;
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace core {
 namespace {
 
 constexpr char kJournalMagic[8] = {'Q', 'V', 'J', 'R', 'N', 'L', '0', '1'};
+constexpr char kAppendMagic[8] = {'Q', 'V', 'J', 'R', 'N', 'A', '0', '1'};
 
 quint32 checksum(const char* data, qint64 size) {
     quint32 h = 2166136261u; // FNV-1a
@@ -38,6 +40,27 @@ QByteArray journalImage(qint64 offset, const char* old, int length) {
     const quint32 sum = checksum(j.constData(), j.size());
     j.append(reinterpret_cast<const char*>(&sum), 4);
     return j;
+}
+
+// magic, the file's length before a batch append (8), checksum of both (4).
+QByteArray appendJournalImage(qint64 oldLength) {
+    QByteArray j(kAppendMagic, 8);
+    j.append(reinterpret_cast<const char*>(&oldLength), 8);
+    const quint32 sum = checksum(j.constData(), j.size());
+    j.append(reinterpret_cast<const char*>(&sum), 4);
+    return j;
+}
+
+std::optional<qint64> appendJournalLength(const QByteArray& j) {
+    if (j.size() != 8 + 8 + 4 || std::memcmp(j.constData(), kAppendMagic, 8) != 0)
+        return std::nullopt;
+    qint64 length = 0;
+    quint32 sum = 0;
+    std::memcpy(&length, j.constData() + 8, 8);
+    std::memcpy(&sum, j.constData() + 16, 4);
+    if (length < 0 || sum != checksum(j.constData(), 16))
+        return std::nullopt;
+    return length;
 }
 
 } // namespace
@@ -107,6 +130,12 @@ bool RecordFile::recoverJournal() {
         return false;
     const QByteArray j = journal.readAll();
     journal.close();
+    if (const auto oldLength = appendJournalLength(j)) {
+        // A batch append that never finished: cut the file back to where it started.
+        if (file_.size() > *oldLength && (!file_.resize(*oldLength) || !syncToDisk(file_)))
+            return false;
+        return QFile::remove(jpath);
+    }
     const qint64 header = 8 + 8 + 4;
     bool valid = j.size() >= header + 4 && std::memcmp(j.constData(), kJournalMagic, 8) == 0;
     qint64 offset = 0;
@@ -191,6 +220,57 @@ std::optional<qint64> RecordFile::append(const char* buffer) {
         return std::nullopt;
     }
     return n;
+}
+
+std::optional<qint64> RecordFile::appendAll(qint64 total,
+                                            const std::function<void(qint64, char*)>& fill,
+                                            const std::function<void(qint64)>& progress) {
+    if (!file_.isOpen() || !file_.isWritable())
+        return std::nullopt;
+    const qint64 first = count() + 1;
+    const qint64 start = (first - 1) * length_;
+    if (total <= 0)
+        return first;
+    // The old length is safely on disk before the first record is written.
+    QFile journal(journalPath(path_));
+    const QByteArray image = appendJournalImage(start);
+    if (!faults::allow() || !journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        journal.write(image) != image.size() || !syncToDisk(journal)) {
+        journal.close();
+        QFile::remove(journal.fileName());
+        return std::nullopt;
+    }
+    journal.close();
+    const auto cutBack = [&] {
+        // Left in place when this fails too: the next open cuts the file back.
+        if (file_.resize(start) && syncToDisk(file_))
+            QFile::remove(journal.fileName());
+    };
+
+    const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
+    std::vector<char> block(static_cast<size_t>(std::min(perBlock, total) * length_));
+    bool ok = file_.seek(start);
+    for (qint64 done = 0; ok && done < total;) {
+        const qint64 n = std::min(perBlock, total - done);
+        const qint64 bytes = n * length_;
+        std::fill(block.begin(), block.begin() + bytes, 0);
+        for (qint64 i = 0; i < n; ++i)
+            fill(done + i, block.data() + i * length_);
+        ok = faults::allow() && file_.write(block.data(), bytes) == bytes && file_.flush();
+        done += n;
+        if (ok && progress)
+            progress(done);
+    }
+    if (!ok || !syncToDisk(file_)) {
+        cutBack();
+        return std::nullopt;
+    }
+    // As with an overwrite, the records count only once the journal is gone.
+    if (!faults::allow() || !QFile::remove(journal.fileName())) {
+        cutBack();
+        return std::nullopt;
+    }
+    return first;
 }
 
 bool RecordFile::scan(const std::function<bool(qint64, const char*)>& visit) {

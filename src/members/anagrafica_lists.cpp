@@ -1,6 +1,7 @@
-// The member window's search, renewal list and export commands.
+// The member window's search, renewal list, export and import commands.
 #include "members/frm_anagrafica.h"
 #include "members/frm_exp_anagrafica.h"
+#include "members/frm_importa_foglio.h"
 #include "members/frm_sospesi.h"
 #include "members/member_pick.h"
 
@@ -18,6 +19,11 @@ void TfrmAnagrafica::renewals() {
 
 void TfrmAnagrafica::exportExcel() {
     TfrmExpAnagrafica dialog(ctx_, this);
+    ctx_.platform.runModal(dialog);
+}
+
+void TfrmAnagrafica::importSheet() {
+    TfrmImportaFoglio dialog(ctx_, this);
     ctx_.platform.runModal(dialog);
 }
 

@@ -53,6 +53,7 @@ public slots:
     void print();
     void renewals();
     void exportExcel();
+    void importSheet();
     void email();
     void renewalEmail();
     void checkCodFisc();

@@ -47,8 +47,13 @@ void applyMember(QWidget* window, const Member& member, std::span<const MemberTa
                  const QString& suffix) {
     for (const MemberTake& t : table) {
         const QString name = QLatin1String(t.control) + suffix;
-        if (auto* edit = window->findChild<QLineEdit*>(name))
-            edit->setText(member[t.field]);
+        if (auto* edit = window->findChild<QLineEdit*>(name)) {
+            // A limited field would cut a longer value silently: show it whole and let the
+            // window's save checks decide.
+            const QString& value = member[t.field];
+            if (value.size() > edit->maxLength()) edit->setMaxLength(int(value.size()));
+            edit->setText(value);
+        }
         else if (auto* label = window->findChild<QLabel*>(name))
             label->setText(member[t.field]);
     }

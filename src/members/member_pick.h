@@ -31,7 +31,8 @@ struct MemberTake {
     const char* control;
     MemberField field;
 };
-// Writes the member's fields into the named edit fields or labels of `window`; `suffix` is
+// Writes the member's fields into the named edit fields or labels of `window`, whole even where a
+// field's typing limit is shorter; `suffix` is
 // appended to every control name (the card slots "_A".."_I", the register rows "_A".."_D").
 void applyMember(QWidget* window, const Member& member, std::span<const MemberTake> table,
                  const QString& suffix = {});

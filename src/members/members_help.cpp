@@ -48,6 +48,15 @@ platform::HelpTopic memberHelp() {
                 "Anteprima e Stampa producono la scheda del socio su carta; Esporta crea un "
                 "file per il "
                 "foglio di calcolo con tutte le schede in archivio."),
+            QStringLiteral(
+                "Con Importa da foglio di calcolo porti in archivio i soci che tieni già altrove: "
+                "un file CSV, una cartella di lavoro XLSX o il file Tesserati.xls esportato da "
+                "questo programma. Le colonne si abbinano ai campi della scheda dalla loro "
+                "intestazione, e puoi cambiare ogni abbinamento; ogni riga viene controllata come "
+                "al salvataggio di una scheda e l'anteprima ne mostra l'esito. Importa inserisce "
+                "in archivio tutte le righe con esito OK in un solo passo: se qualcosa va storto "
+                "non ne viene inserita nessuna. Le righe già presenti in archivio, con lo stesso "
+                "nome e numero di tessera, restano escluse."),
         }};
 }
 

@@ -46,6 +46,7 @@ public:
     HighlightFilter(QWidget* field, QWidget* frame) : QObject(field), frame_(frame) {}
     bool eventFilter(QObject* watched, QEvent* e) override {
         auto* field = static_cast<QWidget*>(watched);
+        if (!frame_) return false; // the window removed the frame
         switch (e->type()) {
         case QEvent::FocusIn:
             frame_->setVisible(true);

@@ -1,5 +1,6 @@
 #include "shell/frm_guida.h"
 
+#include "platform/buttons.h"
 #include "platform/ui.h"
 #include "shell/shell_style.h"
 
@@ -37,18 +38,17 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
     auto* pdfIcon = platform::pictureButton(this, QStringLiteral("imgPdf"), QStringLiteral(":/art/pdf.svg"),
                                             QStringLiteral("Visualizza guida in formato PDF"), {28, 28});
     pdfIcon->setGeometry(16, 550, 34, 34);
-    auto* pdfLink = new QPushButton(QStringLiteral("Visualizza guida in formato PDF"), this);
-    pdfLink->setObjectName(QStringLiteral("lblPdf"));
+    auto* pdfLink =
+        platform::makeButton(this, QStringLiteral("lblPdf"),
+                             QStringLiteral("Visualizza guida in formato PDF"), {54, 553, 260, 28});
     pdfLink->setFlat(true);
     pdfLink->setCursor(Qt::PointingHandCursor);
     pdfLink->setStyleSheet(QStringLiteral(
         "QPushButton { color: #00008B; text-decoration: underline; text-align: left; border: none;"
         "  background: transparent; }"
         "QPushButton:pressed { color: #FFA500; }"));
-    pdfLink->setGeometry(54, 553, 260, 28);
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(548, 551, 112, 32);
+    auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                                        {548, 551, 112, 32});
     style::makePrimary(chiudi);
 
     connect(pdfIcon, &QToolButton::clicked, this, &TfrmGuida::openPdf);

@@ -1,5 +1,6 @@
 #include "shell/frm_info.h"
 
+#include "platform/buttons.h"
 #include "platform/ui.h"
 #include "shell/frm_avvio.h"
 #include "shell/shell_style.h"
@@ -13,9 +14,8 @@ namespace shell {
 namespace {
 
 // A link that is dark blue, orange while the mouse button is held on it.
-QPushButton* link(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
+QPushButton* link(QWidget* parent, const QString& name, const QString& text, QRect place) {
+    auto* b = platform::makeButton(parent, name, text, place);
     b->setFlat(true);
     b->setCursor(Qt::PointingHandCursor);
     b->setStyleSheet(QStringLiteral(
@@ -55,12 +55,10 @@ TfrmInfo::TfrmInfo(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx
     auto* envelope = platform::pictureButton(this, QStringLiteral("imgEmail"), QStringLiteral(":/art/email.svg"),
                                              kMakerMail, {28, 28});
     envelope->setGeometry(170, 170, 34, 34);
-    auto* mail = link(this, QStringLiteral("lblEmail"), kMakerMail);
-    mail->setGeometry(210, 173, 230, 28);
+    auto* mail = link(this, QStringLiteral("lblEmail"), kMakerMail, {210, 173, 230, 28});
     style::footerBand(this, {150, 238, 310, 62});
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(332, 253, 112, 32);
+    auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                                        {332, 253, 112, 32});
     style::makePrimary(chiudi);
     connect(envelope, &QToolButton::clicked, this, &TfrmInfo::writeMail);
     connect(mail, &QPushButton::clicked, this, &TfrmInfo::writeMail);
@@ -89,12 +87,10 @@ TfrmSplash::TfrmSplash(platform::Context& ctx, QWidget* owner) : QDialog(owner),
     auto* globe = platform::pictureButton(this, QStringLiteral("imgSito"), QStringLiteral(":/art/sito_icon.svg"),
                                           kMakerSite, {28, 28});
     globe->setGeometry(104, 210, 34, 34);
-    auto* site = link(this, QStringLiteral("lblSito"), kMakerSite);
-    site->setGeometry(144, 213, 200, 28);
+    auto* site = link(this, QStringLiteral("lblSito"), kMakerSite, {144, 213, 200, 28});
     style::footerBand(this, {0, 256, 420, 54});
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("btnChiudi"));
-    chiudi->setGeometry(292, 267, 112, 32);
+    auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
+                                        {292, 267, 112, 32});
     style::makePrimary(chiudi);
     connect(globe, &QToolButton::clicked, this, &TfrmSplash::openSite);
     connect(site, &QPushButton::clicked, this, &TfrmSplash::openSite);

@@ -1,33 +1,21 @@
 #include "shell/frm_password.h"
 
-#include "core/scramble.h"
 #include "core/text.h"
+#include "platform/buttons.h"
 #include "platform/ui.h"
+#include "shell/password_rules.h"
 #include "shell/password_store.h"
 #include "shell/shell_style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace shell {
 
-using platform::MsgKind;
-
-QString passwordTooLongMessage();
-
-TfrmPassword::TfrmPassword(platform::Context& ctx) : ctx_(ctx) {
-    setObjectName(QStringLiteral("TfrmPassword"));
-    setWindowTitle(QStringLiteral(" Quorvix 5.0 - Autenticazione"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(460, 240);
-    style::useShellFont(this);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xf8, 0xfa, 0xfd));
-    setPalette(pal);
-    setAutoFillBackground(true);
-
+TfrmPassword::TfrmPassword(platform::Context& ctx)
+    : PasswordWindow(ctx, QStringLiteral("TfrmPassword"),
+                     QStringLiteral(" Quorvix 5.0 - Autenticazione"), {460, 240}) {
     style::brandBand(this, {0, 0, 150, 240});
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
@@ -43,96 +31,38 @@ TfrmPassword::TfrmPassword(platform::Context& ctx) : ctx_(ctx) {
     caption->setStyleSheet(QStringLiteral("color: #0b2454; font-weight: bold;"));
     caption->setGeometry(176, 34, 262, 22);
 
-    txtPassword_ = platform::makeEdit(this, QStringLiteral("txtPassword"), 0);
-    txtPassword_->setEchoMode(QLineEdit::Password);
-    txtPassword_->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid #aab4c2; border-radius: 3px; padding: 0 6px; background: white; }"
-        "QLineEdit:focus { border-color: #1f4e99; }"));
-    txtPassword_->setGeometry(176, 64, 262, 30);
-    platform::addHighlight(txtPassword_);
-    txtPassword_->installEventFilter(this);
-
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(176, 112, 126, 32);
-    cmdOK_->setEnabled(false);
-    style::makePrimary(cmdOK_);
-
-    auto* cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdEsci->setGeometry(312, 112, 126, 32);
-    style::makeSecondary(cmdEsci);
+    txtPassword_ = addPasswordField(QStringLiteral("txtPassword"), {176, 64, 262, 30});
+    addButtons({176, 112, 126, 32}, QStringLiteral("Esci"), {312, 112, 126, 32});
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setStyleSheet(QStringLiteral("color: #d3dbe6;"));
     rule->setGeometry(176, 162, 262, 2);
 
-    auto* btnCambia = new QPushButton(QStringLiteral("Cambia password"), this);
-    btnCambia->setObjectName(QStringLiteral("btnCambiaPassword"));
-    btnCambia->setGeometry(176, 180, 262, 32);
+    auto* btnCambia = platform::makeButton(this, QStringLiteral("btnCambiaPassword"),
+                                           QStringLiteral("Cambia password"), {176, 180, 262, 32});
     style::makeSecondary(btnCambia);
-
-    lblMemory_ = new QLabel(this);
-    lblMemory_->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory_->hide();
-
-    connect(txtPassword_, &QLineEdit::textChanged, this, &TfrmPassword::updateOk);
-    connect(cmdOK_, &QPushButton::clicked, this, &TfrmPassword::ok);
-    connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(btnCambia, &QPushButton::clicked, this, &TfrmPassword::changePassword);
 }
 
-void TfrmPassword::updateOk() { cmdOK_->setEnabled(!core::trimText(txtPassword_->text()).isEmpty()); }
-
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == txtPassword_) {
-        if (e->type() == QEvent::KeyRelease)
-            updateOk();
-        if (e->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(e)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (!core::trimText(txtPassword_->text()).isEmpty())
-                    ok();
-                return true;
-            }
+    if (watched == txtPassword_ && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ok();
+            return true;
         }
     }
-    return QWidget::eventFilter(watched, e);
-}
-
-void TfrmPassword::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
-    txtPassword_->setFocus();
+    return PasswordWindow::eventFilter(watched, e);
 }
 
 void TfrmPassword::ok() {
-    const QString typed = normalisePassword(txtPassword_->text());
-    if (typed.isEmpty())
+    // Enter on blanks does nothing, as the disabled "OK".
+    if (core::trimText(txtPassword_->text()).isEmpty()) return;
+    if (refuse(
+            loginProblem(readStoredPassword(ctx_.path(kPasswordStoreFile)), txtPassword_->text())))
         return;
-    if (typed.size() > core::kMaxScrambleLength) {
-        ctx_.platform.message(this, MsgKind::Warning, passwordTooLongMessage());
-        txtPassword_->clear();
-        txtPassword_->setFocus();
-        return;
-    }
-    const auto stored = readStoredPassword(ctx_.path(kPasswordStoreFile));
-    if (!stored) {
-        ctx_.platform.message(this, MsgKind::Plain,
-                              QStringLiteral("Attenzione: si è verificato un errore durante la "
-                                             "procedura di lettura della password. Si consiglia "
-                                             "di reinstallare il software."));
-        return;
-    }
-    if (*stored == typed) {
-        ctx_.windows.switchTo(QStringLiteral("TfrmAvvio"), this);
-        return;
-    }
-    ctx_.platform.message(this, MsgKind::Plain, QStringLiteral("Attenzione: password errata."));
-    txtPassword_->clear();
-    txtPassword_->setFocus();
+    ctx_.windows.switchTo(QStringLiteral("TfrmAvvio"), this);
 }
 
 void TfrmPassword::changePassword() {
@@ -140,8 +70,7 @@ void TfrmPassword::changePassword() {
 }
 
 void TfrmPassword::reset() {
-    txtPassword_->clear();
-    lblMemory_->clear();
+    clearAll();
     show();
     activateWindow();
     txtPassword_->setFocus();
@@ -150,10 +79,6 @@ void TfrmPassword::reset() {
 void TfrmPassword::closeEvent(QCloseEvent* e) {
     e->accept();
     QApplication::quit();
-}
-
-QString passwordTooLongMessage() {
-    return QStringLiteral("Attenzione: la password non può superare i 255 caratteri.");
 }
 
 } // namespace shell

@@ -2,15 +2,13 @@
 #include "cards/frm_stampa_tessere.h"
 #include "cards/frm_tessera.h"
 #include "cards_fixture.h"
+#include "golden.h"
+#include "pdf_text.h"
 #include "reports/paint_recorder.h"
 
-#include <QDir>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +94,30 @@ TEST(CardPrint, SheetHoldsNineCardsOnTheGrid) {
     }
 }
 
+// Every field filled, so each printed object is pinned.
+CardContent fullCard(const QString& name, const QString& number) {
+    CardContent c = sampleCard();
+    c.tesserato = name;
+    c.carica = QStringLiteral("Socio ordinario");
+    c.numTessera = number;
+    c.dataRil = QStringLiteral("01/02/2026");
+    c.dataScade = QStringLiteral("31/12/2026");
+    return c;
+}
+
+TEST(CardPrint, SingleCardPrintsAsItsGoldenReference) {
+    EXPECT_TRUE(testing_support::matchesGolden(
+        u"card"_qs, printedCard(fullCard(u"Rossi Mario"_qs, u"T-001"_qs), {}, kToday)));
+}
+
+TEST(CardPrint, NineCardSheetPrintsAsItsGoldenReference) {
+    // A different member in every slot, so a slot that moves or swaps shows.
+    std::array<CardContent, kSheetSlots> cards;
+    for (int i = 0; i < kSheetSlots; ++i)
+        cards[i] = fullCard(u"Socio "_qs + QChar(u'A' + i), u"T-00"_qs + QString::number(i + 1));
+    EXPECT_TRUE(testing_support::matchesGolden(u"card_sheet"_qs, printedSheet(cards, kToday)));
+}
+
 TEST(CardPrint, LongTextsAreClippedInsideTheirBoxes) {
     CardContent c = sampleCard();
     c.organisation.name =
@@ -118,17 +140,6 @@ TEST(CardPrint, LongTextsAreClippedInsideTheirBoxes) {
 
 // Rendered through the print window to a PDF and measured on the raster: the outermost ink is
 // the card's outline.
-QImage rasterise(const QString& pdf, int dpi) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty()) return {};
-    const QString base = pdf + QStringLiteral(".r");
-    QProcess p;
-    p.start(tool, {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                   QStringLiteral("-singlefile"), pdf, base});
-    p.waitForFinished(60000);
-    return QImage(base + QStringLiteral(".png"));
-}
-
 QRectF inkBoundsMm(const QImage& img, int dpi) {
     QRect ink;
     for (int y = 0; y < img.height(); ++y)
@@ -166,7 +177,7 @@ TEST(CardPrint, PrintWindowPutsTheCardWhereTheMarginsSay) {
         child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
         EXPECT_TRUE(h.fake.messages.empty());
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        const QImage page = rasterise(h.fake.pdfPath, 150);
+        const QImage page = testing_support::pdfPage(h.fake.pdfPath, 150);
         if (page.isNull()) GTEST_SKIP() << "pdftoppm not available";
         EXPECT_NEAR(page.width() * 25.4 / 150, c.landscape ? 297 : 210, 1);
         // The outline's thin pen reaches 0.1 mm outside the card on each side.
@@ -202,7 +213,7 @@ TEST(CardPrint, MarginsAreReadChangedAndSaved) {
     child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
     EXPECT_TRUE(h.fake.messages.empty());
     ASSERT_EQ(h.fake.printCalls.size(), 1u);
-    const QString ini = QString::fromLatin1(readFile(h.path(kSettingsFileName)));
+    const QString ini = QString::fromLatin1(fileBytes(h.path(kSettingsFileName)));
     EXPECT_TRUE(ini.contains(QStringLiteral("Superiore=2\r\n"))) << ini.toStdString();
     EXPECT_TRUE(ini.contains(QStringLiteral("Sinistro=0\r\n"))) << ini.toStdString();
     EXPECT_TRUE(ini.contains(QStringLiteral("Orientamento=Orizzontale\r\n"))) << ini.toStdString();
@@ -224,6 +235,83 @@ TEST(CardPrint, PrinterFailureShowsTheWarningAndKeepsTheSettings) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST(CardPrint, SettingsThatCannotBeSavedStopThePrintWithTheWarning) {
+    testing_support::Harness h;
+    QDir(h.dir.path()).mkdir(kSettingsFileName); // a folder in the settings file's place
+    TfrmStampaTessera dialog(h.ctx, nullptr, [] { return sampleCard(); });
+    child<QPushButton>(&dialog, QStringLiteral("btnStampa"))->click();
+    EXPECT_TRUE(h.fake.printCalls.empty());
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Warning);
+    EXPECT_TRUE(h.fake.lastMessage().text.startsWith(
+        QStringLiteral("Attenzione: la stampa non è andata a buon fine.")));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The four card prompts keep their names, captions and buttons, and read the card window only
+// when their button is pressed.
+template <class Prompt, class Source>
+std::unique_ptr<QDialog> open(platform::Context& ctx, const CardSource& card,
+                              const SheetSource& sheet) {
+    if constexpr (std::is_same_v<Source, CardSource>)
+        return std::make_unique<Prompt>(ctx, nullptr, card);
+    else
+        return std::make_unique<Prompt>(ctx, nullptr, sheet);
+}
+
+TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
+    struct Case {
+        decltype(&open<TfrmStampaTessera, CardSource>) make;
+        const char* name;
+        const char* caption;
+        const char* go;
+        const char* goText;
+        bool preview;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {open<TfrmStampaTessera, CardSource>, "TfrmStampaTessera", " Stampa tesserino", "btnStampa",
+         "Stampa", false, QPageLayout::Portrait},
+        {open<TfrmAnteprimaTessera, CardSource>, "TfrmAnteprimaTessera", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Portrait},
+        {open<TfrmStampaTessere, SheetSource>, "TfrmStampaTessere",
+         " Stampa più tessere su foglio A4", "btnStampa", "Stampa", false, QPageLayout::Landscape},
+        {open<TfrmAnteprimaTessere, SheetSource>, "TfrmAnteprimaTessere", " Anteprima di stampa",
+         "btnAnteprima", "Mostra anteprima", true, QPageLayout::Landscape},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Harness h;
+        int reads = 0;
+        const CardSource card = [&reads] {
+            ++reads;
+            return sampleCard();
+        };
+        const SheetSource sheet = [&reads] {
+            ++reads;
+            std::array<CardContent, kSheetSlots> cards;
+            cards.fill(sampleCard());
+            return cards;
+        };
+        const std::unique_ptr<QDialog> dialog = c.make(h.ctx, card, sheet);
+        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.name));
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(child<QPushButton>(dialog.get(), QStringLiteral("btnAnnulla"))->text(),
+                  QStringLiteral("Annulla"));
+        auto* go = child<QPushButton>(dialog.get(), QString::fromUtf8(c.go));
+        ASSERT_NE(go, nullptr);
+        EXPECT_EQ(go->text(), QString::fromUtf8(c.goText));
+        EXPECT_EQ(reads, 0);
+        go->click();
+        EXPECT_EQ(reads, 1);
+        ASSERT_EQ(h.fake.printCalls.size(), 1u);
+        EXPECT_EQ(h.fake.printCalls[0].preview, c.preview);
+        EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), c.orientation);
+        EXPECT_TRUE(h.fake.messages.empty());
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    }
+}
+
 TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     testing_support::Harness h;
     writeIni(h, "[Margini Stampa]\r\nSuperiore=7\r\nSinistro=7\r\n[Stampa "
@@ -235,7 +323,7 @@ TEST(CardPrint, PreviewShowsThePortraitCardWithoutTheSavedMargins) {
     EXPECT_TRUE(h.fake.printCalls[0].preview);
     EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), QPageLayout::Portrait);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const QImage page = rasterise(h.fake.pdfPath, 150);
+    const QImage page = testing_support::pdfPage(h.fake.pdfPath, 150);
     if (page.isNull()) GTEST_SKIP() << "pdftoppm not available";
     expectNear(inkBoundsMm(page, 150), QRectF(9.9, 9.9, 86.2, 54.2), 0.3, "preview");
 }

@@ -125,10 +125,10 @@ TEST(SingleCard, PhotoEraserWhitensThisCardOnly) {
     addMembers(c.h, {QStringLiteral("Rossi Mario")});
     members::writeJpeg(c.h.path(QStringLiteral("1.jpg")), picture(40, 60, Qt::green));
     click(&c.w, "cmdPrimo");
-    const QByteArray before = readFile(c.h.path(QStringLiteral("1.jpg")));
+    const QByteArray before = fileBytes(c.h.path(QStringLiteral("1.jpg")));
     click(&c.w, "btnCancFoto");
     EXPECT_EQ(c.w.card()->photo()->image(), whitePhoto());
-    EXPECT_EQ(readFile(c.h.path(QStringLiteral("1.jpg"))), before);
+    EXPECT_EQ(fileBytes(c.h.path(QStringLiteral("1.jpg"))), before);
 }
 
 // --- nine-card sheet -------------------------------------------------------------------------

@@ -2,23 +2,21 @@
 
 #include "cards/card_settings.h"
 #include "fake_platform.h"
+#include "files.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "pictures.h"
+#include "qt_print.h"
 
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace cards_test {
 
 using testing_support::child;
+using testing_support::fileBytes;
+using testing_support::picture;
 
 // A member record with the card fields set and the rest empty.
 inline QStringList memberValues(const QString& name, const QString& role = QStringLiteral("Socio"),
@@ -41,23 +39,8 @@ inline void addMembers(const testing_support::Harness& h, const QStringList& nam
         members::MemberArchive(h.ctx.folder).save(0, memberValues(n));
 }
 
-// A picture with a recognisable size and a coloured body.
-inline QImage picture(int w, int h, QColor colour) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    return img;
-}
-
 inline void writeIni(const testing_support::Harness& h, const QByteArray& content) {
-    QFile f(h.path(cards::kSettingsFileName));
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
+    testing_support::writeFile(h.path(cards::kSettingsFileName), content);
 }
 
 inline QString labelText(const QWidget* root, const QString& name) {

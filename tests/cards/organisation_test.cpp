@@ -1,11 +1,10 @@
 #include "cards/frm_dati_ente.h"
 #include "cards/frm_tessera.h"
 #include "cards_fixture.h"
+#include "keys.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -42,7 +41,7 @@ TEST(Organisation, FirstStartWithoutSettingsOrLogo) {
     EXPECT_EQ(c.text("lblPosizione"), QString());
 
     c.close();
-    const QString ini = QString::fromLatin1(readFile(c.h.path(kSettingsFileName)));
+    const QString ini = QString::fromLatin1(fileBytes(c.h.path(kSettingsFileName)));
     EXPECT_EQ(ini,
               QStringLiteral("[Dati Ente]\r\nDenominazione=\r\nSottotitolo 1=\r\nSottotitolo 2=\r\n"
                              "Annotazioni=\r\n"));
@@ -121,8 +120,7 @@ TEST(Organisation, EnterMovesRoundTheFourFields) {
                           "txtAnnotazioni", "txtAssociazione"};
     EXPECT_EQ(d.focusWidget(), child<QLineEdit>(&d, QLatin1String(ring[0])));
     for (int i = 0; i < 4; ++i) {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(child<QLineEdit>(&d, QLatin1String(ring[i])), &enter);
+        testing_support::press(child<QLineEdit>(&d, QLatin1String(ring[i])), Qt::Key_Return);
         EXPECT_EQ(d.focusWidget(), child<QLineEdit>(&d, QLatin1String(ring[i + 1]))) << ring[i + 1];
     }
 }
@@ -142,7 +140,7 @@ TEST(Organisation, LogoIsWrittenOnlyWhenChangedOrMissing) {
     {
         QTemporaryDir tmp;
         members::writeJpeg(tmp.filePath(QStringLiteral("r.jpg")), red);
-        redJpeg = readFile(tmp.filePath(QStringLiteral("r.jpg")));
+        redJpeg = fileBytes(tmp.filePath(QStringLiteral("r.jpg")));
     }
     const Case cases[] = {
         {"unchanged readable logo",
@@ -168,15 +166,12 @@ TEST(Organisation, LogoIsWrittenOnlyWhenChangedOrMissing) {
     };
     for (const Case& c : cases) {
         CardWindow cw;
-        if (!c.fileBefore.isEmpty()) {
-            QFile f(cw.h.path(kLogoFileName));
-            f.open(QIODevice::WriteOnly);
-            f.write(c.fileBefore);
-        }
+        if (!c.fileBefore.isEmpty())
+            testing_support::writeFile(cw.h.path(kLogoFileName), c.fileBefore);
         cw.open();
         c.action(*cw.w, cw.h.fake);
         cw.close();
-        const QByteArray after = readFile(cw.h.path(kLogoFileName));
+        const QByteArray after = fileBytes(cw.h.path(kLogoFileName));
         EXPECT_EQ(after != c.fileBefore, c.rewritten) << c.what;
         if (c.rewritten) {
             const QImage written = QImage::fromData(after);

@@ -1,9 +1,8 @@
 #include "checks/check_dialog.h"
 #include "checks/openers.h"
 #include "fake_platform.h"
+#include "keys.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,27 +14,13 @@ using namespace checks;
 using platform::MsgKind;
 using testing_support::child;
 using testing_support::Harness;
+using testing_support::press;
+using testing_support::type;
 
 namespace {
 
 QString u8(const char* s) {
     return QString::fromUtf8(s);
-}
-
-void press(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &up);
-}
-
-void type(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        const int key = c.isLetter()  ? Qt::Key_A + (c.toUpper().unicode() - 'A')
-                        : c.isDigit() ? Qt::Key_0 + (c.unicode() - '0')
-                                      : int(c.unicode());
-        press(w, key, QString(c));
-    }
 }
 
 const char* windowName(CheckWindow w) {

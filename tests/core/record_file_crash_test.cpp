@@ -1,5 +1,6 @@
 // Saves cut short by a killed process, and two processes saving into one file at once.
 #include "core/record_file.h"
+#include "files.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 using core::RecordFile;
+using testing_support::writeFile;
 
 namespace {
 
@@ -60,8 +62,7 @@ void writeAll(int fd, const void* data, size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
         const ssize_t w = ::write(fd, p, size);
-        if (w <= 0)
-            return;
+        if (w <= 0) return;
         p += w;
         size -= size_t(w);
     }
@@ -96,14 +97,12 @@ TEST(RecordFileCrash, KilledSavesLeaveOldOrNewRecordsAndKeepEveryReportedSave) {
             QRandomGenerator rng(base);
             for (;;) {
                 RecordFile f(path, L);
-                if (!f.open())
-                    ::_exit(2);
+                if (!f.open()) ::_exit(2);
                 const bool doAppend = rng.bounded(8) == 0;
-                const quint32 n = doAppend ? quint32(f.count() + 1)
-                                           : 1 + rng.bounded(kRecords);
+                const quint32 n = doAppend ? quint32(f.count() + 1) : 1 + rng.bounded(kRecords);
                 const auto img = image(0, n, v);
-                const bool ok = doAppend ? f.append(img.data()).has_value()
-                                         : f.overwrite(n, img.data());
+                const bool ok =
+                    doAppend ? f.append(img.data()).has_value() : f.overwrite(n, img.data());
                 f.close();
                 if (ok) {
                     const quint32 msg[3] = {n, v, doAppend ? 1u : 0u};
@@ -170,10 +169,7 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
     for (char c : journal)
         h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     journal.append(reinterpret_cast<const char*>(&h), 4);
-    QFile j(RecordFile::journalPath(path));
-    ASSERT_TRUE(j.open(QIODevice::WriteOnly));
-    j.write(journal);
-    j.close();
+    writeFile(RecordFile::journalPath(path), journal);
     raw.seek(L + 100);
     raw.write(QByteArray(500, 'X'));
     raw.close();
@@ -188,9 +184,7 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
     EXPECT_FALSE(QFile::exists(RecordFile::journalPath(path)));
 
     // A journal cut short never touches the file.
-    ASSERT_TRUE(j.open(QIODevice::WriteOnly));
-    j.write(journal.left(100));
-    j.close();
+    writeFile(RecordFile::journalPath(path), journal.left(100));
     ASSERT_TRUE(f.open());
     ASSERT_TRUE(f.read(2, buf.data()));
     EXPECT_EQ(parse(buf.data()).version, 2u);
@@ -215,16 +209,13 @@ TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
             QRandomGenerator rng(writer);
             for (int r = 0; r < kRounds; ++r) {
                 RecordFile f(path, L);
-                if (!f.open())
-                    ::_exit(2);
-                if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data()))
-                    ::_exit(3);
+                if (!f.open()) ::_exit(2);
+                if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data())) ::_exit(3);
                 const qint64 n = 1 + rng.bounded(quint32(f.count()));
                 std::vector<char> buf(L);
                 f.read(n, buf.data());
                 Parsed p = parse(buf.data());
-                if (!f.overwrite(n, image(p.writer, p.record, p.version).data()))
-                    ::_exit(4);
+                if (!f.overwrite(n, image(p.writer, p.record, p.version).data())) ::_exit(4);
                 f.close();
             }
             ::_exit(0);

@@ -2,6 +2,7 @@
 #include "core/record_file.h"
 #include "core/record_layout.h"
 #include "core/win1252.h"
+#include "files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,16 +12,12 @@
 #include <vector>
 
 using namespace core;
+using testing_support::fileBytes;
+using testing_support::writeFile;
 
 namespace {
 constexpr Field kFields[] = {{"Nome", 5}, {"Flag", 2}, {"Note", 10}};
 const RecordLayout kLayout(kFields);
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 } // namespace
 
 TEST(RecordLayout, OffsetsAndLengthComeFromTheTable) {
@@ -36,12 +33,12 @@ TEST(RecordLayout, StoreLoadRoundTrips) {
         QString stored;
         QString loaded;
     } cases[] = {
-        {"  Anna \t", "Anna"},                        // blanks and controls at the ends go
-        {"Rossi Mario", "Rossi"},                     // cut at the capacity
+        {"  Anna \t", "Anna"},    // blanks and controls at the ends go
+        {"Rossi Mario", "Rossi"}, // cut at the capacity
         {QString::fromUtf8("Sì"), QString::fromUtf8("Sì")},
         {QString::fromUtf8("€ 5"), QString::fromUtf8("€ 5")}, // 0x80 in the code page
-        {QString::fromUtf8("漢字"), "??"},            // outside the code page: one "?" each
-        {QString::fromUtf8("a😀b"), "a?b"},           // a surrogate pair is one character
+        {QString::fromUtf8("漢字"), "??"},                    // outside the code page: one "?" each
+        {QString::fromUtf8("a😀b"), "a?b"},                    // a surrogate pair is one character
         {"", ""},
     };
     for (const auto& c : cases) {
@@ -109,11 +106,7 @@ TEST(RecordFile, IncompleteTailIsIgnoredAndOverwrittenByAppend) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.pro");
     const int L = kLayout.recordLength();
-    {
-        QFile raw(path);
-        raw.open(QIODevice::WriteOnly);
-        raw.write(QByteArray(L + 7, '\x01'));
-    }
+    writeFile(path, QByteArray(L + 7, '\x01'));
     RecordFile f(path, L);
     ASSERT_TRUE(f.open());
     EXPECT_EQ(f.count(), 1);
@@ -131,11 +124,7 @@ TEST(RecordFile, ExistingFileThatCannotBeOpenedIsNeverEmptied) {
     EXPECT_FALSE(asDir.open());
 
     const QString path = dir.filePath("ro.pro");
-    {
-        QFile raw(path);
-        raw.open(QIODevice::WriteOnly);
-        raw.write(QByteArray(40, 'z'));
-    }
+    writeFile(path, QByteArray(40, 'z'));
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     RecordFile ro(path, 20);
     ro.open(); // root may still open it; either way nothing is truncated
@@ -175,12 +164,12 @@ TEST(Navigation, Table) {
         qint64 record;
         bool clear;
     } cases[] = {
-        {C::First, "", 0, K::Empty, 0, false},    {C::First, "3", 5, K::Read, 1, false},
-        {C::Last, "", 0, K::Empty, 0, false},     {C::Last, "1", 5, K::Read, 5, false},
-        {C::Next, "", 0, K::Empty, 0, true},      {C::Next, "", 5, K::Read, 1, false},
-        {C::Next, "2", 5, K::Read, 3, false},     {C::Next, "5", 5, K::Nothing, 0, false},
+        {C::First, "", 0, K::Empty, 0, false},       {C::First, "3", 5, K::Read, 1, false},
+        {C::Last, "", 0, K::Empty, 0, false},        {C::Last, "1", 5, K::Read, 5, false},
+        {C::Next, "", 0, K::Empty, 0, true},         {C::Next, "", 5, K::Read, 1, false},
+        {C::Next, "2", 5, K::Read, 3, false},        {C::Next, "5", 5, K::Nothing, 0, false},
         {C::Previous, "1", 0, K::Nothing, 0, false}, {C::Previous, "", 0, K::Empty, 0, false},
-        {C::Previous, "", 5, K::Read, 1, false},  {C::Previous, "3", 5, K::Read, 2, false},
+        {C::Previous, "", 5, K::Read, 1, false},     {C::Previous, "3", 5, K::Read, 2, false},
         {C::Previous, "1", 5, K::Nothing, 0, false}, {C::Previous, "9", 5, K::Read, 5, false},
         {C::Next, "abc", 5, K::Read, 1, false},
     };

@@ -1,5 +1,7 @@
 #include "member_window_fixture.h"
 
+#include "files.h"
+
 #include "members/attachments.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
@@ -7,7 +9,6 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -38,11 +39,7 @@ TEST(MemberMedia, AttachmentsReachTheRecordOnlyWhenSaved) {
     MemberWindow m;
     QTemporaryDir mine;
     const QString source = QDir(mine.path()).filePath(QStringLiteral("certificato.pdf"));
-    {
-        QFile f(source);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("C");
-    }
+    testing_support::writeFile(source, "C");
     m.fillValid(QStringLiteral("Verdi Luca"));
     m.save();
     ASSERT_EQ(m.position(), "1");

@@ -1,26 +1,12 @@
 #include "member_window_fixture.h"
 
-#include <QProcess>
-#include <QStandardPaths>
+#include "pdf_text.h"
 
 #include <gtest/gtest.h>
 
 using members_test::MemberWindow;
 using platform::MsgKind;
-
-namespace {
-
-// Text of a PDF written by the fake printer; empty when the tool is missing.
-QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) return {};
-    QProcess p;
-    p.start(tool, {path, QStringLiteral("-")});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-} // namespace
+using testing_support::pdfText;
 
 TEST(MemberSheetCommands, PreviewAndPrintTheUnsavedSheetOnA4Portrait) {
     for (bool preview : {true, false}) {

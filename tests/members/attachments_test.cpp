@@ -3,6 +3,7 @@
 #include "platform/shell_open.h"
 
 #include "fake_platform.h"
+#include "files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,25 +22,15 @@ using namespace members;
 using platform::Answer;
 using platform::MsgKind;
 using testing_support::child;
+using testing_support::fileBytes;
 using testing_support::Harness;
+using testing_support::writeFile;
 
 namespace {
 
 const QString kOverwrite = QStringLiteral(
     "Attenzione: nella cartella dei documenti allegati \u00e8 presente un file con lo stesso "
     "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 // A long-lived caller holding the six hidden labels, registered as the member window.
 struct AttachFixture : ::testing::Test {
@@ -64,7 +55,7 @@ struct AttachFixture : ::testing::Test {
     }
     QString userFile(const QString& name, const QByteArray& data) {
         const QString p = QDir(elsewhere.path()).filePath(name);
-        write(p, data);
+        writeFile(p, data);
         return p;
     }
 
@@ -103,7 +94,7 @@ TEST_F(AttachFixture, BrowseCopiesTheFileAndApplyHandsTheTextsToTheCaller) {
     ASSERT_EQ(h.fake.fileDialogs.size(), 1u);
     EXPECT_EQ(h.fake.fileDialogs[0].title, "Selezionare il file da allegare:");
     EXPECT_EQ(h.fake.fileDialogs[0].filter, "Tutti i file (*.*)");
-    EXPECT_EQ(contents(attached("contratto.pdf")), "PDF-1");
+    EXPECT_EQ(fileBytes(attached("contratto.pdf")), "PDF-1");
     EXPECT_TRUE(h.fake.messages.empty());
     EXPECT_EQ(label("lblFile01"), "contratto.pdf");
     EXPECT_EQ(label("lblDesc01"), "Contratto firmato");
@@ -116,7 +107,7 @@ TEST_F(AttachFixture, BrowseCopiesTheFileAndApplyHandsTheTextsToTheCaller) {
 TEST_F(AttachFixture, ExistingNameAsksAndOnlyYesReplaces) {
     for (Answer answer : {Answer::Yes, Answer::No}) {
         SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
-        write(attached("ricevuta.pdf"), "OLD");
+        writeFile(attached("ricevuta.pdf"), "OLD");
         h.fake.messages.clear();
         h.fake.answers = {answer};
         h.fake.fileAnswers.push_back(userFile(QStringLiteral("ricevuta.pdf"), "NEW"));
@@ -126,7 +117,7 @@ TEST_F(AttachFixture, ExistingNameAsksAndOnlyYesReplaces) {
         ASSERT_EQ(h.fake.messages.size(), 1u);
         EXPECT_EQ(h.fake.messages[0].kind, MsgKind::Question);
         EXPECT_EQ(h.fake.messages[0].text, kOverwrite);
-        EXPECT_EQ(contents(attached("ricevuta.pdf")), answer == Answer::Yes ? "NEW" : "OLD");
+        EXPECT_EQ(fileBytes(attached("ricevuta.pdf")), answer == Answer::Yes ? "NEW" : "OLD");
         EXPECT_EQ(label("lblFile03"), "ricevuta.pdf"); // the name stays either way
     }
 }
@@ -153,13 +144,13 @@ TEST_F(AttachFixture, AnnullaKeepsTheCopiedFileButNotTheTexts) {
         },
         "btnAnnulla"));
 
-    EXPECT_EQ(contents(attached("nuovo.txt")), "N");
+    EXPECT_EQ(fileBytes(attached("nuovo.txt")), "N");
     EXPECT_EQ(label("lblFile01"), "vecchio.txt");
     EXPECT_EQ(label("lblDesc01"), "Vecchio");
 }
 
 TEST_F(AttachFixture, DeleteImageEmptiesOnlyTheNameAndDisablesApri) {
-    write(attached("tessera.pdf"), "T");
+    writeFile(attached("tessera.pdf"), "T");
     setLabel("lblFile01", QStringLiteral("tessera.pdf"));
     setLabel("lblDesc01", QStringLiteral("Tessera"));
 
@@ -172,7 +163,7 @@ TEST_F(AttachFixture, DeleteImageEmptiesOnlyTheNameAndDisablesApri) {
 
     EXPECT_EQ(label("lblFile01"), "");
     EXPECT_EQ(label("lblDesc01"), "Tessera");
-    EXPECT_EQ(contents(attached("tessera.pdf")), "T");
+    EXPECT_EQ(fileBytes(attached("tessera.pdf")), "T");
 }
 
 TEST_F(AttachFixture, ApriOpensTheQuotedPathEvenForOptionOrUrlLikeNames) {
@@ -198,26 +189,26 @@ TEST_F(AttachFixture, ApriOpensTheQuotedPathEvenForOptionOrUrlLikeNames) {
 
 // The copy never destroys its own source, nor leaves a half-written attachment.
 TEST_F(AttachFixture, ChoosingTheAttachmentItselfOrALinkToItLeavesItUntouched) {
-    write(attached("statuto.pdf"), "ORIGINAL");
+    writeFile(attached("statuto.pdf"), "ORIGINAL");
     const QString link = QDir(elsewhere.path()).filePath(QStringLiteral("statuto.pdf"));
     ASSERT_TRUE(QFile::link(attached("statuto.pdf"), link));
 
     for (const QString& source : {attached("statuto.pdf"), link}) {
         h.fake.fileAnswers.push_back(source);
         ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
-        EXPECT_EQ(contents(attached("statuto.pdf")), "ORIGINAL");
+        EXPECT_EQ(fileBytes(attached("statuto.pdf")), "ORIGINAL");
         EXPECT_EQ(label("lblFile01"), "statuto.pdf");
     }
     EXPECT_TRUE(h.fake.messages.empty()); // nothing to replace, nothing to ask
 }
 
 TEST_F(AttachFixture, FailedCopyKeepsTheExistingAttachmentAndLeavesNoStrayFile) {
-    write(attached("foto.png"), "KEEP");
+    writeFile(attached("foto.png"), "KEEP");
     // The chosen file vanished before the copy: Yes to replacing must not lose the old one.
     h.fake.fileAnswers.push_back(QDir(elsewhere.path()).filePath(QStringLiteral("foto.png")));
     ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
 
-    EXPECT_EQ(contents(attached("foto.png")), "KEEP");
+    EXPECT_EQ(fileBytes(attached("foto.png")), "KEEP");
     EXPECT_EQ(QDir(h.path(kAttachmentsFolder)).entryList(QDir::Files | QDir::Hidden),
               QStringList{"foto.png"});
     EXPECT_EQ(label("lblFile01"), "foto.png");          // silent: the name still goes in
@@ -245,13 +236,13 @@ TEST_F(AttachFixture, ANameOutsideTheCodePageIsCopiedUnderItsStorableName) {
     h.fake.fileAnswers.push_back(userFile(QStringLiteral("报告.pdf"), "R"));
     ASSERT_TRUE(run([](QDialog& d) { click(d, "btnSfoglia01"); }));
     EXPECT_EQ(label("lblFile01"), "__.pdf");
-    EXPECT_EQ(contents(attached("__.pdf")), "R");
+    EXPECT_EQ(fileBytes(attached("__.pdf")), "R");
 }
 
 TEST(AttachFile, FolderThatCannotBeCreatedFailsSilently) {
     QTemporaryDir dir;
-    write(dir.filePath(QStringLiteral("blocco")), "a file, not a folder");
-    write(dir.filePath(QStringLiteral("doc.txt")), "D");
+    writeFile(dir.filePath(QStringLiteral("blocco")), "a file, not a folder");
+    writeFile(dir.filePath(QStringLiteral("doc.txt")), "D");
     bool asked = false;
     EXPECT_EQ(attachFile(dir.filePath(QStringLiteral("doc.txt")),
                          dir.filePath(QStringLiteral("blocco/Documenti_Allegati")),

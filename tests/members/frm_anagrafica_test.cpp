@@ -223,5 +223,5 @@ TEST(MemberWindow, GuidaShowsTheArchiveTopic) {
     testing_support::child<QToolButton>(m.w.get(), QStringLiteral("cmdGuida"))->click();
     ASSERT_EQ(m.h.fake.helpTopics.size(), 1u);
     EXPECT_EQ(m.h.fake.helpTopics[0].title, QStringLiteral("Archivio Soci."));
-    EXPECT_EQ(m.h.fake.helpTopics[0].paragraphs.size(), 7);
+    EXPECT_EQ(m.h.fake.helpTopics[0].paragraphs.size(), 8);
 }

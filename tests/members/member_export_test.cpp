@@ -2,10 +2,11 @@
 #include "platform/export_flow.h"
 
 #include "fake_platform.h"
+#include "files.h"
 #include "member_fixture.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
@@ -15,14 +16,10 @@
 using namespace members;
 using namespace member_fixture;
 using testing_support::child;
+using testing_support::fileBytes;
 using testing_support::Harness;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray cells(std::initializer_list<const char*> texts) {
     QByteArray out = "<tr>";

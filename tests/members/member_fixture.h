@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <utility>
 
@@ -34,7 +36,7 @@ inline qint64 addMember(const QString& folder,
 // Appends raw bytes as one record (a damaged record written by other software).
 inline void appendRaw(const QString& folder, const QByteArray& record) {
     QFile f(members::MemberArchive(folder).path());
-    f.open(QIODevice::Append);
+    ASSERT_TRUE(f.open(QIODevice::Append));
     f.write(record);
 }
 

@@ -1,5 +1,8 @@
 #include "member_window_fixture.h"
 
+#include "files.h"
+#include "pictures.h"
+
 #include "members/member_archive.h"
 #include "members/member_photo.h"
 
@@ -14,26 +17,12 @@
 namespace {
 
 using members_test::MemberWindow;
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using testing_support::fileBytes;
+using testing_support::picture;
+using testing_support::writeFile;
 
 QSize sizeOf(const QString& path) {
     return QImageReader(path).size();
-}
-
-QImage picture(int w, int h, QColor colour = Qt::red) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    return img;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 QSize placeholderSize() {
@@ -57,7 +46,7 @@ TEST(MemberPhoto, NewRecordWritesItsPhotoAndAnUnchangedPhotoKeepsItsBytes) {
     // A photo file made elsewhere (any JPEG, any quality) survives loading and saving as is.
     QImage other = picture(33, 44, Qt::blue);
     ASSERT_TRUE(other.save(m.photoPath, "JPG", 15));
-    QByteArray original = bytesOf(m.photoPath);
+    QByteArray original = fileBytes(m.photoPath);
     original.append("trailing bytes a re-encoding would drop");
     writeFile(m.photoPath, original);
 
@@ -66,7 +55,7 @@ TEST(MemberPhoto, NewRecordWritesItsPhotoAndAnUnchangedPhotoKeepsItsBytes) {
     EXPECT_EQ(m.w->photo().size(), QSize(33, 44));
     m.set(QStringLiteral("txtCarica"), QStringLiteral("Socio"));
     m.save();
-    EXPECT_EQ(bytesOf(m.photoPath), original);
+    EXPECT_EQ(fileBytes(m.photoPath), original);
 }
 
 TEST(MemberPhoto, ClearedPhotoWritesThePlaceholder) {
@@ -93,7 +82,7 @@ TEST(MemberPhoto, UnreadablePhotoFileIsNeverReplacedUnlessTheUserChangesIt) {
         m.w->first();
         EXPECT_EQ(m.w->photo().size(), placeholderSize());
         m.save();
-        EXPECT_EQ(bytesOf(m.photoPath), damaged);
+        EXPECT_EQ(fileBytes(m.photoPath), damaged);
     }
     m.w->importPhoto(picture(20, 30));
     m.save();
@@ -165,7 +154,7 @@ namespace {
 
 TEST(MemberPhoto, FailedPhotoWriteKeepsThePictureAndRetriesOnTheNextSave) {
     SavedMember m;
-    const QByteArray before = bytesOf(m.photoPath);
+    const QByteArray before = fileBytes(m.photoPath);
     // Something that cannot be replaced by a file stands where the photo's temporary file goes.
     QFile::remove(m.photoPath);
     ASSERT_TRUE(QDir(m.h.ctx.folder).mkdir(QStringLiteral("1.jpg")));
@@ -183,7 +172,7 @@ TEST(MemberPhoto, FailedPhotoWriteKeepsThePictureAndRetriesOnTheNextSave) {
     ASSERT_TRUE(QDir(m.h.ctx.folder).rmdir(QStringLiteral("1.jpg")));
     m.save();
     EXPECT_EQ(sizeOf(m.photoPath), QSize(25, 35));
-    EXPECT_NE(bytesOf(m.photoPath), before);
+    EXPECT_NE(fileBytes(m.photoPath), before);
 }
 
 } // namespace

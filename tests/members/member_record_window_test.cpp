@@ -1,5 +1,8 @@
 #include "member_window_fixture.h"
 
+#include "files.h"
+#include "member_fixture.h"
+
 #include "members/member_archive.h"
 
 #include <QCalendarWidget>
@@ -17,11 +20,7 @@ using members_test::MemberWindow;
 using members_test::press;
 using members_test::type;
 using testing_support::child;
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testing_support::fileBytes;
 
 QCheckBox* cancelled(const MemberWindow& m) {
     return child<QCheckBox>(m.w.get(), QStringLiteral("chkAnnullata"));
@@ -75,20 +74,11 @@ TEST(MemberWindowFlag, DamagedRecordAmongGoodOnes) {
     v[members::Tesserato] = QStringLiteral("Buono Uno");
     v[members::Annullata] = members::kNo;
     archive.save(0, v);
-    {
-        // Record 2: every length byte 255 and bytes that are not text; then half a record.
-        QFile f(archive.path());
-        ASSERT_TRUE(f.open(QIODevice::Append));
-        f.write(QByteArray(members::kMemberRecordLength, '\xFF'));
-        f.close();
-    }
+    // Record 2: every length byte 255 and bytes that are not text; then half a record.
+    member_fixture::appendRaw(m.h.ctx.folder, QByteArray(members::kMemberRecordLength, '\xFF'));
     v[members::Tesserato] = QStringLiteral("Buono Tre");
     archive.save(0, v);
-    {
-        QFile f(archive.path());
-        ASSERT_TRUE(f.open(QIODevice::Append));
-        f.write(QByteArray(1000, '\x07'));
-    }
+    member_fixture::appendRaw(m.h.ctx.folder, QByteArray(1000, '\x07'));
 
     m.w->first();
     m.w->next();

@@ -2,9 +2,9 @@
 #include "members/member_sheet.h"
 #include "reports/paint_recorder.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
+#include "golden.h"
+#include "pdf_text.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -119,6 +119,12 @@ TEST(MemberSheet, PaintsTitleRowsAndFooterOnOnePortraitPage) {
     EXPECT_NEAR(note.clip.left() / dpmm, 70, 0.05);
 }
 
+TEST(MemberSheet, PrintsAsItsGoldenReference) {
+    const QDateTime now(QDate(2026, 3, 15), QTime(9, 5, 7));
+    EXPECT_TRUE(
+        testing_support::matchesGolden(u"member_sheet"_qs, memberSheetReport(fullMember(), now)));
+}
+
 TEST(MemberSheet, NewSheetPrintsEmptyRowsWithTheirTitles) {
     QStringList v = emptyMember();
     v[DataRil] = QStringLiteral("15/03/2026");
@@ -135,17 +141,11 @@ TEST(MemberSheet, NewSheetPrintsEmptyRowsWithTheirTitles) {
 
 TEST(MemberSheet, ExportsToPdfWithItsTexts) {
     QTemporaryDir tmp;
-    const QString keep = qEnvironmentVariable("QUORVIX_REPORT_DIR"); // keep the file for a look
-    const QString path =
-        QDir(keep.isEmpty() ? tmp.path() : keep).filePath(QStringLiteral("scheda.pdf"));
+    const QString path = testing_support::reportOutputPath(tmp, QStringLiteral("scheda.pdf"));
     ASSERT_TRUE(memberSheetReport(fullMember(), QDateTime(QDate(2026, 3, 15), QTime(10, 30)))
                     .exportPdf(path));
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) GTEST_SKIP() << "pdftotext not available";
-    QProcess p;
-    p.start(tool, {path, QStringLiteral("-")});
-    p.waitForFinished();
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = testing_support::pdfText(path);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext not available";
     for (const char* s :
          {"SCHEDA ANAGRAFICA SOCIO", "Cognome e nome:", "Rossi Mario", "Milano", "€ 25,00",
           "IT60X0542811101000000123456", "Stampa eseguita in data 15/03/2026 alle ore 10:30:00"})

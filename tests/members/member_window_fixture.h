@@ -1,25 +1,21 @@
 #pragma once
 
 #include "fake_platform.h"
+#include "keys.h"
 #include "members/frm_anagrafica.h"
+#include "qt_print.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <memory>
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace members_test {
 
 using testing_support::child;
+using testing_support::press;
+using testing_support::type;
 
 // A member window on a temporary program folder with the fake desktop.
 struct MemberWindow {
@@ -48,19 +44,5 @@ struct MemberWindow {
         return h.fake.messages.empty() ? QString() : h.fake.lastMessage().text;
     }
 };
-
-// Sends a key press and release to the widget, as the keyboard would.
-inline void press(QWidget* target, int key, const QString& text = {},
-                  Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QKeyEvent down(QEvent::KeyPress, key, mods, text);
-    QCoreApplication::sendEvent(target, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
-    QCoreApplication::sendEvent(target, &up);
-}
-
-inline void type(QWidget* target, const QString& text) {
-    for (QChar c : text)
-        press(target, c.toUpper().unicode(), QString(c));
-}
 
 } // namespace members_test

@@ -6,8 +6,11 @@
 #include "platform/ui.h"
 
 #include "fake_platform.h"
+#include "golden.h"
 #include "member_fixture.h"
 #include "member_window_fixture.h"
+#include "pdf_text.h"
+#include "reports/list_report.h"
 
 #include <QApplication>
 #include <QDir>
@@ -109,6 +112,24 @@ TEST_F(MemberWindows, FindInListWrapsAndTellsWhenTheListIsEmpty) {
               u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs);
 }
 
+TEST_F(MemberWindows, SearchListPrintsAsItsGoldenReference) {
+    // The reference is the list template over the search's own lines...
+    const reports::Report report = reports::listReport(
+        u"Riepilogo anagrafica Soci"_qs, searchMembers(h.dir.path(), {}).lines, h.fake.today());
+    EXPECT_TRUE(testing_support::matchesGolden(u"member_list"_qs, report));
+
+    // ...and the window's "Stampa" prints exactly that.
+    TfrmTrovaAnagrafica w(h.ctx, nullptr, u"anagrafica"_qs);
+    child<QPushButton>(&w, u"btnCerca"_qs)->click();
+    h.fake.pdfPath = h.path(u"printed.pdf"_qs);
+    child<QPushButton>(&w, u"btnStampa"_qs)->click();
+    ASSERT_EQ(h.fake.printCalls.size(), 1u);
+    ASSERT_TRUE(report.exportPdf(h.path(u"reference.pdf"_qs)));
+    const QString printed = testing_support::pdfText(h.fake.pdfPath);
+    if (printed.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    EXPECT_EQ(printed, testing_support::pdfText(h.path(u"reference.pdf"_qs)));
+}
+
 TEST_F(MemberWindows, SearchFailureShowsTheAccessMessageAndKeepsTheFilters) {
     Harness broken;
     QDir(broken.dir.path()).mkdir(kMemberFileName);
@@ -140,6 +161,7 @@ TEST_F(MemberWindows, SearchReturnsThePickedMemberReadWhole) {
     auto* name = platform::makeEdit(&card, u"txtTesserato_C"_qs, 0);
     auto* expiry = platform::makeLabel(&card, {}, u"txtDataScade_C"_qs);
     const MemberTake table[] = {{"txtTesserato", Tesserato}, {"txtDataScade", DataScade}};
+    name->setMaxLength(4); // a shorter typing limit never cuts what is handed over
     applyMember(&card, *picked, table, u"_C"_qs);
     EXPECT_EQ(name->text(), u"bianchi Ugo"_qs);
     EXPECT_EQ(expiry->text(), u"31/12/2026"_qs);

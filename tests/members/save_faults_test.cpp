@@ -2,12 +2,12 @@
 // window as it was, and every byte of every other record and file unchanged.
 #include "core/file_faults.h"
 #include "core/record_file.h"
+#include "files.h"
 #include "member_window_fixture.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,7 @@ namespace {
 std::map<QString, QByteArray> snapshot(const QString& folder) {
     std::map<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(QDir(folder).filePath(name));
-        f.open(QIODevice::ReadOnly);
-        files[name] = f.readAll();
+        files[name] = testing_support::fileBytes(QDir(folder).filePath(name));
     }
     return files;
 }
@@ -56,9 +54,9 @@ TEST(SaveFaults, EveryStepOfAppendAndOverwrite) {
         for (const bool persistent : {false, true}) {
             bool completed = false;
             for (int step = 1; step < 60 && !completed; ++step) {
-                SCOPED_TRACE(testing::Message() << (overwrite ? "overwrite" : "append")
-                                                << (persistent ? " for good" : " once")
-                                                << ", failing step " << step);
+                SCOPED_TRACE(testing::Message()
+                             << (overwrite ? "overwrite" : "append")
+                             << (persistent ? " for good" : " once") << ", failing step " << step);
                 MemberWindow m;
                 seed(m);
                 if (overwrite)
@@ -117,8 +115,9 @@ TEST(SaveFaults, EveryStepOfAppendAndOverwrite) {
                     EXPECT_EQ((*saved)[Tesserato], QStringLiteral("Nuovo Nome"));
                     // The photo is either written or reported as not written.
                     const QString photo = photoFileName(target);
-                    const bool written = after.count(photo) && (!before.count(photo) ||
-                                                                after.at(photo) != before.at(photo));
+                    const bool written =
+                        after.count(photo) &&
+                        (!before.count(photo) || after.at(photo) != before.at(photo));
                     EXPECT_EQ(m.lastText() == photoNotSavedMessage(), !written);
                 }
                 // A photo file is whole or untouched, never half written.

@@ -2,6 +2,7 @@
 #include "platform/export_window.h"
 
 #include "fake_platform.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,9 @@
 
 using namespace platform;
 using testing_support::child;
+using testing_support::fileBytes;
 using testing_support::Harness;
+using testing_support::writeFile;
 
 namespace {
 
@@ -23,11 +26,6 @@ const core::SheetColumn kColumns[] = {{u"Nome"_qs, 250}};
 SpreadsheetExport exportOf(const QStringList& names) {
     return {u"Prova.xls"_qs, u"Foglio"_qs, kColumns, names.size(),
             [names](qsizetype r, qsizetype) { return names[r]; }};
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -83,10 +81,7 @@ TEST(ExportFlow, TargetThatCannotBeWrittenShowsThePlainMessage) {
 
 TEST(ExportFlow, FailureInTheMiddleOfWritingLeavesNoHalfFile) {
     Harness h;
-    QFile old(h.path(u"Prova.xls"_qs));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("vecchio");
-    old.close();
+    writeFile(h.path(u"Prova.xls"_qs), "vecchio");
     // Files may grow to 64 KB only: the export of a big grid fails part-way through.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);

@@ -1,9 +1,8 @@
 #include "fake_platform.h"
+#include "keys.h"
 #include "platform/frm_calendario.h"
 
 #include <QCalendarWidget>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 namespace {
 
 using testing_support::child;
+using testing_support::press;
 
 constexpr platform::DateTarget kTargets[] = {{"dataril", "txtDataRil"},
                                              {"datascade", "txtDataScade"}};
@@ -95,21 +95,17 @@ TEST(PickerDateField, BackspaceAndDeleteEmptyAnyOtherKeyOpensThePicker) {
     int opened = 0;
     platform::makePickerDateField(&field, [&] { ++opened; });
     EXPECT_TRUE(field.isReadOnly());
-    const auto press = [&](int key, const QString& text = {}) {
-        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(&field, &e);
-    };
-    press(Qt::Key_Backspace);
+    press(&field, Qt::Key_Backspace);
     EXPECT_EQ(field.text(), QString());
     EXPECT_EQ(opened, 0);
     field.setText(QStringLiteral("01/01/2020"));
-    press(Qt::Key_Delete);
+    press(&field, Qt::Key_Delete);
     EXPECT_EQ(field.text(), QString());
-    press(Qt::Key_Shift); // a modifier alone is not a key yet
+    press(&field, Qt::Key_Shift); // a modifier alone is not a key yet
     EXPECT_EQ(opened, 0);
     for (int key :
          {int(Qt::Key_A), int(Qt::Key_5), int(Qt::Key_Return), int(Qt::Key_Tab), int(Qt::Key_Left)})
-        press(key, key == Qt::Key_A ? QStringLiteral("a") : QString());
+        press(&field, key, key == Qt::Key_A ? QStringLiteral("a") : QString());
     EXPECT_EQ(opened, 5);
     EXPECT_EQ(field.text(), QString());
 }

@@ -2,6 +2,7 @@
 #include "core/record_file.h"
 #include "fake_platform.h"
 #include "platform/record_form.h"
+#include "platform/ui.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,6 +148,22 @@ TEST(RecordForm, DuplicateKeepsTheFieldsResetsTheNamedOnesAndAppendsOnSave) {
     EXPECT_EQ(t.w.focusWidget(), t.scelta);
     ASSERT_EQ(t.form.save(t.archive), 2);
     EXPECT_EQ((*t.archive.read(2))[Nome], QStringLiteral("Anna"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Highlight, AFieldOutlivesItsRemovedFrame) {
+    QWidget w;
+    auto* field = new QLineEdit(&w);
+    field->setObjectName(QStringLiteral("txtNome"));
+    delete platform::addHighlight(field);
+    w.show();
+    field->setFocus();
+    field->move(10, 10);
+    field->clearFocus();
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("effNome")), nullptr);
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "core/file_faults.h"
 #include "core/ini_file.h"
 #include "fake_platform.h"
+#include "files.h"
 #include "platform/export_flow.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -16,18 +16,14 @@ namespace {
 
 const core::SheetColumn kColumns[] = {{QStringLiteral("Nome"), 250}};
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Runs `action` with a failure at step 1, 2, ... until it completes without meeting it;
 // `check` sees whether the fault hit.
 template <class Action, class Check> void atEveryStep(Action action, Check check) {
     for (const bool persistent : {false, true}) {
         bool completed = false;
         for (int step = 1; step < 30 && !completed; ++step) {
-            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            SCOPED_TRACE(testing::Message()
+                         << "step " << step << (persistent ? " for good" : " once"));
             core::faults::arm(step, persistent);
             const bool ok = action();
             completed = core::faults::steps() < step;
@@ -48,15 +44,12 @@ TEST(WriteFaults, ExportKeepsTheOldFileOrWritesTheNewOneWhole) {
                                         kColumns, names.size(),
                                         [&](qsizetype r, qsizetype) { return names[r]; }};
     ASSERT_TRUE(platform::saveSpreadsheet(path, e));
-    const QByteArray fresh = bytesOf(path);
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    old.write("vecchio file");
-    old.close();
+    const QByteArray fresh = fileBytes(path);
+    writeFile(path, "vecchio file");
 
     atEveryStep([&] { return platform::runSpreadsheetExport(h.ctx, nullptr, e); },
                 [&](bool ok, bool) {
-                    const QByteArray now = bytesOf(path);
+                    const QByteArray now = fileBytes(path);
                     if (ok) {
                         EXPECT_EQ(now, fresh);
                         EXPECT_EQ(h.fake.messages.back().text, platform::exportDoneQuestion());
@@ -65,9 +58,7 @@ TEST(WriteFaults, ExportKeepsTheOldFileOrWritesTheNewOneWhole) {
                         EXPECT_EQ(h.fake.messages.back().text, platform::exportFailedMessage());
                     }
                     EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
-                    QFile back(path); // the next round starts from the old file again
-                    back.open(QIODevice::WriteOnly | QIODevice::Truncate);
-                    back.write("vecchio file");
+                    writeFile(path, "vecchio file"); // the next round starts from the old file
                 });
 }
 
@@ -75,19 +66,17 @@ TEST(WriteFaults, IniWriteKeepsTheOldFileOrWritesTheKey) {
     Harness h;
     const QString path = h.path("Tesserini.ini");
     const QByteArray old = "[Dati Ente]\r\nRiga1=Circolo\r\nRiga2=Via Roma\r\n";
-    auto reset = [&] {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(old);
-    };
+    auto reset = [&] { writeFile(path, old); };
     reset();
     atEveryStep([&] { return core::IniFile::write(path, "Dati Ente", "Riga1", "Nuovo"); },
                 [&](bool ok, bool) {
                     if (ok)
-                        EXPECT_EQ(bytesOf(path), QByteArray("[Dati Ente]\r\nRiga1=Nuovo\r\nRiga2=Via Roma\r\n"));
+                        EXPECT_EQ(fileBytes(path),
+                                  QByteArray("[Dati Ente]\r\nRiga1=Nuovo\r\nRiga2=Via Roma\r\n"));
                     else
-                        EXPECT_EQ(bytesOf(path), old);
-                    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList{"Tesserini.ini"});
+                        EXPECT_EQ(fileBytes(path), old);
+                    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files),
+                              QStringList{"Tesserini.ini"});
                     reset();
                 });
 }

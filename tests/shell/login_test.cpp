@@ -2,17 +2,26 @@
 #include "core/ini_file.h"
 #include "core/scramble.h"
 #include "fake_platform.h"
+#include "files.h"
+#include "keys.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_cambia_password.h"
 #include "shell/frm_password.h"
+#include "shell/password_rules.h"
 #include "shell/password_store.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+namespace platform {
+inline void PrintTo(const Problem& p, std::ostream* os) {
+    *os << int(p.kind) << " \"" << p.text.toStdString() << "\" -> " << p.control.toStdString();
+}
+} // namespace platform
 
 using namespace testing_support;
 using platform::MsgKind;
@@ -44,7 +53,7 @@ struct Shell : Harness {
     void typeLogin(const QString& text) {
         auto* edit = child<QLineEdit>(login, "txtPassword");
         edit->setText(text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        press(edit, Qt::Key_Return);
     }
     void change3(const QString& oldPw, const QString& newPw, const QString& confirm) {
         child<QLineEdit>(change, "txtPasswordOld")->setText(oldPw);
@@ -52,22 +61,91 @@ struct Shell : Harness {
         child<QLineEdit>(change, "txtConferma")->setText(confirm);
         child<QPushButton>(change, "cmdOK")->click();
     }
-    void writeStore(const QByteArray& bytes) {
-        QFile f(path(shell::kPasswordStoreFile));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-    }
+    void writeStore(const QByteArray& bytes) { writeFile(path(shell::kPasswordStoreFile), bytes); }
 };
 
 } // namespace
 
-TEST(Login, InitialPasswordInAnyCaseWithBlanksOpensTheMenu) {
-    for (const QString& typed : {QString("quorvix"), QString("  QUORVIX \t"), QString("QuOrViX")}) {
-        Shell s;
-        s.typeLogin(typed);
-        EXPECT_TRUE(s.fake.messages.empty()) << typed.toStdString();
-        EXPECT_TRUE(s.menu->isVisible());
-        EXPECT_FALSE(s.login->isVisible());
+const QString kTooLong =
+    QStringLiteral("Attenzione: la password non può superare i 255 caratteri.");
+const QString kChangeError = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di modifica della password. Si "
+    "consiglia di reinstallare il software.");
+const QString kOldWrong = QStringLiteral("Attenzione: vecchia password errata.");
+const QString kNotConfirmed = QStringLiteral(
+    "Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
+    "reinserire entrambi i valori.");
+
+TEST(Login, Rules) {
+    const std::optional<QString> unreadable;
+    const QString overlong(256, QChar('a'));
+    struct Case {
+        std::optional<QString> stored;
+        QString typed;
+        std::optional<platform::Problem> expected;
+    } cases[] = {
+        {"QUORVIX", "quorvix", {}},
+        {"QUORVIX", "  QUORVIX \t", {}},
+        {"QUORVIX", "QuOrViX", {}},
+        {"QUORVIX", "quorvi", {{MsgKind::Plain, kWrong, "txtPassword"}}},
+        {"", "quorvix", {{MsgKind::Plain, kWrong, "txtPassword"}}}, // missing store or key
+        {unreadable, "quorvix", {{MsgKind::Plain, kReadError, {}}}},
+        {"QUORVIX", overlong, {{MsgKind::Warning, kTooLong, "txtPassword"}}},
+        {unreadable, overlong, {{MsgKind::Warning, kTooLong, "txtPassword"}}},
+        {QString(255, QChar('A')), QString(255, QChar('a')), {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shell::loginProblem(c.stored, c.typed), c.expected) << c.typed.toStdString();
+}
+
+TEST(PasswordChange, Rules) {
+    const std::optional<QString> unreadable;
+    const QString overlong(256, QChar('n'));
+    struct Case {
+        std::optional<QString> stored;
+        shell::PasswordChange change;
+        std::optional<platform::Problem> expected;
+    } cases[] = {
+        {"QUORVIX", {" quorvix ", " Segreto ", "Segreto\t"}, {}},
+        {unreadable, {"quorvix", "x", "x"}, {{MsgKind::Plain, kChangeError, {}}}},
+        {"QUORVIX",
+         {"sbagliata", "nuova", "nuova"},
+         {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
+        {"", {"quorvix", "nuova", "nuova"}, {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
+        // the old password is checked first
+        {"QUORVIX", {"sbagliata", "abc", "x"}, {{MsgKind::Plain, kOldWrong, "txtPasswordOld"}}},
+        // stored alike, but the confirmation is exact
+        {"QUORVIX", {"quorvix", "abc", "ABC"}, {{MsgKind::Plain, kNotConfirmed, "txtPasswordNew"}}},
+        {"QUORVIX",
+         {"quorvix", overlong, overlong},
+         {{MsgKind::Warning, kTooLong, "txtPasswordNew"}}},
+        {"QUORVIX",
+         {"quorvix", overlong, "n"},
+         {{MsgKind::Plain, kNotConfirmed, "txtPasswordNew"}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shell::passwordChangeProblem(c.stored, c.change), c.expected)
+            << c.change.oldPassword.toStdString() << " / " << c.change.newPassword.toStdString();
+}
+
+// The store as read from disk, with the login's rule on top.
+TEST(Login, DamagedOrMissingStore) {
+    struct Case {
+        QByteArray store;
+        QString message; // empty: the password is right
+    } cases[] = {
+        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                            // not hexadecimal
+        {"[Altro]\r\nValore=" + core::scramble("QUORVIX").toLatin1(), kWrong}, // missing section
+        {"", kWrong},
+        // odd digit count: the last digit is ignored, so the password still matches
+        {"[accesso]\nVALORE=" + core::scramble("QUORVIX").toLatin1() + "A", QString()},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(shell::kPasswordStoreFile);
+        writeFile(path, c.store);
+        const auto problem = shell::loginProblem(shell::readStoredPassword(path), "quorvix");
+        EXPECT_EQ(problem ? problem->text : QString(), c.message) << c.store.toStdString();
     }
 }
 
@@ -93,58 +171,30 @@ TEST(Login, OkFollowsTheTrimmedTextAndEnterOnBlanksDoesNothing) {
     EXPECT_TRUE(ok->isEnabled());
 }
 
-TEST(Login, DamagedOrMissingStore) {
-    struct Case {
-        QByteArray store;
-        QString message;
-    } cases[] = {
-        {"[Accesso]\r\nValore=ZZ\r\n", kReadError},                    // not hexadecimal
-        {"[Altro]\r\nValore=" + core::scramble("QUORVIX").toLatin1(), kWrong}, // missing section
-        {"", kWrong},
-        // odd digit count: the last digit is ignored, so the password still matches
-        {"[accesso]\nVALORE=" + core::scramble("QUORVIX").toLatin1() + "A", QString()},
-    };
-    for (const auto& c : cases) {
-        Shell s;
-        s.writeStore(c.store);
-        s.typeLogin("quorvix");
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(s.fake.messages.empty());
-            EXPECT_TRUE(s.menu->isVisible());
-        } else {
-            ASSERT_EQ(s.fake.messages.size(), 1u) << c.store.toStdString();
-            EXPECT_EQ(s.fake.lastMessage().text, c.message);
-            EXPECT_FALSE(s.menu->isVisible());
-        }
-    }
-}
-
-TEST(Login, OverlongPasswordIsRefusedWithAWarning) {
-    Shell s;
-    s.typeLogin(QString(256, QChar('A')));
-    ASSERT_EQ(s.fake.messages.size(), 1u);
-    EXPECT_EQ(s.fake.lastMessage().kind, MsgKind::Warning);
-    EXPECT_TRUE(s.fake.lastMessage().text.contains("255"));
-    EXPECT_FALSE(s.menu->isVisible());
-}
-
 TEST(PasswordChange, FlowAndMessages) {
     Shell s;
     child<QPushButton>(s.login, "btnCambiaPassword")->click();
     EXPECT_TRUE(s.change->isVisible());
     EXPECT_FALSE(s.login->isVisible());
 
+    // A refusal empties the field it names and puts the focus there; a new password goes
+    // together with its confirmation.
+    child<QLineEdit>(s.change, "txtConferma")->setFocus();
     s.change3("sbagliata", "nuova", "nuova");
-    EXPECT_EQ(s.fake.lastMessage().text, "Attenzione: vecchia password errata.");
+    EXPECT_EQ(s.fake.lastMessage().text, kOldWrong);
     EXPECT_TRUE(child<QLineEdit>(s.change, "txtPasswordOld")->text().isEmpty());
     EXPECT_EQ(child<QLineEdit>(s.change, "txtPasswordNew")->text(), "nuova");
+    EXPECT_EQ(child<QLineEdit>(s.change, "txtConferma")->text(), "nuova");
+    EXPECT_EQ(s.change->focusWidget(), child<QLineEdit>(s.change, "txtPasswordOld"));
 
     s.change3("quorvix", "abc", "ABC"); // stored alike, but the confirmation is exact
     EXPECT_EQ(s.fake.lastMessage().text,
               "Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
               "reinserire entrambi i valori.");
+    EXPECT_EQ(child<QLineEdit>(s.change, "txtPasswordOld")->text(), "quorvix");
     EXPECT_TRUE(child<QLineEdit>(s.change, "txtPasswordNew")->text().isEmpty());
     EXPECT_TRUE(child<QLineEdit>(s.change, "txtConferma")->text().isEmpty());
+    EXPECT_EQ(s.change->focusWidget(), child<QLineEdit>(s.change, "txtPasswordNew"));
 
     s.change3("quorvix", " Segreto ", "Segreto");
     EXPECT_EQ(s.fake.lastMessage().text, "Modifica della password completata con successo.");
@@ -189,20 +239,16 @@ TEST(PasswordChange, FailureAtEveryStepKeepsTheOldPassword) {
     for (const bool persistent : {false, true}) {
         bool completed = false;
         for (int step = 1; step < 20 && !completed; ++step) {
-            SCOPED_TRACE(testing::Message() << "step " << step << (persistent ? " for good" : " once"));
+            SCOPED_TRACE(testing::Message()
+                         << "step " << step << (persistent ? " for good" : " once"));
             Shell s;
-            QFile store(s.path("unins000.dll"));
-            store.open(QIODevice::ReadOnly);
-            const QByteArray before = store.readAll();
-            store.close();
+            const QByteArray before = fileBytes(s.path("unins000.dll"));
             s.login->changePassword();
             core::faults::arm(step, persistent);
             s.change3("quorvix", "nuova", "nuova");
             completed = core::faults::steps() < step;
             core::faults::disarm();
-            store.open(QIODevice::ReadOnly);
-            const QByteArray after = store.readAll();
-            store.close();
+            const QByteArray after = fileBytes(s.path("unins000.dll"));
             if (s.fake.lastMessage().text == "Modifica della password completata con successo.") {
                 EXPECT_EQ(shell::readStoredPassword(s.path("unins000.dll")), "NUOVA");
             } else {

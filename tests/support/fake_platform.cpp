@@ -19,8 +19,7 @@ Answer FakePlatform::message(QWidget*, MsgKind kind, const QString& text) {
 
 QString FakePlatform::openFileName(QWidget*, const platform::FileDialog& options) {
     fileDialogs.push_back(options);
-    if (fileAnswers.empty())
-        return {};
+    if (fileAnswers.empty()) return {};
     QString a = fileAnswers.front();
     fileAnswers.pop_front();
     return a;
@@ -31,8 +30,7 @@ QString FakePlatform::saveFileName(QWidget* parent, const platform::FileDialog& 
 }
 
 void FakePlatform::render(const QPageLayout& layout, const platform::RenderPages& renderPages) {
-    if (pdfPath.isEmpty())
-        return;
+    if (pdfPath.isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
@@ -42,8 +40,7 @@ void FakePlatform::render(const QPageLayout& layout, const platform::RenderPages
 
 bool FakePlatform::print(QWidget*, const QPageLayout& layout, const platform::RenderPages& r) {
     printCalls.push_back({false, layout});
-    if (!printAccepted)
-        return false;
+    if (!printAccepted) return false;
     render(layout, r);
     return true;
 }
@@ -55,15 +52,13 @@ void FakePlatform::preview(QWidget*, const QPageLayout& layout, const platform::
 
 int FakePlatform::runModal(QDialog& dialog) {
     modalDialogs << dialog.objectName();
-    if (onModal)
-        return onModal(dialog);
+    if (onModal) return onModal(dialog);
     return QDialog::Rejected;
 }
 
 bool FakePlatform::startCamera(QObject*, const platform::FrameHandler& onFrame) {
     ++cameraStarts;
-    if (!cameraPresent)
-        return false;
+    if (!cameraPresent) return false;
     frameHandler_ = onFrame;
     return true;
 }

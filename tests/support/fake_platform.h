@@ -52,8 +52,7 @@ public:
     int cameraStarts = 0, cameraStops = 0;
     bool cameraRunning() const { return static_cast<bool>(frameHandler_); }
     void feedFrame(const QImage& frame) {
-        if (frameHandler_)
-            frameHandler_(frame);
+        if (frameHandler_) frameHandler_(frame);
     }
 
     std::vector<platform::HelpTopic> helpTopics; // every help page asked for

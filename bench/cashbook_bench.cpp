@@ -1,0 +1,138 @@
+// The balance, the movement search, the pending list and the export rows over generated year
+// files, beside a plain read of the same file. Run: build/bench/bench_cashbook_bench
+#include "cashbook/balance.h"
+#include "cashbook/frm_exp_movimenti.h"
+#include "cashbook/movement_lists.h"
+#include "cashbook/movement_record.h"
+#include "cashbook/movement_save.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace cashbook;
+
+namespace {
+
+const char* const kReasons[] = {"Quota sociale", "Affitto sala", "Rimborso spese",
+                                "Cancelleria",   "Quota corso",  "Contributo evento",
+                                "Utenze",        "Assicurazione"};
+const char* const kNames[] = {"Rossi", "Bianchi", "Verdi", "Neri", "Colombo", "Ricci", "Gallo"};
+
+// A year file of n movements spread over 2026, two in three income, built once.
+QString yearFile(int n) {
+    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
+    auto& dir = made[n];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        std::mt19937 rng(n);
+        std::vector<char> rec(kMovementRecordLength, 0);
+        QByteArray all;
+        all.reserve(qsizetype(n) * kMovementRecordLength);
+        for (int i = 0; i < n; ++i) {
+            std::fill(rec.begin(), rec.end(), 0);
+            const bool income = rng() % 3 != 0;
+            const QDate day = QDate(2026, 1, 1).addDays(int(rng() % 365));
+            const QString amount = QString::number(rng() % 100000) + u',' +
+                                   QStringLiteral("%1").arg(rng() % 100, 2, 10, QLatin1Char('0'));
+            QStringList v(MovementFieldCount, QString());
+            v[Entrata] = income ? kYes : kNo;
+            v[Uscita] = income ? kNo : kYes;
+            v[Data] = day.toString(u"dd/MM/yyyy"_qs);
+            v[Causale] = QString::fromUtf8(kReasons[rng() % std::size(kReasons)]) + u' ' +
+                         QString::number(i % 97);
+            v[Promemoria] = u"Rata del mese"_qs;
+            v[DataSca] = day.addDays(30).toString(u"dd/MM/yyyy"_qs);
+            v[Preavviso] = QString::number(rng() % 15);
+            v[Importo] = amount;
+            v[Totale] = signedTotal(income, amount);
+            v[Pagatore] = QString::fromUtf8(kNames[rng() % std::size(kNames)]) + u" Socio "_qs +
+                          QString::number(rng() % 1000);
+            v[Beneficiario] = u"Circolo culturale"_qs;
+            v[Ricevuta] = u"CRO "_qs + QString::number(100000 + i);
+            v[Saldato] = rng() % 4 == 0 ? kNo : kYes;
+            movementLayout().storeAll(rec.data(), v);
+            all.append(rec.data(), kMovementRecordLength);
+        }
+        QFile f(QDir(dir->path()).filePath(u"2026.eur"_qs));
+        f.open(QIODevice::WriteOnly);
+        f.write(all);
+    }
+    return QDir(dir->path()).filePath(u"2026.eur"_qs);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+}
+
+void BM_ReadIntoMemory(benchmark::State& state) {
+    const QString path = yearFile(int(state.range(0)));
+    std::vector<char> buffer(4 << 20);
+    for (auto _ : state) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        qint64 total = 0, got = 0;
+        while ((got = f.read(buffer.data(), qint64(buffer.size()))) > 0)
+            total += got;
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+
+// The whole year without a filter: every line, exact totals.
+void BM_BalanceWholeYear(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state) {
+        const Balance b = computeBalance(archive, {}, {2026, 1, 1}, {2026, 12, 31}, {2026, 6, 1});
+        benchmark::DoNotOptimize(b.total);
+        if (!b.ok || b.lines.size() != state.range(0)) state.SkipWithError("balance failed");
+    }
+}
+BENCHMARK(BM_BalanceWholeYear)->Apply(sizes);
+
+void BM_BalanceReasonAndQuarter(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            computeBalance(archive, u"quota"_qs, {2026, 4, 1}, {2026, 6, 30}, {2026, 6, 1}).total);
+}
+BENCHMARK(BM_BalanceReasonAndQuarter)->Apply(sizes);
+
+void BM_SearchAll(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(searchMovements(archive, {}).lines.size());
+}
+BENCHMARK(BM_SearchAll)->Apply(sizes);
+
+void BM_PendingList(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pendingMovements(archive, {2026, 6, 1}).lines.size());
+}
+BENCHMARK(BM_PendingList)->Apply(sizes);
+
+void BM_ExportGridRows(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(movementExportRows(archive).rows.size());
+}
+BENCHMARK(BM_ExportGridRows)->Apply(sizes);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

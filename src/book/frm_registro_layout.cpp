@@ -1,0 +1,207 @@
+// The page editor's heading and four member rows: where each control sits, the row colours and
+// the key rules of the fiscal-code and fee fields.
+#include "book/frm_registro.h"
+
+#include "platform/toolbar.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace book {
+
+namespace {
+
+// Heading: caption, control, x, y, caption width, field width.
+struct HeadingPlace {
+    const char* caption;
+    const char* control;
+    int x, y, captionWidth, width;
+};
+const HeadingPlace kHeading[] = {
+    {"Libro Soci n.", "txtNumero", 8, 96, 100, 110},
+    {"Denominazione Associazione:", "txtDenominazione", 236, 96, 186, 556},
+    {"Codice Fiscale:", "txtCodFisc", 8, 126, 100, 160},
+    {"Presidente:", "txtPresidente", 324, 126, 76, 240},
+    {"Segretario:", "txtSegretario", 656, 126, 76, 246},
+};
+
+// One column of a row: caption, the field, its left edge and width inside the row.
+struct Column {
+    const char* caption;
+    RowField field;
+    int x, width;
+};
+constexpr int kLine1 = 0, kLine2 = 1;
+const Column kColumns[2][7] = {
+    {{"N. Ord.", Ordine, 0, 52},
+     {"Cognome e nome", Socio, 58, 196},
+     {"Luogo di nascita", LuogoNasc, 290, 164},
+     {"Data di nascita", DataNasc, 460, 92},
+     {"Codice fiscale", CodFiscSocio, 558, 150},
+     {"Indirizzo di residenza", Indirizzo, 714, 231},
+     {nullptr, Ordine, 0, 0}},
+    {{"Telefono", Telefono, 0, 124},
+     {"Tessera n.", Tessera, 130, 110},
+     {"Data ammissione", DataAmm, 246, 104},
+     {"Quota sociale €", Quota, 356, 100},
+     {"Data uscita", DataUsc, 462, 92},
+     {"Motivo uscita", Motivo, 560, 180},
+     {"Annotazioni", Annotazioni, 746, 199}},
+};
+constexpr int kRowLeft = 42, kRowTop = 160, kRowStep = 124, kCaption = 16, kField = 24;
+constexpr int kLineStep = 48;
+const QColor kLinen(0xFA, 0xF0, 0xE6);
+const QColor kBrown(0xA5, 0x2A, 0x2A);
+const QColor kCornflowerBlue(0x64, 0x95, 0xED);
+
+QString rowFieldStyle(int row) {
+    const QString rest = row % 2 == 0 ? u"#FFFFFF"_qs : kLinen.name();
+    return u"QLineEdit { background: "_qs + rest +
+           u"; border: 1px solid #87CEEB; } QLineEdit:focus { background: #FFFF00; }"_qs;
+}
+
+// Keys the fiscal-code fields (letters and digits) and the fee fields (digits and the comma)
+// take: with Backspace, Delete, Left and Right; Enter goes on along the chain; every other
+// key, Home, End and Tab included, is dropped.
+class KeyRule : public QObject {
+public:
+    KeyRule(QObject* parent, bool (*accepts)(QChar)) : QObject(parent), accepts_(accepts) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return false;
+        default:
+            break;
+        }
+        const QString text = key->text();
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return !(plain && text.size() == 1 && accepts_(text[0]));
+    }
+
+private:
+    bool (*accepts_)(QChar);
+};
+
+bool codeCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+bool feeCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u',';
+}
+
+// After every change a fiscal code becomes its trimmed capitals.
+void upperTrimmed(QLineEdit* field) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+        QString fixed = text.trimmed();
+        for (QChar& c : fixed)
+            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
+        if (fixed == text) return;
+        const int cursor = std::min<int>(field->cursorPosition(), int(fixed.size()));
+        field->setText(fixed);
+        field->setCursorPosition(cursor);
+    });
+}
+
+} // namespace
+
+void TfrmRegistro::buildHeading() {
+    lblNome_ = platform::makeLabel(panel(), u"Libro Soci"_qs, u"lblNome"_qs);
+    QFont title = lblNome_->font();
+    title.setBold(true);
+    title.setPointSize(title.pointSize() + 4);
+    lblNome_->setFont(title);
+    lblNome_->setAlignment(Qt::AlignCenter);
+    lblNome_->setGeometry(8, 66, 979, 26);
+    for (const HeadingPlace& h : kHeading) {
+        platform::makeLabel(panel(), QString::fromUtf8(h.caption))
+            ->setGeometry(h.x, h.y, h.captionWidth, kField);
+        auto* field = new QLineEdit(panel());
+        field->setObjectName(QLatin1String(h.control));
+        field->setGeometry(h.x + h.captionWidth + 4, h.y, h.width, kField);
+    }
+    QToolButton* check = platform::pictureButton(panel(), u"btnCodFisc"_qs, u":/art/codfisc.svg"_qs,
+                                                 u"Controlla il codice fiscale."_qs, {22, 22});
+    check->setGeometry(8 + 100 + 4 + 160 + 4, 123, 30, 30);
+    platform::setStatusHint(check, panInfo_, u"Controlla il codice fiscale."_qs);
+    connect(check, &QToolButton::clicked, this, &TfrmRegistro::checkCodFisc);
+
+    for (int i = 1; i <= 3; ++i)
+        for (const char* kind : {"lblFile", "lblDesc"}) {
+            auto* hidden = new QLabel(this);
+            hidden->setObjectName(QLatin1String(kind) + u"0"_qs + QString::number(i));
+            hidden->hide();
+        }
+}
+
+void TfrmRegistro::buildRows() {
+    const QString dateHint = u"Fai clic su questo campo e premi un tasto qualsiasi per importare "
+                             u"una data dal calendario."_qs;
+    for (int row = 0; row < kRows; ++row) {
+        const int top = kRowTop + row * kRowStep;
+        const QString suffix = rowSuffix(row);
+        const QColor mark = row % 2 == 0 ? kBrown : kCornflowerBlue;
+
+        // The row mark: its letter on the row's colour, the height of both lines.
+        QLabel* letter =
+            platform::makeLabel(panel(), QString(rowLetter(row)), u"lblRiga"_qs + suffix);
+        letter->setAlignment(Qt::AlignCenter);
+        letter->setStyleSheet(u"QLabel { background: "_qs + mark.name() +
+                              u"; color: white; font-weight: bold; font-size: 14pt; }"_qs);
+        letter->setGeometry(8, top, 28, kLineStep + kCaption + kField);
+
+        for (int line : {kLine1, kLine2})
+            for (const Column& c : kColumns[line]) {
+                if (!c.caption) continue;
+                const int y = top + line * kLineStep;
+                QLabel* caption = platform::makeLabel(panel(), QString::fromUtf8(c.caption));
+                caption->setGeometry(kRowLeft + c.x, y, c.width, kCaption);
+                caption->setStyleSheet(u"QLabel { color: "_qs + mark.name() + u"; }"_qs);
+                auto* field = new QLineEdit(panel());
+                field->setObjectName(controlName(rowField(row, c.field)));
+                field->setGeometry(kRowLeft + c.x, y + kCaption, c.width, kField);
+                field->setStyleSheet(rowFieldStyle(row));
+                if (c.field == DataNasc || c.field == DataAmm || c.field == DataUsc)
+                    platform::setStatusHint(field, panInfo_, dateHint);
+            }
+
+        // The import arrow right of the name field.
+        const Column& name = kColumns[kLine1][1];
+        QToolButton* import = platform::pictureButton(
+            panel(), u"impSocio"_qs + suffix, u":/art/importa.svg"_qs,
+            u"Importa i dati dall'archivio anagrafico dei soci."_qs, {22, 22});
+        import->setGeometry(kRowLeft + name.x + name.width + 2, top + kCaption - 3, 30, 30);
+        platform::setStatusHint(import, panInfo_,
+                                u"Importa i dati dall'archivio anagrafico dei soci."_qs);
+        connect(import, &QToolButton::clicked, this, [this, row] { importMember(row); });
+    }
+}
+
+void TfrmRegistro::applyKeyRules() {
+    for (int field = 0; field < kFirstAttachment; ++field) {
+        const bool code =
+            field == CodFisc || (field >= HeadingFieldCount &&
+                                 (field - HeadingFieldCount) % RowFieldCount == CodFiscSocio);
+        const bool fee =
+            field >= HeadingFieldCount && (field - HeadingFieldCount) % RowFieldCount == Quota;
+        if (!code && !fee) continue;
+        auto* edit = static_cast<QLineEdit*>(form_.control(controlName(field).toLatin1()));
+        edit->installEventFilter(new KeyRule(edit, code ? codeCharacter : feeCharacter));
+        if (code) upperTrimmed(edit);
+    }
+    // Row fields show the focus by their yellow background: their frame stays unpainted.
+    for (int field = HeadingFieldCount; field < kFirstAttachment; ++field)
+        if (auto* frame =
+                panel()->findChild<QWidget*>(u"eff"_qs + QLatin1String(kPageFields[field].name)))
+            frame->setAutoFillBackground(false);
+}
+
+} // namespace book

@@ -1,0 +1,149 @@
+#include "book/registers.h"
+
+#include "core/record_file.h"
+#include "core/text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace book {
+
+namespace {
+
+QString pathOf(const QString& folder, const QString& fileName) {
+    return QDir(folder).filePath(fileName);
+}
+
+// A pasted name is not filtered like a typed one: refuse what would leave the folder or name
+// something other than a file in it.
+bool unsafeName(const QString& name) {
+    if (name == u"." || name == u"..") return true;
+    for (QChar c : name)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) return true;
+    return false;
+}
+
+bool staysInFolder(const QString& folder, const QString& path) {
+    const QString dir = QDir::cleanPath(QDir(folder).absolutePath());
+    return QDir::cleanPath(QFileInfo(path).absolutePath()) == dir;
+}
+
+bool occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink(); // a dangling link counts as used
+}
+
+} // namespace
+
+QString registerDisplayName(const QString& fileName) {
+    return fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+}
+
+platform::Check registerNameProblem(const QString& folder, const QString& typed) {
+    using platform::MsgKind;
+    const QString field = QStringLiteral("txtFile");
+    const QString name = core::trimText(typed);
+    if (name.isEmpty()) return platform::Problem{MsgKind::Warning, emptyNameMessage(), field};
+    const QString path = pathOf(folder, name + kRegisterExtension);
+    if (unsafeName(name) || !staysInFolder(folder, path))
+        return platform::Problem{MsgKind::Warning, unsafeNameMessage(), field};
+    if (occupied(path)) return platform::Problem{MsgKind::Warning, nameUsedMessage(), {}};
+    return std::nullopt;
+}
+
+CreateResult createRegister(const QString& folder, const QString& typed) {
+    const QString path = pathOf(folder, core::trimText(typed) + kRegisterExtension);
+    if (occupied(path)) return CreateResult::AlreadyExists;
+    // A journal without its register (removed outside the program) would be rolled back into
+    // the new, empty file at its first open.
+    const QString journal = core::RecordFile::journalPath(path);
+    if (QFileInfo::exists(journal) && !QFile::remove(journal)) return CreateResult::Failed;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return occupied(path) ? CreateResult::AlreadyExists : CreateResult::Failed;
+    file.close();
+    return CreateResult::Created;
+}
+
+QStringList listRegisters(const QString& folder) {
+    return QDir(folder).entryList({u"*"_qs + kRegisterExtension},
+                                  QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+}
+
+QString registerCountLine(qsizetype count) {
+    return u"Sono stati creati "_qs + QString::number(count) + u" Libri Soci."_qs;
+}
+
+bool deleteRegister(const QString& folder, const QString& fileName) {
+    const QString path = pathOf(folder, fileName);
+    const QString journal = core::RecordFile::journalPath(path);
+    // The journal first: once the register is gone, a journal left behind would outlive it.
+    if (QFileInfo::exists(journal) && !QFile::remove(journal)) return false;
+    QFile::remove(path);
+    return !occupied(path) && !QFileInfo::exists(journal);
+}
+
+QString emptyNameMessage() {
+    return QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il "
+                          "nome del nuovo Libro Soci.");
+}
+
+QString unsafeNameMessage() {
+    return QStringLiteral("Attenzione: il nome del Libro Soci indicato non è valido.\r\n\r\nIl "
+                          "nome non può contenere i caratteri / e \\ né caratteri di controllo e "
+                          "non può essere \".\" o \"..\".");
+}
+
+QString nameUsedMessage() {
+    return QStringLiteral("Attenzione: il nome del Libro Soci indicato è già stato utilizzato in "
+                          "precedenza.\r\n\r\nInserire un nome diverso oppure, se si desidera "
+                          "visualizzare un Libro Soci già creato, premere il pulsante Compila "
+                          "Libro Soci esistente.");
+}
+
+QString createdMessage() {
+    return QStringLiteral("Il file di archivio relativo al nuovo Libro Soci è stato creato con "
+                          "successo.\r\n\r\nE' ora possibile visualizzarlo nell'elenco dei Libri "
+                          "Soci esistenti.");
+}
+
+QString createFailedMessage(const QString& fileName) {
+    return u"Attenzione: non è stato possibile creare il file "_qs + fileName +
+           u".\r\n\r\nAccertarsi che il nome sia ammesso dal sistema e di possedere i privilegi "
+           u"di scrittura nella cartella di installazione del programma."_qs;
+}
+
+QString emptyListMessage() {
+    return QStringLiteral("Attenzione: l'elenco non contiene nessun Libro Soci.");
+}
+
+QString selectToOpenMessage() {
+    return QStringLiteral("Attenzione: selezionare dall'elenco il Libro Soci prima di premere il "
+                          "pulsante Apri archivio.");
+}
+
+QString selectToDeleteMessage() {
+    return QStringLiteral("Attenzione: selezionare dall'elenco il Libro Soci da eliminare prima "
+                          "di premere il pulsante del cestino.");
+}
+
+QString confirmDeleteQuestion() {
+    return QStringLiteral("Si sta per eliminare il Libro Soci selezionato. Si ricorda che il file "
+                          "eliminato non potrà essere recuperato.\r\n\r\nSi conferma "
+                          "l'eliminazione dell'archivio?");
+}
+
+QString deletedMessage() {
+    return QStringLiteral("Il Libro Soci è stato eliminato con successo.");
+}
+
+QString deleteFailedMessage() {
+    return QStringLiteral("Attenzione: non è stato possibile eliminare il Libro Soci "
+                          "selezionato.\r\n\r\nAccertarsi di possedere i privilegi di scrittura "
+                          "nella cartella di installazione del programma.");
+}
+
+} // namespace book

@@ -1,0 +1,171 @@
+#include "cashbook/balance.h"
+
+#include "cashbook/movement_record.h"
+#include "core/dates.h"
+#include "core/list_text.h"
+#include "core/text.h"
+
+namespace cashbook {
+
+using platform::MsgKind;
+using platform::Problem;
+
+const QStringList& monthNames() {
+    static const QStringList names = {u"Gennaio"_qs, u"Febbraio"_qs, u"Marzo"_qs,
+                                      u"Aprile"_qs,  u"Maggio"_qs,   u"Giugno"_qs,
+                                      u"Luglio"_qs,  u"Agosto"_qs,   u"Settembre"_qs,
+                                      u"Ottobre"_qs, u"Novembre"_qs, u"Dicembre"_qs};
+    return names;
+}
+
+int monthNumber(const QString& name) {
+    const QString key = core::lowerAscii(core::trimText(name));
+    for (int i = 0; i < 12; ++i)
+        if (key == core::lowerAscii(monthNames()[i])) return i + 1;
+    return 0;
+}
+
+const QStringList& dayNames() {
+    static const QStringList days = [] {
+        QStringList d;
+        for (int i = 1; i <= 31; ++i)
+            d << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        return d;
+    }();
+    return days;
+}
+
+QString yearDigitsMessage() {
+    return u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_qs;
+}
+
+namespace {
+
+QString pickMessage(const QString& what) {
+    return u"Attenzione: indicare il "_qs + what +
+           u" intervallo selezionandolo dall'elenco a cascata."_qs;
+}
+
+QString dateText(const QString& day, const QString& month, const QString& year) {
+    return core::trimText(day) + u'/' +
+           QStringLiteral("%1").arg(monthNumber(month), 2, 10, QLatin1Char('0')) + u'/' +
+           core::trimText(year);
+}
+
+QString noSuchEnd(const QString& date, const QString& which) {
+    return u"Attenzione: la data "_qs + date + u" di "_qs + which +
+           u" intervallo non esiste.\n\r\n\rPer poter visualizzare il riepilogo \u00e8 necessario "
+           u"indicare una data valida."_qs;
+}
+
+} // namespace
+
+IntervalCheck checkInterval(const IntervalForm& f, const QDate& today) {
+    IntervalCheck out;
+    const auto fail = [&](MsgKind kind, QString text, QString control) {
+        out.problem = Problem{kind, std::move(text), std::move(control)};
+        return out;
+    };
+    if (f.year.size() != 4) return fail(MsgKind::Warning, yearDigitsMessage(), u"txtAnno"_qs);
+    if (core::trimText(f.startDay).isEmpty())
+        return fail(MsgKind::Warning, pickMessage(u"giorno di inizio"_qs), u"txtGiornoInizio"_qs);
+    if (core::trimText(f.startMonth).isEmpty())
+        return fail(MsgKind::Warning, pickMessage(u"mese di inizio"_qs), u"txtMeseInizio"_qs);
+    if (core::trimText(f.endDay).isEmpty())
+        return fail(MsgKind::Warning, pickMessage(u"giorno di fine"_qs), u"txtGiornoFine"_qs);
+    if (core::trimText(f.endMonth).isEmpty())
+        return fail(MsgKind::Warning, pickMessage(u"mese di fine"_qs), u"txtMeseFine"_qs);
+    const QString start = dateText(f.startDay, f.startMonth, f.year);
+    const std::optional<QDate> from = core::parseDate(start, today);
+    if (!from) return fail(MsgKind::Plain, noSuchEnd(start, u"inizio"_qs), u"txtGiornoInizio"_qs);
+    const QString end = dateText(f.endDay, f.endMonth, f.year);
+    const std::optional<QDate> to = core::parseDate(end, today);
+    if (!to) return fail(MsgKind::Plain, noSuchEnd(end, u"fine"_qs), u"txtGiornoFine"_qs);
+    if (*from > *to)
+        return fail(MsgKind::Plain,
+                    u"Attenzione: la data di fine intervallo ("_qs + end +
+                        u") non pu\u00f2 essere anteriore a quella di inizio intervallo ("_qs +
+                        start +
+                        u").\n\r\n\rPer poter visualizzare il riepilogo \u00e8 necessario indicare "
+                        u"un intervallo di tempo valido."_qs,
+                    {});
+    out.start = start;
+    out.end = end;
+    return out;
+}
+
+QString balanceLine(const char* record) {
+    const QByteArrayView total = storedText(record, Totale);
+    const char sign = total.isEmpty() ? 0 : total.front();
+    if (sign != '+' && sign != '-') return {};
+    QString line;
+    line.reserve(200);
+    line += sign == '+' ? QLatin1String("ENTRATA  ") : QLatin1String("USCITA   ");
+    appendStoredText(line, record, Causale, 40);
+    line += QLatin1String("  Data: ");
+    appendStoredText(line, record, Data, 10);
+    line += QLatin1String("  Da: ");
+    appendStoredText(line, record, Pagatore, 28);
+    line += QLatin1String("  A: ");
+    appendStoredText(line, record, Beneficiario, 28);
+    line += QLatin1String("  Importo: ");
+    appendStoredText(line, record, Totale);
+    return line;
+}
+
+Balance computeBalance(const core::Archive& archive, const QString& filter, const QDate& start,
+                       const QDate& end, const QDate& today) {
+    const bool filtered = !core::trimText(filter).isEmpty();
+    const QString key = core::lowerAscii(filter); // as typed: not trimmed
+    Balance out;
+    bool readable = true;
+    const bool read = archive.scan([&](qint64, const char* rec) {
+        if (filtered && !core::containsFolded(load(rec, Causale), key)) return true;
+        const std::optional<QDate> date = core::parseDate(load(rec, Data), today);
+        if (!date) return readable = false;
+        if (*date < start || *date > end) return true;
+        const QString total = load(rec, Totale);
+        const std::optional<Cents> cents = parseCents(total);
+        if (!cents) return readable = false;
+        if (total.startsWith(u'+'))
+            out.income += *cents;
+        else if (total.startsWith(u'-'))
+            out.expenses += *cents;
+        out.total += *cents;
+        out.lines.append(balanceLine(rec));
+        return true;
+    });
+    out.ok = read && readable;
+    if (!out.ok) out = Balance{{}, 0, 0, 0, false};
+    return out;
+}
+
+QString totalText(CentsTotal cents) {
+    return formatCents(cents) + u" \u20ac"_qs;
+}
+
+QString filterTitle(const QString& filter) {
+    const QString t = core::trimText(filter);
+    return t.isEmpty() ? u"- - -"_qs : t;
+}
+
+QString intervalText(const QString& start, const QString& end) {
+    return u"Dal   "_qs + start + u"   al   "_qs + end;
+}
+
+QString balancePrintTitle(const QString& filterTitle) {
+    return u"PRIMANOTA E BILANCIO - Causale :  "_qs + core::trimText(filterTitle);
+}
+
+QStringList balancePrintLines(const QStringList& lines, const BalanceTexts& t) {
+    QStringList out = lines;
+    // Each prefix is 30 characters, so the closing values line up.
+    out << u"- - - - - - - - - - - - - - - -"_qs
+        << u"INTERVALLO SELEZIONATO :      "_qs + core::trimText(t.interval)
+        << u"TOTALE ENTRATE :              "_qs + core::trimText(t.income)
+        << u"TOTALE USCITE :               "_qs + core::trimText(t.expenses)
+        << u"BILANCIO ENTRATE E USCITE :   "_qs + core::trimText(t.total);
+    return out;
+}
+
+} // namespace cashbook

@@ -1,0 +1,83 @@
+#include "cashbook/frm_exp_movimenti.h"
+
+#include "cashbook/cashbook_help.h"
+#include "cashbook/movement_record.h"
+
+namespace cashbook {
+
+namespace {
+
+struct Column {
+    const char16_t* heading;
+    int width;
+    MovementField field;
+};
+
+// Column 1 shows the type word instead of the field (see below).
+const Column kColumns[] = {
+    {u"Tipo movimento", 150, Entrata},
+    {u"Data operazione", 180, Data},
+    {u"Causale", 300, Causale},
+    {u"Promemoria", 300, Promemoria},
+    {u"Data scadenza", 180, DataSca},
+    {u"Giorni preavviso", 150, Preavviso},
+    {u"Importo in euro", 150, Totale},
+    {u"Pagatore", 250, Pagatore},
+    {u"Recapito", 250, RecapitoPag},
+    {u"Codice fiscale", 200, CodFisc},
+    {u"Partita IVA", 180, PartitaIva},
+    {u"Tessera n.", 200, Categoria},
+    {u"E-mail", 250, Email},
+    {u"Modalit\u00e0 pagamento", 250, Pagamento},
+    {u"Beneficiario", 250, Beneficiario},
+    {u"Recapito", 250, RecapitoBen},
+    {u"CRO o Ricevuta n.", 250, Ricevuta},
+    {u"Note", 300, Note},
+    {u"Tariffa applicata", 250, Tariffa},
+    {u"Saldato", 120, Saldato},
+};
+
+std::vector<platform::GridColumn> gridColumns() {
+    std::vector<platform::GridColumn> out{{u"N."_qs, 50}};
+    for (const Column& c : kColumns)
+        out.push_back({QString::fromUtf16(c.heading), c.width});
+    return out;
+}
+
+platform::ExportSpec exportSpec() {
+    platform::ExportSpec sheet{u"Movimenti.xls"_qs, u"Riepilogo annuale movimenti"_qs, {}};
+    for (const Column& c : kColumns)
+        sheet.columns.push_back({QString::fromUtf16(c.heading), c.width});
+    return sheet;
+}
+
+} // namespace
+
+MovementExportRows movementExportRows(const core::Archive& archive) {
+    MovementExportRows out;
+    out.ok = archive.scan([&](qint64 n, const char* rec) {
+        QStringList row;
+        row.reserve(1 + qsizetype(std::size(kColumns)));
+        row.append(QString::number(n));
+        for (const Column& c : kColumns) {
+            if (c.field == Entrata)
+                row.append(load(rec, Entrata) == kYes ? u"Entrata"_qs : u"Uscita"_qs);
+            else
+                row.append(load(rec, c.field));
+        }
+        out.rows.push_back(std::move(row));
+        return true;
+    });
+    return out;
+}
+
+TfrmExpMovimenti::TfrmExpMovimenti(platform::Context& ctx, QWidget* parent, const QString& yearFile)
+    : ExportWindow(ctx, parent, u"TfrmExpMovimenti"_qs,
+                   u" Esporta archivio movimenti in Microsoft Excel"_qs, gridColumns(),
+                   exportSpec()) {
+    setHelp(exportHelp().title, exportHelp().paragraphs);
+    // A failure while reading keeps the rows read before it, without a message.
+    setRows(movementExportRows(yearArchive(yearFile)).rows);
+}
+
+} // namespace cashbook

@@ -1,0 +1,178 @@
+// The movement window's sections and fields: where each control sits, the side buttons beside
+// their fields and the status texts.
+#include "cashbook/amount_field.h"
+#include "cashbook/frm_movimenti.h"
+#include "platform/toolbar.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace cashbook {
+
+namespace {
+
+enum Section { MovementPart, PayerPart, BeneficiaryPart, NotesPart, SectionCount };
+
+struct SectionPlace {
+    const char* name;
+    const char* title;
+    QRect rect;
+};
+const SectionPlace kSections[] = {
+    {"grpMovimento", "Movimento", {8, 68, 979, 168}},
+    {"grpPagatore", "Pagatore", {8, 242, 979, 138}},
+    {"grpBeneficiario", "Beneficiario e pagamento", {8, 386, 979, 104}},
+    {"grpNote", "Note", {8, 496, 979, 72}},
+};
+
+// The label at x, the field after it; y and widths inside the section.
+struct FieldPlace {
+    const char* control;
+    const char* label;
+    Section section;
+    int x, y, labelWidth, fieldWidth;
+};
+constexpr int kRow1 = 26, kRow2 = 60, kRow3 = 94, kRow4 = 128;
+const FieldPlace kPlaces[] = {
+    {"txtData", "Data operazione:", MovementPart, 340, kRow1, 116, 100},
+    {"txtCausale", "Causale:", MovementPart, 12, kRow2, 116, 836},
+    {"txtPromemoria", "Promemoria:", MovementPart, 12, kRow3, 116, 836},
+    {"txtDataSca", "Data scadenza:", MovementPart, 12, kRow4, 116, 100},
+    {"txtPreavviso", "Avvisa n.", MovementPart, 290, kRow4, 62, 44},
+    {"txtImporto", nullptr, MovementPart, 700, kRow4, 150, 120},
+
+    {"txtPagatore", "Pagatore:", PayerPart, 12, kRow1, 116, 340},
+    {"txtRecapitoPag", "Recapito:", PayerPart, 520, kRow1, 76, 370},
+    {"txtCodFisc", "Codice fiscale:", PayerPart, 12, kRow2, 116, 180},
+    {"txtPartitaIva", "Partita IVA:", PayerPart, 360, kRow2, 84, 120},
+    {"txtCategoria", "Tessera n.", PayerPart, 650, kRow2, 76, 240},
+    {"txtEmail", "E-mail:", PayerPart, 12, kRow3, 116, 300},
+    {"txtPagamento", "Modalit\u00e0 pagamento:", PayerPart, 470, kRow3, 146, 350},
+
+    {"txtBeneficiario", "Beneficiario:", BeneficiaryPart, 12, kRow1, 116, 340},
+    {"txtRecapitoBen", "Recapito:", BeneficiaryPart, 520, kRow1, 76, 370},
+    {"txtRicevuta", "CRO / Ricevuta n.", BeneficiaryPart, 12, kRow2, 116, 320},
+    {"txtTariffa", "Tariffa applicata:", BeneficiaryPart, 470, kRow2, 146, 350},
+
+    {"txtNote", "Note:", NotesPart, 12, kRow1, 116, 836},
+};
+
+// The commands beside their fields: x and y inside the section.
+struct SideButton {
+    const char* name;
+    const char* art;
+    const char* hint;
+    Section section;
+    int x, y;
+    void (TfrmMovimenti::*command)();
+};
+const SideButton kSideButtons[] = {
+    {"impData", "cancella", "Cancella la data.", MovementPart, 574, kRow1, nullptr},
+    {"impDataSca", "cancella", "Cancella la data.", MovementPart, 246, kRow4, nullptr},
+    {"impPagatore", "importa", "Importa i dati dall'archivio anagrafico dei soci.", PayerPart, 474,
+     kRow1, &TfrmMovimenti::importPayer},
+    {"chkCodFisc", "codfisc", "Controlla il codice fiscale.", PayerPart, 314, kRow2,
+     &TfrmMovimenti::checkCodFisc},
+    {"chkIva", "partitaiva", "Controlla il numero di partita IVA.", PayerPart, 570, kRow2,
+     &TfrmMovimenti::checkPartitaIva},
+    {"sndEmail", "email", "Invia una e-mail all'indirizzo indicato.", PayerPart, 434, kRow3,
+     &TfrmMovimenti::email},
+    {"impBeneficiario", "importa", "Importa i dati dall'archivio anagrafico dei soci.",
+     BeneficiaryPart, 474, kRow1, &TfrmMovimenti::importBeneficiary},
+};
+
+const platform::Hint kHints[] = {
+    {"optEntrata", "Spunta questa casella per registrare un importo in entrata."},
+    {"optUscita", "Spunta questa casella per registrare un importo in uscita."},
+    {"chkSaldato", "Spunta questa casella per indicare che il pagamento \u00e8 stato saldato."},
+    {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
+                "calendario."},
+    {"txtDataSca", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data "
+                   "dal calendario."},
+};
+
+constexpr int kFieldHeight = 26;
+
+} // namespace
+
+void TfrmMovimenti::buildFields() {
+    QGroupBox* sections[SectionCount];
+    for (int i = 0; i < SectionCount; ++i) {
+        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panel());
+        sections[i]->setObjectName(QLatin1String(kSections[i].name));
+        sections[i]->setGeometry(kSections[i].rect);
+    }
+
+    for (const FieldPlace& p : kPlaces) {
+        QWidget* parent = sections[p.section];
+        auto* field = new QLineEdit(parent);
+        field->setObjectName(QLatin1String(p.control));
+        const int x = p.x + p.labelWidth;
+        field->setGeometry(x, p.y, p.fieldWidth, kFieldHeight);
+        QLabel* label = p.label ? platform::makeLabel(parent, QString::fromUtf8(p.label))
+                                : platform::makeLabel(parent, {}, u"lblImporto"_qs);
+        label->setGeometry(p.x, p.y, p.labelWidth - 6, kFieldHeight);
+        label->setBuddy(field);
+        if (!p.label) {
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            QFont bold = label->font();
+            bold.setBold(true);
+            label->setFont(bold);
+            lblImporto_ = label;
+        }
+    }
+    platform::makeLabel(sections[MovementPart], u"giorni prima della scadenza."_qs)
+        ->setGeometry(402, kRow4, 200, kFieldHeight);
+    auto* txtImporto = sections[MovementPart]->findChild<QLineEdit*>(u"txtImporto"_qs);
+    txtImporto->setAlignment(Qt::AlignRight);
+    makeAmountField(txtImporto, [this] { normaliseAmount(); });
+
+    platform::makeLabel(sections[MovementPart], u"Tipo movimento:"_qs)
+        ->setGeometry(12, kRow1, 110, kFieldHeight);
+    optEntrata_ = new QRadioButton(u"Entrata"_qs, sections[MovementPart]);
+    optEntrata_->setObjectName(u"optEntrata"_qs);
+    optEntrata_->setGeometry(128, kRow1, 90, kFieldHeight);
+    optUscita_ = new QRadioButton(u"Uscita"_qs, sections[MovementPart]);
+    optUscita_->setObjectName(u"optUscita"_qs);
+    optUscita_->setGeometry(222, kRow1, 90, kFieldHeight);
+    auto* type = new QButtonGroup(this);
+    type->addButton(optEntrata_);
+    type->addButton(optUscita_);
+    connect(optEntrata_, &QRadioButton::clicked, this, [this] { setIncome(true); });
+    connect(optUscita_, &QRadioButton::clicked, this, [this] { setIncome(false); });
+
+    auto* chkSaldato = new QCheckBox(u"Saldato"_qs, sections[MovementPart]);
+    chkSaldato->setObjectName(u"chkSaldato"_qs);
+    chkSaldato->setGeometry(852, kRow1, 110, kFieldHeight);
+    QFont bold = chkSaldato->font();
+    bold.setBold(true);
+    chkSaldato->setFont(bold);
+
+    for (const SideButton& s : kSideButtons) {
+        auto* b = platform::pictureButton(sections[s.section], QLatin1String(s.name),
+                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(s.art)),
+                                          QString::fromUtf8(s.hint), {20, 20});
+        b->setGeometry(s.x, s.y - 1, 28, 28);
+        platform::setStatusHint(b, panInfo_, QString::fromUtf8(s.hint));
+        if (s.command) connect(b, &QToolButton::clicked, this, s.command);
+    }
+    connect(findChild<QToolButton*>(u"impData"_qs), &QToolButton::clicked, this,
+            [this] { form_.setText(Data, {}); });
+    connect(findChild<QToolButton*>(u"impDataSca"_qs), &QToolButton::clicked, this,
+            [this] { form_.setText(DataSca, {}); });
+    platform::setStatusHints(this, panInfo_, kHints);
+
+    // Hidden: the year file, the signed total of the movement shown, the attachments.
+    lblFile_ = platform::makeLabel(panel(), {}, u"lblFile"_qs);
+    lblFile_->hide();
+    for (const char* name : {"txtTotale", "lblFile01", "lblFile02", "lblFile03", "lblDesc01",
+                             "lblDesc02", "lblDesc03"})
+        platform::makeLabel(panel(), {}, QLatin1String(name))->hide();
+}
+
+} // namespace cashbook

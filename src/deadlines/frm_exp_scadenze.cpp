@@ -1,0 +1,152 @@
+#include "deadlines/frm_exp_scadenze.h"
+
+#include "platform/record_form.h"
+
+#include <QToolButton>
+
+namespace deadlines {
+
+namespace {
+
+using Kind = DeadlineGrid::Kind;
+
+// Grid columns 1..20: screen heading and width, exported heading and width. The month list
+// shows two columns differently on screen; every export reads the same.
+struct Column {
+    const char16_t* header;
+    int width;
+    const char16_t* heading;
+    int exportWidth;
+};
+const Column kColumns[] = {
+    {u"Data scadenza", 150, u"Data scadenza", 150},
+    {u"Ora appuntamento", 150, u"Ora appuntamento", 150},
+    {u"Pagatore", 250, u"Pagatore", 250},
+    {u"Codice fiscale", 180, u"Codice fiscale", 200},
+    {u"Numero tessera", 200, u"Numero tessera", 200},
+    {u"Carica ricoperta", 250, u"Carica ricoperta", 250},
+    {u"Tel. cellulare", 200, u"Tel. cellulare", 200},
+    {u"Recapito preferenziale", 200, u"Recapito preferenziale", 200},
+    {u"Anticipo", 200, u"Anticipo", 200},
+    {u"Importo complessivo dovuto", 200, u"Importo complessivo dovuto", 200},
+    {u"Rateazione", 250, u"Rateazione", 250},
+    {u"Beneficiario", 250, u"Beneficiario", 250},
+    {u"Causale scadenza", 300, u"Causale scadenza", 300},
+    {u"Modalit\u00e0 di pagamento", 300, u"Modalit\u00e0 di pagamento", 300},
+    {u"Importo in euro", 200, u"Importo in euro", 200},
+    {u"Estremi ricevuta", 250, u"Estremi ricevuta", 250},
+    {u"Appuntamento da confermare", 200, u"Appuntamento da confermare", 250},
+    {u"Pagamento effettuato", 200, u"Pagamento effettuato", 250},
+    {u"Note", 300, u"Note", 300},
+    {u"Codice univoco", 150, u"Codice univoco", 150},
+};
+static_assert(std::size(kColumns) == kGridKeyColumn);
+
+int columnCount(Kind kind) {
+    return kind == Kind::Year ? kGridKeyColumn - 1 : kGridKeyColumn;
+}
+
+std::vector<platform::GridColumn> gridColumns(Kind kind) {
+    std::vector<platform::GridColumn> out{{QStringLiteral("N."), 60}};
+    for (int i = 0; i < columnCount(kind); ++i)
+        out.push_back({QString::fromUtf16(kColumns[i].header), kColumns[i].width});
+    if (kind == Kind::Month) {
+        out[5].header = QStringLiteral("Tessera n.");
+        out[7].width = 180;
+    }
+    return out;
+}
+
+struct Sheet {
+    const char16_t* className;
+    const char16_t* caption;
+    const char16_t* fileName;
+    const char16_t* sheetName;
+};
+const Sheet kSheets[] = {
+    {u"TfrmExpImminenti", u" Scadenze imminenti", u"Scadenze_Imminenti.xls", u"Scadenze imminenti"},
+    {u"TfrmExpGiornaliere", u" Scadenze del giorno", u"Scadenze_Giornaliere.xls",
+     u"Scadenze del giorno"},
+    {u"TfrmExpMensili", u" Scadenze del mese", u"Scadenze_Mensili.xls", u"Scadenze del mese"},
+    {u"TfrmExpScadenzario", u" Esporta archivio Scadenzario pagamenti",
+     u"Scadenzario_Pagamenti.xls", u"Scadenzario Pagamenti"},
+};
+
+const Sheet& sheetOf(Kind kind) {
+    return kSheets[int(kind)];
+}
+
+platform::ExportSpec exportSpec(Kind kind) {
+    const Sheet& s = sheetOf(kind);
+    platform::ExportSpec spec{QString::fromUtf16(s.fileName), QString::fromUtf16(s.sheetName), {}};
+    for (int i = 0; i < columnCount(kind); ++i)
+        spec.columns.push_back({QString::fromUtf16(kColumns[i].heading), kColumns[i].exportWidth});
+    return spec;
+}
+
+platform::HelpTopic helpOf(Kind kind) {
+    if (kind == Kind::Year)
+        return {QStringLiteral("Esportazione Scadenzario pagamenti in Microsoft Excel."),
+                {QStringLiteral("Questo ambiente di lavoro mostra tutte le schede dell'anno "
+                                "aperto nello Scadenzario, nell'ordine in cui sono state "
+                                "inserite, e permette di esportarle in un file di Microsoft "
+                                "Excel."),
+                 QStringLiteral("Per avviare l'esportazione fare clic sul pulsante con il "
+                                "simbolo di Excel: il programma crea il file "
+                                "Scadenzario_Pagamenti.xls nella cartella di installazione e, "
+                                "se lo si desidera, lo apre subito."),
+                 QStringLiteral("Il file ottenuto pu\u00f2 essere salvato con un nome a piacere "
+                                "dal proprio programma di fogli di calcolo, cos\u00ec che la "
+                                "successiva esportazione non lo sostituisca.")}};
+    return {QStringLiteral("Visualizzazione scadenze pagamenti."),
+            {QStringLiteral("Il pulsante OK della schermata iniziale dello Scadenzario mostra "
+                            "l'elenco delle scadenze imminenti; il pulsante \u00e8 attivo "
+                            "soltanto quando almeno una scadenza \u00e8 imminente."),
+             QStringLiteral("Si osservi che la lista delle scadenze imminenti tiene conto del "
+                            "numero di giorni di preavviso indicato dall'utente per ciascuna "
+                            "scadenza."),
+             QStringLiteral("I pulsanti posti sotto il calendario mostrano le scadenze del "
+                            "giorno selezionato oppure quelle dell'intero mese a cui il giorno "
+                            "appartiene."),
+             QStringLiteral("Le scadenze sono elencate in ordine cronologico, per data e ora; "
+                            "la colonna N. riporta l'ordine in cui le schede sono state "
+                            "inserite in archivio."),
+             QStringLiteral("Il pulsante con il simbolo di Excel esporta l'elenco mostrato in "
+                            "un file di Microsoft Excel nella cartella di installazione del "
+                            "programma.")}};
+}
+
+} // namespace
+
+DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows)
+    : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSpec(kind)),
+      complete_(rows.ok) {
+    const platform::HelpTopic help = helpOf(kind);
+    setHelp(help.title, help.paragraphs);
+    setRows(std::move(rows.rows));
+    // The export asks first whether the grid is whole.
+    auto* esporta = findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
+    disconnect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
+    connect(esporta, &QToolButton::clicked, this, &DeadlineGrid::exportRows);
+}
+
+void DeadlineGrid::exportRows() {
+    if (!complete_) return platform::showAccessMessage(ctx_, this);
+    exportGrid();
+}
+
+TfrmExpImminenti::TfrmExpImminenti(platform::Context& ctx, QWidget* parent)
+    : DeadlineGrid(ctx, parent, Kind::Imminent, imminentRows(ctx.folder, ctx.platform.today())) {}
+
+TfrmExpGiornaliere::TfrmExpGiornaliere(platform::Context& ctx, QWidget* parent, const QDate& day)
+    : DeadlineGrid(ctx, parent, Kind::Day, dayRows(ctx.folder, day)) {}
+
+TfrmExpMensili::TfrmExpMensili(platform::Context& ctx, QWidget* parent, const QDate& day)
+    : DeadlineGrid(ctx, parent, Kind::Month, monthRows(ctx.folder, day)) {}
+
+TfrmExpScadenzario::TfrmExpScadenzario(platform::Context& ctx, QWidget* parent,
+                                       const core::Archive& archive)
+    : DeadlineGrid(ctx, parent, Kind::Year, yearRows(archive)) {}
+
+} // namespace deadlines

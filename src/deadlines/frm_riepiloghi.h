@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/archive.h"
+#include "deadlines/deadline_list_panel.h"
+#include "deadlines/deadline_lists.h"
+
+#include <QDialog>
+
+#include <optional>
+
+namespace deadlines {
+
+// A summary of the opened year: the line of every sheet in one state, sorted, with find, print
+// and a double click that picks the sheet for the deadline window. The three windows differ in
+// their caption, their test and their print title.
+class DeadlineSummary : public QDialog {
+    Q_OBJECT
+public:
+    // The record of the double-clicked line, when one was picked.
+    std::optional<qint64> pickedRecord() const { return picked_; }
+    DeadlineListPanel* panel() const { return panel_; }
+
+protected:
+    struct Kind {
+        const char* className;
+        const char* caption;
+        const char* printTitle;
+        Summary summary;
+    };
+    DeadlineSummary(platform::Context& ctx, QWidget* parent, core::Archive archive,
+                    const Kind& kind);
+
+private:
+    void pick(const QString& line);
+
+    platform::Context& ctx_;
+    core::Archive archive_;
+    RecordTest test_;
+    DeadlineListPanel* panel_;
+    std::optional<qint64> picked_;
+};
+
+// Appointments still to be confirmed.
+class TfrmDaConfermare : public DeadlineSummary {
+    Q_OBJECT
+public:
+    TfrmDaConfermare(platform::Context& ctx, QWidget* parent, const core::Archive& archive);
+};
+
+// Payments still to be made, due or overdue.
+class TfrmConfermati : public DeadlineSummary {
+    Q_OBJECT
+public:
+    TfrmConfermati(platform::Context& ctx, QWidget* parent, const core::Archive& archive);
+};
+
+// Payments already made.
+class TfrmNonConfermati : public DeadlineSummary {
+    Q_OBJECT
+public:
+    TfrmNonConfermati(platform::Context& ctx, QWidget* parent, const core::Archive& archive);
+};
+
+} // namespace deadlines

@@ -1,0 +1,344 @@
+// Reading the first sheet of an XLSX workbook: the package through QuaZip, its parts with
+// Qt's XML stream reader, one pass each.
+#include "members/sheet_import_read.h"
+
+#include "core/dates.h"
+#include "members/member_record.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QXmlStreamReader>
+
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipfileinfo.h>
+
+#include <cmath>
+#include <functional>
+
+namespace members {
+
+namespace {
+
+// A sheet this large is not a member list (and may be a crafted one): refuse it.
+constexpr quint64 kMaxPartBytes = quint64(512) << 20;
+constexpr int kMaxColumns = 1024;
+constexpr qint64 kMaxRows = 1 << 20;
+
+using PartReader = std::function<bool(QXmlStreamReader&)>;
+
+// Runs `read` over the XML of one part; false when the part is missing (unless optional),
+// too large, or not well-formed.
+bool readPart(QuaZip& zip, const QString& name, const PartReader& read, bool optional = false) {
+    if (!zip.setCurrentFile(name, QuaZip::csInsensitive)) return optional;
+    QuaZipFileInfo64 info;
+    if (!zip.getCurrentFileInfo(&info) || info.uncompressedSize > kMaxPartBytes) return false;
+    QuaZipFile file(&zip);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // Whole, then parsed: the XML reader asks its device for small pieces.
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (file.getZipError() != UNZ_OK || quint64(bytes.size()) != info.uncompressedSize)
+        return false;
+    QXmlStreamReader xml(bytes);
+    return read(xml) && !xml.hasError();
+}
+
+bool atStart(QXmlStreamReader& xml, QStringView name) {
+    return xml.isStartElement() && xml.name() == name;
+}
+
+// A relationship id attribute (r:id), whatever the prefix or flavour of the namespace.
+QString relationshipId(const QXmlStreamAttributes& attributes) {
+    for (const QXmlStreamAttribute& a : attributes)
+        if (a.name() == u"id" && a.namespaceUri().endsWith(u"relationships"))
+            return a.value().toString();
+    return {};
+}
+
+struct Relationship {
+    QString type, target;
+};
+
+// The relationships of a part ("" for the package's own): id -> (type, target resolved
+// against the part's folder).
+QHash<QString, Relationship> readRelationships(QuaZip& zip, const QString& part) {
+    const QString folder = part.isEmpty() ? QString() : QFileInfo(part).path();
+    const QString prefix = folder.isEmpty() || folder == u"." ? QString() : folder + u'/';
+    const QString relsName = part.isEmpty()
+                                 ? u"_rels/.rels"_qs
+                                 : prefix + u"_rels/"_qs + QFileInfo(part).fileName() + u".rels"_qs;
+    QHash<QString, Relationship> rels;
+    readPart(
+        zip, relsName,
+        [&](QXmlStreamReader& xml) {
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (!atStart(xml, u"Relationship")) continue;
+                const auto a = xml.attributes();
+                const QString target = a.value(u"Target"_qs).toString();
+                rels.insert(
+                    a.value(u"Id"_qs).toString(),
+                    {a.value(u"Type"_qs).toString(),
+                     target.startsWith(u'/') ? target.mid(1) : QDir::cleanPath(prefix + target)});
+            }
+            return true;
+        },
+        true);
+    return rels;
+}
+
+QString targetOfType(const QHash<QString, Relationship>& rels, QStringView typeEnd,
+                     const QString& fallback) {
+    for (const Relationship& r : rels)
+        if (r.type.endsWith(typeEnd)) return r.target;
+    return fallback;
+}
+
+// The text of an <si> or <is> element: its <t> runs, without phonetic runs.
+QString richText(QXmlStreamReader& xml) {
+    const QString element = xml.name().toString();
+    QString text;
+    int phonetic = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (xml.name() == u"rPh")
+                ++phonetic;
+            else if (xml.name() == u"t" && phonetic == 0)
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.isEndElement()) {
+            if (xml.name() == u"rPh")
+                --phonetic;
+            else if (xml.name() == element)
+                break;
+        }
+    }
+    return text;
+}
+
+// A number format shows a date when its code has day or year parts outside quoted text,
+// escapes and [colour] or [locale] brackets.
+bool isDateFormatCode(const QString& code) {
+    bool inQuote = false;
+    int bracket = 0;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (inQuote) {
+            inQuote = c != u'"';
+        } else if (c == u'"') {
+            inQuote = true;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i; // the next character is literal (or padding)
+        } else if (c == u'[') {
+            ++bracket;
+        } else if (c == u']') {
+            bracket = std::max(0, bracket - 1);
+        } else if (bracket == 0 && (c == u'd' || c == u'D' || c == u'y' || c == u'Y')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isBuiltInDateFormat(int id) {
+    return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
+}
+
+// For each cell style (the "s" of a cell), whether it shows a date.
+std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, bool& ok) {
+    QHash<int, bool> customIsDate;
+    std::vector<bool> styles;
+    ok = readPart(
+        zip, part,
+        [&](QXmlStreamReader& xml) {
+            bool inCellXfs = false;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement()) {
+                    if (xml.name() == u"numFmt") {
+                        const auto a = xml.attributes();
+                        customIsDate.insert(a.value(u"numFmtId"_qs).toInt(),
+                                            isDateFormatCode(a.value(u"formatCode"_qs).toString()));
+                    } else if (xml.name() == u"cellXfs") {
+                        inCellXfs = true;
+                    } else if (inCellXfs && xml.name() == u"xf") {
+                        const int id = xml.attributes().value(u"numFmtId"_qs).toInt();
+                        styles.push_back(customIsDate.contains(id) ? customIsDate.value(id)
+                                                                   : isBuiltInDateFormat(id));
+                    }
+                } else if (xml.isEndElement() && xml.name() == u"cellXfs") {
+                    inCellXfs = false;
+                }
+            }
+            return true;
+        },
+        true);
+    return styles;
+}
+
+QString formatNumber(QStringView v) {
+    bool digitsOnly = !v.isEmpty();
+    for (qsizetype i = 0; i < v.size() && digitsOnly; ++i)
+        digitsOnly = v[i].isDigit() || (i == 0 && v[i] == u'-' && v.size() > 1);
+    if (digitsOnly) return v.toString(); // long digit runs keep every digit
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok) return v.toString();
+    if (std::floor(d) == d && std::fabs(d) < 9007199254740992.0) return QString::number(qint64(d));
+    return QString::number(d, 'g', 15).replace(u'.', u',');
+}
+
+// The spreadsheet's day serial (1900 or 1904 system) as dd/mm/yyyy; the number as such when
+// it is no day.
+QString serialDate(QStringView v, bool base1904) {
+    bool ok = false;
+    const double serial = v.toDouble(&ok);
+    if (!ok || serial < 1 || serial > 2958465) return formatNumber(v);
+    const auto day = qint64(std::floor(serial));
+    QDate date;
+    if (base1904)
+        date = QDate(1904, 1, 1).addDays(day);
+    else if (day < 60)
+        date = QDate(1899, 12, 31).addDays(day);
+    else if (day > 60)
+        date = QDate(1899, 12, 30).addDays(day); // 60 is 29/02/1900, a day
+    else
+        return formatNumber(v); // that never was
+    return core::formatDate(date);
+}
+
+// "BC12" -> 54 (0-based column); -1 when the reference has no letters.
+int columnOf(QStringView ref) {
+    int column = 0, letters = 0;
+    for (QChar c : ref) {
+        const char16_t u = c.toUpper().unicode();
+        if (u < u'A' || u > u'Z') break;
+        column = column * 26 + (u - u'A' + 1);
+        if (++letters > 3) return -1;
+    }
+    return letters ? column - 1 : -1;
+}
+
+struct Workbook {
+    QString sheet, sharedStrings, styles;
+    bool base1904 = false;
+};
+
+std::optional<Workbook> readWorkbook(QuaZip& zip) {
+    const QString workbookPart =
+        targetOfType(readRelationships(zip, {}), u"/officeDocument", u"xl/workbook.xml"_qs);
+    QString firstSheetId;
+    Workbook wb;
+    const bool ok = readPart(zip, workbookPart, [&](QXmlStreamReader& xml) {
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (atStart(xml, u"workbookPr")) {
+                const auto v = xml.attributes().value(u"date1904"_qs);
+                wb.base1904 = v == u"1" || v == u"true";
+            } else if (atStart(xml, u"sheet") && firstSheetId.isEmpty()) {
+                firstSheetId = relationshipId(xml.attributes());
+            }
+        }
+        return true;
+    });
+    if (!ok || firstSheetId.isEmpty()) return std::nullopt;
+    const auto rels = readRelationships(zip, workbookPart);
+    const QString folder = QFileInfo(workbookPart).path();
+    const auto inFolder = [&](const char16_t* name) {
+        return QDir::cleanPath(folder + u'/' + QString::fromUtf16(name));
+    };
+    if (!rels.contains(firstSheetId)) return std::nullopt;
+    wb.sheet = rels.value(firstSheetId).target;
+    wb.sharedStrings = targetOfType(rels, u"/sharedStrings", inFolder(u"sharedStrings.xml"));
+    wb.styles = targetOfType(rels, u"/styles", inFolder(u"styles.xml"));
+    return wb;
+}
+
+} // namespace
+
+std::optional<SheetRows> readXlsx(QIODevice& device) {
+    QuaZip zip(&device);
+    if (!zip.open(QuaZip::mdUnzip)) return std::nullopt;
+    const auto wb = readWorkbook(zip);
+    if (!wb) return std::nullopt;
+
+    QStringList shared;
+    const bool sharedOk = readPart(
+        zip, wb->sharedStrings,
+        [&](QXmlStreamReader& xml) {
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (atStart(xml, u"si")) shared.append(richText(xml));
+            }
+            return true;
+        },
+        true);
+    bool stylesOk = true;
+    const std::vector<bool> dateStyle = readDateStyles(zip, wb->styles, stylesOk);
+    if (!sharedOk || !stylesOk) return std::nullopt;
+
+    SheetRows rows;
+    const bool sheetOk = readPart(zip, wb->sheet, [&](QXmlStreamReader& xml) {
+        qint64 rowIndex = -1;
+        int column = -1;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (atStart(xml, u"row")) {
+                const qint64 r = xml.attributes().value(QLatin1String("r")).toLongLong();
+                rowIndex = r > 0 ? r - 1 : rowIndex + 1;
+                column = -1;
+                if (rowIndex >= kMaxRows) break;
+                if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
+            } else if (atStart(xml, u"c") && rowIndex >= 0) {
+                const QXmlStreamAttributes a = xml.attributes();
+                const int c = columnOf(a.value(QLatin1String("r")));
+                column = c >= 0 ? c : column + 1;
+                const QStringView type = a.value(QLatin1String("t"));
+                const qsizetype style = a.value(QLatin1String("s")).toInt();
+                QString value, inlineText;
+                bool hasInline = false;
+                while (xml.readNextStartElement()) {
+                    if (xml.name() == u"v") {
+                        value = xml.readElementText();
+                    } else if (xml.name() == u"is") {
+                        inlineText = richText(xml);
+                        hasInline = true;
+                    } else {
+                        xml.skipCurrentElement();
+                    }
+                }
+                QString text;
+                if (type == u"s") {
+                    bool ok = false;
+                    const int index = value.toInt(&ok);
+                    text = ok ? shared.value(index) : QString();
+                } else if (type == u"inlineStr" || hasInline) {
+                    text = inlineText;
+                } else if (type == u"str" || type == u"e") {
+                    text = value;
+                } else if (type == u"b") {
+                    text = value.isEmpty() ? QString() : value == u"1" ? kYes : kNo;
+                } else if (type == u"d") {
+                    const QDate d = QDate::fromString(value.left(10), Qt::ISODate);
+                    text = d.isValid() ? core::formatDate(d) : value;
+                } else if (!value.isEmpty()) {
+                    const bool isDate = style >= 0 && style < qsizetype(dateStyle.size()) &&
+                                        dateStyle[size_t(style)];
+                    text = isDate ? serialDate(value, wb->base1904) : formatNumber(value);
+                }
+                if (column >= kMaxColumns || text.isEmpty()) continue;
+                QStringList& row = rows[size_t(rowIndex)];
+                while (row.size() <= column)
+                    row.append(QString());
+                row[column] = text;
+            }
+        }
+        return true;
+    });
+    if (!sheetOk) return std::nullopt;
+    return rows;
+}
+
+} // namespace members
