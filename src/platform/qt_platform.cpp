@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/frm_anteprima.h"
 #include "platform/shell_open.h"
 
 #include <QAudioOutput>
@@ -12,8 +13,6 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QUrl>
 #include <QVideoFrame>
@@ -112,16 +111,8 @@ bool QtPlatform::print(QWidget* parent, const QPageLayout& layout, const RenderP
 }
 
 void QtPlatform::preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(layout);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&render](QPrinter* p) { render(*p); });
-    if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
-        view->setZoomFactor(1.0);
-    dialog.setWindowState(Qt::WindowMaximized);
-    dialog.exec();
+    TfrmAnteprima window(*this, parent, layout, render);
+    runModal(window);
 }
 
 int QtPlatform::runModal(QDialog& dialog) { return dialog.exec(); }

@@ -6,6 +6,8 @@
 #include "pdf_text.h"
 #include "reports/paint_recorder.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -248,8 +250,17 @@ TEST(CardPrint, SettingsThatCannotBeSavedStopThePrintWithTheWarning) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-// The four card prompts keep their names, captions and buttons, and read the card window only
-// when their button is pressed.
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The four card prompts keep their names, captions and buttons, paint their wait line, and read
+// the card window only when their button is pressed.
 template <class Prompt, class Source>
 std::unique_ptr<QDialog> open(platform::Context& ctx, const CardSource& card,
                               const SheetSource& sheet) {
@@ -283,17 +294,23 @@ TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
         SCOPED_TRACE(c.name);
         testing_support::Harness h;
         int reads = 0;
-        const CardSource card = [&reads] {
+        PaintCounter waitLine;
+        int waitPaintsAtRead = 0; // the wait line must be on screen before the slow part
+        const CardSource card = [&] {
             ++reads;
+            waitPaintsAtRead = waitLine.paints;
             return sampleCard();
         };
-        const SheetSource sheet = [&reads] {
+        const SheetSource sheet = [&] {
             ++reads;
+            waitPaintsAtRead = waitLine.paints;
             std::array<CardContent, kSheetSlots> cards;
             cards.fill(sampleCard());
             return cards;
         };
         const std::unique_ptr<QDialog> dialog = c.make(h.ctx, card, sheet);
+        child<QLabel>(dialog.get(), QStringLiteral("lblAttendere"))->installEventFilter(&waitLine);
+        dialog->show();
         EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.name));
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
         EXPECT_EQ(child<QPushButton>(dialog.get(), QStringLiteral("btnAnnulla"))->text(),
@@ -304,6 +321,7 @@ TEST(CardPrint, EachPromptPrintsOrPreviewsWhatItsWindowHoldsAtThePress) {
         EXPECT_EQ(reads, 0);
         go->click();
         EXPECT_EQ(reads, 1);
+        EXPECT_GE(waitPaintsAtRead, 1);
         ASSERT_EQ(h.fake.printCalls.size(), 1u);
         EXPECT_EQ(h.fake.printCalls[0].preview, c.preview);
         EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), c.orientation);
