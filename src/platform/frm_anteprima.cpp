@@ -3,11 +3,13 @@
 #include "platform/buttons.h"
 #include "platform/ui.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace platform {
@@ -76,6 +78,9 @@ TfrmAnteprima::TfrmAnteprima(Platform& platform, QWidget* parent, const QPageLay
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     applyZoom();
+    // As large as the screen even where no window manager maximises it.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
 }
 
