@@ -126,6 +126,14 @@ public:
         }
     }
 
+    // Room for `n` bytes written straight into the buffer (then `wrote`); null when `n` is more
+    // than the buffer holds.
+    char* room(qsizetype n) {
+        if (used_ + n > kChunk) flush();
+        return n <= kChunk ? buf_.get() + used_ : nullptr;
+    }
+    void wrote(const char* end) { used_ = end - buf_.get(); }
+
     bool finish() {
         flush();
         return ok_;
@@ -200,6 +208,11 @@ void writeHead(Chunks& w, const QString& sheetName, std::span<const SheetColumn>
     w.ascii("</tr>");
 }
 
+template <size_t N> char* copyLiteral(char* out, const char (&s)[N]) {
+    std::memcpy(out, s, N - 1);
+    return out + (N - 1);
+}
+
 constexpr char kCellStart[] = "<td style=\"text-align: left;\">";
 constexpr char kCellEnd[] = "</td>";
 constexpr char kTail[] = "</table></body></html>";
@@ -237,13 +250,28 @@ bool writeSpreadsheet(QIODevice& out, const QString& sheetName,
         const QByteArrayView row = rows.rowBytes(r);
         const bool plain =
             nextEscaped(row.data(), row.data() + row.size()) == row.data() + row.size();
+        // Without escapes the row's size is known beforehand: it goes into the buffer in one
+        // stretch, with no check between the pieces.
+        const qsizetype most = qsizetype(sizeof "<tr></tr>") + row.size() +
+                               n * qsizetype(sizeof kCellStart + sizeof kCellEnd);
+        if (char* p = plain ? w.room(most) : nullptr) {
+            p = copyLiteral(p, "<tr>");
+            for (int c = 0; c < n; ++c) {
+                p = copyLiteral(p, kCellStart);
+                if (c < inTable) {
+                    const QByteArrayView cell = trimmedBytes(rows.bytes(r, firstColumn + c));
+                    std::memcpy(p, cell.data(), size_t(cell.size()));
+                    p += cell.size();
+                }
+                p = copyLiteral(p, kCellEnd);
+            }
+            w.wrote(copyLiteral(p, "</tr>"));
+            continue;
+        }
         w.ascii("<tr>");
         for (int c = 0; c < n; ++c) {
             w.ascii(kCellStart);
-            if (c < inTable) {
-                const QByteArrayView cell = trimmedBytes(rows.bytes(r, firstColumn + c));
-                plain ? w.ascii(cell) : w.bytes(cell);
-            }
+            if (c < inTable) w.bytes(trimmedBytes(rows.bytes(r, firstColumn + c)));
             w.ascii(kCellEnd);
         }
         w.ascii("</tr>");
