@@ -1,6 +1,7 @@
 #include "cashbook/list_finder.h"
 
 #include "core/list_text.h"
+#include "platform/ui.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -19,8 +20,8 @@ int findLine(const QStringList& lines, int selected, const QString& typed, QStri
 ListFinder::ListFinder(platform::Context& ctx, QLineEdit* field, QAbstractButton* button,
                        platform::TextList* list, QString& lastKey)
     : QObject(list), ctx_(ctx), field_(field), list_(list), lastKey_(lastKey) {
-    connect(field, &QLineEdit::returnPressed, button,
-            [button] { button->setFocus(Qt::OtherFocusReason); });
+    // Enter only moves to "Trova": the Enter chain takes the key, so no default button gets it.
+    platform::chainEnter({field, button});
     connect(button, &QAbstractButton::clicked, this, &ListFinder::find);
 }
 

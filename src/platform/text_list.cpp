@@ -1,9 +1,9 @@
 #include "platform/text_list.h"
 
 #include "core/list_text.h"
+#include "platform/ui.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -72,17 +72,10 @@ QString TextList::selectedLine() const {
 }
 
 FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list)
-    : QObject(list), ctx_(ctx), field_(field), button_(button), list_(list) {
-    field->installEventFilter(this);
+    : QObject(list), ctx_(ctx), field_(field), list_(list) {
+    // The Enter chain takes the key: a dialog would otherwise press its default button with it.
+    chainEnter({field, button});
     connect(button, &QAbstractButton::clicked, this, &FindInList::find);
-}
-
-bool FindInList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != field_ || event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    button_->setFocus(Qt::OtherFocusReason);
-    return true; // taken here: a dialog would otherwise press its default button with it
 }
 
 void FindInList::reset() {

@@ -46,13 +46,9 @@ public:
     void find();
     const QString& lastKey() const { return lastKey_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Context& ctx_;
     QLineEdit* field_;
-    QAbstractButton* button_;
     TextList* list_;
     QString lastKey_;
 };

@@ -4,10 +4,12 @@
 #include "cashbook_fixture.h"
 #include "fake_platform.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -126,4 +128,19 @@ TEST_F(ListWindows, FindInListWrapsAndAnEmptyKeyFindsNothing) {
     child<QPushButton>(&none, u"btnTrova"_qs)->click();
     EXPECT_EQ(h.fake.lastMessage().text,
               u"Ricerca non applicabile: la lista non contiene nessuna voce."_qs);
+}
+
+TEST_F(ListWindows, EnterInTheFindFieldOnlyMovesTheFocusToTrova) {
+    TfrmSospesiMov w(h.ctx, nullptr, yearPath(h.dir.path()));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    auto* txt = child<QLineEdit>(&w, u"txtTrova"_qs);
+    auto* btn = child<QPushButton>(&w, u"btnTrova"_qs);
+    txt->setFocus();
+    txt->setText(u"IMPORTO"_qs);
+    QTest::keyClick(txt, Qt::Key_Return);
+    EXPECT_EQ(w.focusWidget(), btn);
+    EXPECT_EQ(listOf(&w)->selectedRow(), -1); // nothing found with that Enter
+    QTest::keyClick(btn, Qt::Key_Return);
+    EXPECT_EQ(listOf(&w)->selectedRow(), 0);
 }
