@@ -1,7 +1,6 @@
 #include "cashbook/frm_bilancio.h"
 
 #include "cashbook/cashbook_help.h"
-#include "cashbook/list_finder.h"
 #include "cashbook/window_look.h"
 #include "platform/ui.h"
 #include "reports/list_report.h"
@@ -87,7 +86,8 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
         platform::pictureButton(this, u"imgGuida"_qs, u":/art/guida.svg"_qs, u"Guida"_qs, {36, 36});
     imgGuida->setGeometry(935, 460, 44, 44);
 
-    new ListFinder(ctx_, txtTrova, btnTrova, lstRecords_, sharedFindKey());
+    new platform::FindInList(ctx_, txtTrova, btnTrova, lstRecords_, core::EmptyKey::FindsNothing,
+                             &sharedFindKey());
     connect(btnStampa, &QPushButton::clicked, this, &TfrmBilancio::print);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::accept);
     connect(imgGuida, &QToolButton::clicked, this,

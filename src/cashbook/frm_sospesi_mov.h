@@ -1,10 +1,8 @@
 #pragma once
 
-#include "cashbook/movement_list_panel.h"
 #include "cashbook/movement_record.h"
 #include "platform/context.h"
-
-#include <QDialog>
+#include "reports/list_dialog.h"
 
 #include <optional>
 
@@ -12,18 +10,16 @@ namespace cashbook {
 
 // The payments not settled whose notice period has begun or whose due date has passed,
 // sorted. A double click hands the movement to the movement window.
-class TfrmSospesiMov : public QDialog {
+class TfrmSospesiMov : public reports::ListDialog {
     Q_OBJECT
 public:
     TfrmSospesiMov(platform::Context& ctx, QWidget* parent, const QString& yearFile);
     std::optional<Movement> chosen() const { return chosen_; }
 
 private:
-    void choose(const QString& line);
+    void pick(const QString& line) override;
 
-    platform::Context& ctx_;
     core::Archive archive_;
-    MovementListPanel* panElenco_;
     std::optional<Movement> chosen_;
 };
 

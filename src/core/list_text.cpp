@@ -112,13 +112,15 @@ bool containsFolded(QByteArrayView text, QByteArrayView keyLower) {
     return false;
 }
 
-int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey) {
+int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey,
+               EmptyKey emptyKey) {
     const int count = int(lines.size());
     if (count == 0) return -1;
     if (selected < 0 || selected >= count) selected = 0;
     const QString key = lowerAscii(typed);
     const int start = key == lastKey ? (selected + 1) % count : 0;
     lastKey = key;
+    if (key.isEmpty() && emptyKey == EmptyKey::FindsNothing) return selected;
     for (int step = 0; step < count; ++step) {
         const int i = (start + step) % count;
         if (containsFolded(lines[i], key)) return i;

@@ -45,11 +45,16 @@ bool containsFolded(QStringView text, QStringView keyLower);
 // The same over single-byte text (a stored field and a key in the file's code page).
 bool containsFolded(QByteArrayView text, QByteArrayView keyLower);
 
+// Whether an empty find key occurs in every entry, or (the cash book's and the deadline
+// lists' rule) finds nothing.
+enum class EmptyKey { FindsEvery, FindsNothing };
+
 // Find in list ("Trova"), shared by every list window. `lastKey` is the window's last find key
 // and is updated. Returns the entry to select: the first match searching from the top for a
 // new key, or from the entry after `selected` for a repeated key, wrapping round once; with no
 // match, `selected` (the first entry when none was selected). -1 only for an empty list.
-int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey);
+int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey,
+               EmptyKey emptyKey = EmptyKey::FindsEvery);
 
 QString emptyListFindMessage(); // shown instead when the list has no entries
 

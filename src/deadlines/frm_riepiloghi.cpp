@@ -1,5 +1,6 @@
 #include "deadlines/frm_riepiloghi.h"
 
+#include "deadlines/deadline_list_panel.h"
 #include "platform/record_form.h"
 #include "platform/ui.h"
 
@@ -7,16 +8,11 @@ namespace deadlines {
 
 DeadlineSummary::DeadlineSummary(platform::Context& ctx, QWidget* parent, core::Archive archive,
                                  const Kind& kind)
-    : QDialog(parent), ctx_(ctx), archive_(std::move(archive)), test_(summaryTest(kind.summary)) {
-    platform::setupDialog(this, QLatin1String(kind.className), QString::fromUtf8(kind.caption),
-                          {862, 560});
-    panel_ = new DeadlineListPanel(ctx_, this, QString::fromUtf8(kind.printTitle), false);
-    connect(panel_, &DeadlineListPanel::closeRequested, this, &QDialog::reject);
-    connect(panel_, &DeadlineListPanel::lineActivated, this, &DeadlineSummary::pick);
+    : ListDialog(ctx, parent, QLatin1String(kind.className), QString::fromUtf8(kind.caption),
+                 deadlineListFace(QString::fromUtf8(kind.printTitle), false)),
+      archive_(std::move(archive)), test_(summaryTest(kind.summary)) {
     // A failure while reading keeps the lines read before it, without a message.
-    panel_->setLines(listLines(archive_, test_).lines);
-    panel_->resetFind();
-    panel_->focusFind();
+    panel_->showLines(listLines(archive_, test_).lines);
 }
 
 void DeadlineSummary::pick(const QString& line) {

@@ -3,8 +3,7 @@
 #include "core/archive.h"
 #include "deadlines/deadline_list_panel.h"
 #include "deadlines/deadline_lists.h"
-
-#include <QDialog>
+#include "reports/list_dialog.h"
 
 #include <optional>
 
@@ -13,12 +12,11 @@ namespace deadlines {
 // A summary of the opened year: the line of every sheet in one state, sorted, with find, print
 // and a double click that picks the sheet for the deadline window. The three windows differ in
 // their caption, their test and their print title.
-class DeadlineSummary : public QDialog {
+class DeadlineSummary : public reports::ListDialog {
     Q_OBJECT
 public:
     // The record of the double-clicked line, when one was picked.
     std::optional<qint64> pickedRecord() const { return picked_; }
-    DeadlineListPanel* panel() const { return panel_; }
 
 protected:
     struct Kind {
@@ -31,12 +29,10 @@ protected:
                     const Kind& kind);
 
 private:
-    void pick(const QString& line);
+    void pick(const QString& line) override;
 
-    platform::Context& ctx_;
     core::Archive archive_;
     RecordTest test_;
-    DeadlineListPanel* panel_;
     std::optional<qint64> picked_;
 };
 

@@ -6,22 +6,18 @@
 namespace members {
 
 TfrmImportaSoci::TfrmImportaSoci(platform::Context& ctx, QWidget* parent, const QString& mode)
-    : QDialog(parent) {
-    platform::setupDialog(this, u"TfrmImportaSoci"_qs,
-                          u" Importazione dati socio da archivio anagrafico"_qs, {862, 560});
+    : ListDialog(ctx, parent, u"TfrmImportaSoci"_qs,
+                 u" Importazione dati socio da archivio anagrafico"_qs,
+                 {u"panElenco"_qs, u"Riepilogo soci in archivio anagrafico"_qs}) {
     lblMemory_ = platform::makeLabel(this, mode, u"lblMemory"_qs);
     lblMemory_->hide();
-    panElenco_ = new MemberListPanel(ctx, this, LineForm::Picker,
-                                     u"Riepilogo soci in archivio anagrafico"_qs, false);
-    connect(panElenco_, &MemberListPanel::closeRequested, this, &QDialog::reject);
-    connect(panElenco_, &MemberListPanel::picked, this, [this](std::optional<qint64> number, bool) {
-        picked_ = number;
-        picked_ ? accept() : reject();
-    });
     // A failure while listing keeps the lines read before it, without a message.
-    panElenco_->setLines(pickerMembers(ctx.folder).lines);
-    panElenco_->resetFind();
-    panElenco_->focusFind();
+    panel_->showLines(pickerMembers(ctx.folder).lines);
+}
+
+void TfrmImportaSoci::pick(const QString& line) {
+    picked_ = recordOfLine(ctx_.folder, LineForm::Picker, line).number;
+    picked_ ? accept() : reject();
 }
 
 } // namespace members

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "members/member_list_panel.h"
+#include "members/member_lists.h"
 #include "platform/context.h"
+#include "reports/list_dialog.h"
 
-#include <QDialog>
 #include <QLabel>
 
 #include <optional>
@@ -11,7 +11,7 @@
 namespace members {
 
 // The members'-book picker: every member with a name (cancelled ones too), listed at once.
-class TfrmImportaSoci : public QDialog {
+class TfrmImportaSoci : public reports::ListDialog {
     Q_OBJECT
 public:
     TfrmImportaSoci(platform::Context& ctx, QWidget* parent, const QString& mode);
@@ -20,7 +20,8 @@ public:
     QString mode() const { return lblMemory_->text(); }
 
 private:
-    MemberListPanel* panElenco_;
+    void pick(const QString& line) override;
+
     QLabel* lblMemory_;
     std::optional<qint64> picked_;
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "members/member_list_panel.h"
+#include "members/member_lists.h"
 #include "platform/context.h"
-
-#include <QDialog>
+#include "reports/list_dialog.h"
 
 #include <optional>
 
@@ -11,14 +10,15 @@ namespace members {
 
 // The cards awaiting renewal: active members inside their notice period or already expired,
 // sorted. A double click picks the member for the member window.
-class TfrmSospesi : public QDialog {
+class TfrmSospesi : public reports::ListDialog {
     Q_OBJECT
 public:
     TfrmSospesi(platform::Context& ctx, QWidget* parent);
     std::optional<qint64> pickedRecord() const { return picked_; }
 
 private:
-    MemberListPanel* panElenco_;
+    void pick(const QString& line) override;
+
     std::optional<qint64> picked_;
 };
 

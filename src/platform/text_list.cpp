@@ -71,15 +71,17 @@ QString TextList::selectedLine() const {
     return r < 0 ? QString() : lines_[r];
 }
 
-FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list)
-    : QObject(list), ctx_(ctx), field_(field), list_(list) {
+FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list,
+                       core::EmptyKey emptyKey, QString* sharedKey)
+    : QObject(list), ctx_(ctx), field_(field), list_(list), emptyKey_(emptyKey),
+      lastKey_(sharedKey ? sharedKey : &ownKey_) {
     // The Enter chain takes the key: a dialog would otherwise press its default button with it.
     chainEnter({field, button});
     connect(button, &QAbstractButton::clicked, this, &FindInList::find);
 }
 
 void FindInList::reset() {
-    lastKey_.clear();
+    lastKey_->clear();
     field_->clear();
 }
 
@@ -88,8 +90,8 @@ void FindInList::find() {
         ctx_.platform.message(list_->window(), MsgKind::Plain, core::emptyListFindMessage());
         return;
     }
-    list_->selectRow(
-        core::findInList(list_->lines(), list_->selectedRow(), field_->text(), lastKey_));
+    list_->selectRow(core::findInList(list_->lines(), list_->selectedRow(), field_->text(),
+                                      *lastKey_, emptyKey_));
 }
 
 } // namespace platform

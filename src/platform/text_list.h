@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/list_text.h"
 #include "platform/context.h"
 
 #include <QListView>
@@ -37,20 +38,24 @@ private:
 
 // "Trova" over a list: Enter in the find field only moves the focus to the button (the Enter
 // goes no further, so the dialog's default button is not pressed with it); the button runs the
-// shared find-in-list with the window's own last key, or tells that the list is empty.
+// shared find-in-list with the window's own last key, or tells that the list is empty. A window
+// whose last key outlives it passes where that key is kept as `sharedKey`.
 class FindInList : public QObject {
     Q_OBJECT
 public:
-    FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list);
+    FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list,
+               core::EmptyKey emptyKey = core::EmptyKey::FindsEvery, QString* sharedKey = nullptr);
     void reset(); // forgets the last key and empties the field
     void find();
-    const QString& lastKey() const { return lastKey_; }
+    const QString& lastKey() const { return *lastKey_; }
 
 private:
     Context& ctx_;
     QLineEdit* field_;
     TextList* list_;
-    QString lastKey_;
+    core::EmptyKey emptyKey_;
+    QString ownKey_;
+    QString* lastKey_;
 };
 
 } // namespace platform

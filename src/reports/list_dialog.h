@@ -1,0 +1,80 @@
+#pragma once
+
+#include "reports/list_panel.h"
+
+#include <QDialog>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace reports {
+
+// A dialog around one list panel: "Chiudi" rejects, a double-clicked line goes to pick().
+class ListDialog : public QDialog {
+    Q_OBJECT
+public:
+    ListPanel* panel() const { return panel_; }
+
+protected:
+    ListDialog(platform::Context& ctx, QWidget* parent, const QString& className,
+               const QString& caption, ListFace face);
+    virtual void pick(const QString& line) = 0;
+
+    platform::Context& ctx_;
+    ListPanel* panel_;
+};
+
+// One filter of a search window: its field, the caption above it and its length limit (0: none).
+struct FilterField {
+    const char16_t* name;
+    const char16_t* label;
+    int limit = 0;
+};
+
+// How a search window is named: its class and caption, the filter panel's objectName, whether it
+// keeps the number of filters in use (the hidden `lblConta`), and its list panel.
+struct SearchFace {
+    QString className;
+    QString caption;
+    QString filterPanel;
+    bool countsFilters;
+    ListFace list;
+};
+
+// The search windows: a panel of filters (two columns, Enter round them) with "Cerca" and
+// "Chiudi", then the list of what matched. The window gives its filters and its search; the
+// hidden `lblMemory` holds the mode word of the opener.
+class SearchDialog : public ListDialog {
+    Q_OBJECT
+public:
+    void search(); // "Cerca"
+    QString mode() const { return lblMemory_->text(); }
+
+protected:
+    SearchDialog(platform::Context& ctx, QWidget* parent, const SearchFace& face,
+                 const std::vector<FilterField>& filters, const QString& mode);
+
+    // The lines that match the typed filters, or nothing when the file could not be read (the
+    // filters then stay, with the access message).
+    virtual std::optional<QStringList> find() = 0;
+
+    template <size_t N> std::array<QString, N> typedFilters() const {
+        std::array<QString, N> out;
+        for (size_t i = 0; i < N && i < filters_.size(); ++i)
+            out[i] = filters_[i]->text();
+        return out;
+    }
+    void setFiltersInUse(int count) { lblConta_->setText(QString::number(count)); }
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* filterPanel_;
+    std::vector<QLineEdit*> filters_;
+    QLabel* lblAttendere_;
+    QLabel* lblConta_ = nullptr;
+    QLabel* lblMemory_;
+};
+
+} // namespace reports

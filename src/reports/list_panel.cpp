@@ -1,0 +1,104 @@
+#include "reports/list_panel.h"
+
+#include "platform/ui.h"
+#include "reports/list_report.h"
+
+#include <QPushButton>
+
+namespace reports {
+
+namespace {
+
+// Where the rows sit: under both find hints, or (the summary look) between them.
+struct Rows {
+    int secondHint, findField, list, listBottom;
+};
+constexpr Rows kFindBelowHints{30, 58, 96, 486};
+constexpr Rows kFindBetweenHints{66, 34, 92, 488};
+constexpr int kListBottomWithCount = 464;
+
+QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& art,
+                    int x, int y) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setIcon(QIcon(art));
+    b->setGeometry(x, y, 110, 30);
+    return b;
+}
+
+} // namespace
+
+ListPanel::ListPanel(platform::Context& ctx, QWidget* parent, ListFace face)
+    : QWidget(parent), ctx_(ctx), face_(std::move(face)) {
+    const bool summary = face_.summaryLook;
+    const bool withCount = face_.countLine != nullptr;
+    const Rows& rows = summary ? kFindBetweenHints : kFindBelowHints;
+    const auto lineName = [summary](const char* name) {
+        return summary ? QString::fromLatin1(name) : QString();
+    };
+    setObjectName(face_.name);
+    setGeometry(0, 0, 862, 560);
+
+    platform::makeLabel(this,
+                        u"Immettere una o più parole consecutive presenti nella scheda in elenco "
+                        u"da cercare e premere il pulsante Trova."_qs,
+                        lineName("lblRigo01"))
+        ->setGeometry(16, 10, 830, 20);
+    txtTrova_ = platform::makeEdit(this, u"txtTrova"_qs, 0);
+    txtTrova_->setGeometry(16, rows.findField, 600, 26);
+    platform::addHighlight(txtTrova_);
+    QPushButton* btnTrova =
+        button(this, u"Trova"_qs, u"btnTrova"_qs, u":/art/trova.svg"_qs, 630, rows.findField - 2);
+    platform::makeLabel(this,
+                        u"Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                        u"ricerca, fare di nuovo clic su Trova."_qs,
+                        lineName("lblRigo02"))
+        ->setGeometry(16, rows.secondHint, 830, 20);
+
+    list_ = new platform::TextList(this, u"lstRecords"_qs);
+    const int listBottom = withCount ? kListBottomWithCount : rows.listBottom;
+    list_->setGeometry(16, rows.list, 830, listBottom - rows.list);
+
+    QLabel* hint = platform::makeLabel(
+        this, u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_qs,
+        lineName("lblRigo03"));
+    if (summary) hint->setStyleSheet(u"color: #dc143c;"_qs); // crimson
+    hint->setGeometry(16, withCount ? 470 : 494, 830, 20);
+    if (withCount) {
+        lblTrovate_ = platform::makeLabel(this, face_.countBeforeFill, u"lblTrovate"_qs);
+        lblTrovate_->setGeometry(16, 494, 600, 20);
+        QFont f = lblTrovate_->font();
+        f.setBold(true);
+        lblTrovate_->setFont(f);
+    }
+    QPushButton* btnStampa =
+        button(this, u"Stampa"_qs, u"btnStampa"_qs, u":/art/stampa.svg"_qs, 620, 520);
+    QPushButton* btnChiudi =
+        button(this, u"Chiudi"_qs, u"btnChiudi"_qs, u":/art/chiudi.svg"_qs, 736, 520);
+
+    finder_ = new platform::FindInList(ctx_, txtTrova_, btnTrova, list_, face_.emptyKey);
+    connect(list_, &platform::TextList::lineActivated, this,
+            [this](int row) { emit lineActivated(list_->lines().value(row)); });
+    connect(btnStampa, &QPushButton::clicked, this, &ListPanel::print);
+    connect(btnChiudi, &QPushButton::clicked, this, [this] {
+        if (face_.summaryLook) list_->clear();
+        emit closeRequested();
+    });
+}
+
+void ListPanel::setLines(const QStringList& lines) {
+    list_->setLines(lines);
+    if (lblTrovate_) lblTrovate_->setText(face_.countLine(lines.size()));
+}
+
+void ListPanel::showLines(const QStringList& lines) {
+    setLines(lines);
+    finder_->reset();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListPanel::print() {
+    printList(ctx_, window(), face_.printTitle, list_->lines());
+}
+
+} // namespace reports
