@@ -107,6 +107,34 @@ TEST(FindInList, KeyIsNotTrimmedAndAccentsAreNotFolded) {
     EXPECT_EQ(findInList({}, -1, u"x"_qs, last), -1);
 }
 
+// An empty key: it occurs in every entry, unless the list's rule says it finds nothing; either
+// way it becomes the last key.
+TEST(FindInList, EmptyKeyFindsEveryEntryOrNothingByTheListsRule) {
+    const QStringList lines{u"Alfa"_qs, u"Beta"_qs, u"Gamma"_qs};
+    struct Case {
+        EmptyKey rule;
+        int selected;
+        const char* lastKey;
+        int expect;
+    };
+    const Case cases[] = {
+        {EmptyKey::FindsEvery, -1, "beta", 0}, // a new key: the first entry matches
+        {EmptyKey::FindsEvery, 1, "", 2},      // repeated: the next entry matches
+        {EmptyKey::FindsEvery, 2, "", 0},      // wrapping round
+        {EmptyKey::FindsNothing, -1, "beta", 0}, // nothing selected: the first entry, no find
+        {EmptyKey::FindsNothing, 1, "beta", 1},  // the selection stays
+        {EmptyKey::FindsNothing, 1, "", 1},      // repeated, still nothing
+    };
+    for (const Case& c : cases) {
+        QString last = QString::fromUtf8(c.lastKey);
+        EXPECT_EQ(findInList(lines, c.selected, QString(), last, c.rule), c.expect)
+            << int(c.rule) << " " << c.selected << " " << c.lastKey;
+        EXPECT_TRUE(last.isEmpty());
+    }
+    QString last;
+    EXPECT_EQ(findInList({}, -1, QString(), last, EmptyKey::FindsNothing), -1);
+}
+
 TEST(FindInList, FoldedContainsMatchesOnlyAsciiCase) {
     EXPECT_TRUE(containsFolded(u"Via ROMA 1", u"roma"));
     EXPECT_TRUE(containsFolded(u"abc", u""));

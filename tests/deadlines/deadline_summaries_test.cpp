@@ -202,6 +202,24 @@ TEST(DeadlineSummaries, FindMovesThroughTheLinesAndWraps) {
     EXPECT_TRUE(d.h.fake.messages.empty());
 }
 
+// An empty find key finds nothing: the selection stays where it is, pressed once or again.
+TEST(DeadlineSummaries, AnEmptyFindKeyLeavesTheSelection) {
+    DeadlineWindow d;
+    d.add(sheet("01/03/2026", "Alfa", "ROSSI ANNA"));
+    d.add(sheet("01/03/2026", "Beta", "Bianchi"));
+    d.add(sheet("01/03/2026", "Gamma", "Rossi Mario"));
+    d.open();
+    QList<int> selected;
+    d.onDialog([&](QDialog& dialog) {
+        for (const char* text : {"", "beta", "", "", "rossi"}) {
+            find(dialog, QLatin1String(text));
+            selected << listOf(dialog)->selectedRow();
+        }
+    });
+    d.click("cmdDaEffettuare");
+    EXPECT_EQ(selected, QList<int>({0, 1, 1, 1, 0}));
+}
+
 TEST(DeadlineSummaries, EmptyListAnswersFindAndPrintsTitleOnly) {
     DeadlineWindow d;
     d.add(sheet("01/03/2026", "Alfa")); // nothing to confirm
