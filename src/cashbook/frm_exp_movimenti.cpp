@@ -37,18 +37,11 @@ const Column kColumns[] = {
     {u"Saldato", 120, Saldato},
 };
 
-std::vector<platform::GridColumn> gridColumns() {
-    std::vector<platform::GridColumn> out{{u"N."_qs, 50}};
+platform::ExportColumns columns() {
+    platform::ExportColumns out;
     for (const Column& c : kColumns)
-        out.push_back({QString::fromUtf16(c.heading), c.width});
+        out.add(QString::fromUtf16(c.heading), c.width);
     return out;
-}
-
-platform::ExportSpec exportSpec() {
-    platform::ExportSpec sheet{u"Movimenti.xls"_qs, u"Riepilogo annuale movimenti"_qs, {}};
-    for (const Column& c : kColumns)
-        sheet.columns.push_back({QString::fromUtf16(c.heading), c.width});
-    return sheet;
 }
 
 } // namespace
@@ -73,8 +66,8 @@ MovementExportRows movementExportRows(const core::Archive& archive) {
 
 TfrmExpMovimenti::TfrmExpMovimenti(platform::Context& ctx, QWidget* parent, const QString& yearFile)
     : ExportWindow(ctx, parent, u"TfrmExpMovimenti"_qs,
-                   u" Esporta archivio movimenti in Microsoft Excel"_qs, gridColumns(),
-                   exportSpec()) {
+                   u" Esporta archivio movimenti in Microsoft Excel"_qs, columns(),
+                   u"Movimenti.xls"_qs, u"Riepilogo annuale movimenti"_qs) {
     setHelp(exportHelp().title, exportHelp().paragraphs);
     // A failure while reading keeps the rows read before it, without a message.
     setRows(movementExportRows(yearArchive(yearFile)).rows);

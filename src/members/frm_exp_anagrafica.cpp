@@ -48,18 +48,11 @@ const Column kColumns[] = {
     {u"Tessera annullata", u"Tessera annullata", 150, {Annullata}},
 };
 
-std::vector<platform::GridColumn> gridColumns() {
-    std::vector<platform::GridColumn> out{{u"N."_qs, 50}};
+platform::ExportColumns columns() {
+    platform::ExportColumns out;
     for (const Column& c : kColumns)
-        out.push_back({QString::fromUtf16(c.header), c.width});
+        out.add(QString::fromUtf16(c.header), c.width, QString::fromUtf16(c.heading));
     return out;
-}
-
-platform::ExportSpec exportSpec() {
-    platform::ExportSpec sheet{u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs, {}};
-    for (const Column& c : kColumns)
-        sheet.columns.push_back({QString::fromUtf16(c.heading), c.width});
-    return sheet;
 }
 
 } // namespace
@@ -94,8 +87,8 @@ MemberExportRows memberExportRows(const QString& folder) {
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
     : ExportWindow(ctx, parent, u"TfrmExpAnagrafica"_qs,
-                   u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, gridColumns(),
-                   exportSpec()) {
+                   u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, columns(),
+                   u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs) {
     setHelp(
         u"Esportazione archivio anagrafico dei Soci in Microsoft Excel."_qs,
         {u"Questo ambiente di lavoro mostra tutte le schede dell'archivio anagrafico dei Soci, "

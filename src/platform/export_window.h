@@ -48,6 +48,21 @@ struct ExportSpec {
     std::vector<core::SheetColumn> columns;
 };
 
+// An export window's columns, grid and sheet side by side: the grid starts with the running
+// number "N.", which is never exported; each column then has its grid header and its sheet
+// heading, the same width in both.
+struct ExportColumns {
+    explicit ExportColumns(int numberWidth = 50) : grid{{QStringLiteral("N."), numberWidth}} {}
+    void add(const QString& header, int width, const QString& heading) {
+        grid.push_back({header, width});
+        sheet.push_back({heading, width});
+    }
+    void add(const QString& heading, int width) { add(heading, width, heading); }
+
+    std::vector<GridColumn> grid;
+    std::vector<core::SheetColumn> sheet;
+};
+
 // The six export windows: a grid `grdRecords`, the picture buttons `cmdEsporta`, `cmdGuida`,
 // `cmdEsci` and the status line `panInfo`. The owning window fills the rows when shown.
 class ExportWindow : public QDialog {
@@ -55,6 +70,10 @@ class ExportWindow : public QDialog {
 public:
     ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
                  std::vector<GridColumn> gridColumns, ExportSpec sheet);
+    ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
+                 ExportColumns columns, const QString& fileName, const QString& sheetName)
+        : ExportWindow(ctx, parent, className, caption, std::move(columns.grid),
+                       {fileName, sheetName, std::move(columns.sheet)}) {}
 
     // The rows, one cell per grid column: as stored bytes (the fast way for a whole archive),
     // or as texts.
