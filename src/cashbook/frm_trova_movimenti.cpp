@@ -5,26 +5,19 @@ namespace cashbook {
 namespace {
 
 // In the order of kSearchFields and of the Enter chain.
-std::vector<reports::FilterField> filterFields() {
-    const std::pair<const char16_t*, const char16_t*> places[] = {
-        {u"txtData", u"Data operazione (gg/mm/aaaa):"},
-        {u"txtDataSca", u"Data scadenza (gg/mm/aaaa):"},
-        {u"txtCausale", u"Causale:"},
-        {u"txtPromemoria", u"Promemoria:"},
-        {u"txtPagatore", u"Pagatore:"},
-        {u"txtCategoria", u"Tessera n."},
-        {u"txtBeneficiario", u"Beneficiario:"},
-        {u"txtRicevuta", u"CRO / Ricevuta n."},
-        {u"txtTariffa", u"Tariffa applicata:"},
-        {u"txtNote", u"Note:"},
-    };
-    static_assert(std::size(places) == kSearchFields.size());
-    std::vector<reports::FilterField> out;
-    for (size_t i = 0; i < kSearchFields.size(); ++i)
-        out.push_back(
-            {places[i].first, places[i].second, movementLayout().capacity(kSearchFields[i])});
-    return out;
-}
+constexpr reports::FilterField kFilters[] = {
+    {u"txtData", u"Data operazione (gg/mm/aaaa):", Data},
+    {u"txtDataSca", u"Data scadenza (gg/mm/aaaa):", DataSca},
+    {u"txtCausale", u"Causale:", Causale},
+    {u"txtPromemoria", u"Promemoria:", Promemoria},
+    {u"txtPagatore", u"Pagatore:", Pagatore},
+    {u"txtCategoria", u"Tessera n.", Categoria},
+    {u"txtBeneficiario", u"Beneficiario:", Beneficiario},
+    {u"txtRicevuta", u"CRO / Ricevuta n.", Ricevuta},
+    {u"txtTariffa", u"Tariffa applicata:", Tariffa},
+    {u"txtNote", u"Note:", Note},
+};
+static_assert(reports::filtersFollow(kFilters, kSearchFields));
 
 } // namespace
 
@@ -37,8 +30,9 @@ TfrmTrovaMovimenti::TfrmTrovaMovimenti(platform::Context& ctx, QWidget* parent,
            u"panAvvio"_qs,
            false,
            {u"panContainer"_qs, u"Riepilogo movimenti in archivio"_qs, countLine,
-            u"Il presente elenco contiene 0 schede."_qs, false, core::EmptyKey::FindsNothing}},
-          filterFields(), mode),
+            u"Il presente elenco contiene 0 schede."_qs, false, core::EmptyKey::FindsNothing},
+           &movementLayout()},
+          kFilters, mode),
       archive_(yearArchive(yearFile)) {}
 
 std::optional<QStringList> TfrmTrovaMovimenti::find() {

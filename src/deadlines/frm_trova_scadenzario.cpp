@@ -9,7 +9,7 @@ namespace {
 
 // In the order of kSearchFields and of the Enter chain. Any text, no limit: a criterion longer
 // than the field simply finds nothing.
-const std::vector<reports::FilterField> kCriteria = {
+constexpr reports::FilterField kCriteria[] = {
     {u"txtData", u"Data scadenza (gg/mm/aaaa):"},
     {u"txtOra", u"Ora appuntamento (HH:MM):"},
     {u"txtPagatore", u"Pagatore:"},
@@ -21,6 +21,7 @@ const std::vector<reports::FilterField> kCriteria = {
     {u"txtDettagli", u"Causale scadenza:"},
     {u"txtNote", u"Note:"},
 };
+static_assert(std::size(kCriteria) == kSearchFields.size());
 
 const QString kMode = QStringLiteral("Scadenzario");
 

@@ -7,26 +7,19 @@ namespace members {
 namespace {
 
 // In the order of kFilterFields and of the Enter chain.
-std::vector<reports::FilterField> filterFields() {
-    const std::pair<const char16_t*, const char16_t*> places[] = {
-        {u"txtTesserato", u"Cognome e nome Socio:"},
-        {u"txtCarica", u"Carica ricoperta:"},
-        {u"txtNumTessera", u"Tessera n."},
-        {u"txtDataRil", u"Data di rilascio:"},
-        {u"txtDataScade", u"Data di scadenza:"},
-        {u"txtComuneNasc", u"Comune di nascita:"},
-        {u"txtComuneRes", u"Comune di residenza:"},
-        {u"txtCodFisc", u"Codice Fiscale:"},
-        {u"txtTitoli", u"Quota associativa: \u20ac"},
-        {u"txtNote", u"Note:"},
-    };
-    static_assert(std::size(places) == kFilterFields.size());
-    std::vector<reports::FilterField> out;
-    for (size_t i = 0; i < kFilterFields.size(); ++i)
-        out.push_back(
-            {places[i].first, places[i].second, memberLayout().capacity(kFilterFields[i])});
-    return out;
-}
+constexpr reports::FilterField kFilters[] = {
+    {u"txtTesserato", u"Cognome e nome Socio:", Tesserato},
+    {u"txtCarica", u"Carica ricoperta:", Carica},
+    {u"txtNumTessera", u"Tessera n.", NumTessera},
+    {u"txtDataRil", u"Data di rilascio:", DataRil},
+    {u"txtDataScade", u"Data di scadenza:", DataScade},
+    {u"txtComuneNasc", u"Comune di nascita:", ComuneNasc},
+    {u"txtComuneRes", u"Comune di residenza:", ComuneRes},
+    {u"txtCodFisc", u"Codice Fiscale:", CodFisc},
+    {u"txtTitoli", u"Quota associativa: \u20ac", Titoli},
+    {u"txtNote", u"Note:", Note},
+};
+static_assert(reports::filtersFollow(kFilters, kFilterFields));
 
 } // namespace
 
@@ -37,8 +30,9 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
                     u" Trova Soci in archivio"_qs,
                     u"panFiltri"_qs,
                     true,
-                    {u"panElenco"_qs, u"Riepilogo anagrafica Soci"_qs, countLine}},
-                   filterFields(), mode) {}
+                    {u"panElenco"_qs, u"Riepilogo anagrafica Soci"_qs, countLine},
+                    &memberLayout()},
+                   kFilters, mode) {}
 
 std::optional<QStringList> TfrmTrovaAnagrafica::find() {
     const auto filters = typedFilters<kFilterFields.size()>();

@@ -8,9 +8,11 @@
 
 namespace platform {
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect place) {
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                        const QString& art) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
+    if (!art.isEmpty()) b->setIcon(QIcon(art));
     b->setGeometry(place);
     return b;
 }

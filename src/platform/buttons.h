@@ -10,8 +10,10 @@ class QWidget;
 
 namespace platform {
 
-// A text button named `name` at `place` in its parent.
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect place);
+// A text button named `name` at `place` in its parent, with our artwork beside the text when
+// `art` names it (":/art/trova.svg").
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                        const QString& art = {});
 
 // As makeButton, but not an auto-default button: Enter never presses it, Space and the mouse do.
 QPushButton* dialogButton(QDialog* dialog, const QString& name, const QString& text, QRect place);

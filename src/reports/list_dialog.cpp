@@ -1,6 +1,7 @@
 #include "reports/list_dialog.h"
 
 #include "core/record_file.h"
+#include "platform/buttons.h"
 #include "platform/ui.h"
 
 #include <QPushButton>
@@ -17,7 +18,7 @@ ListDialog::ListDialog(platform::Context& ctx, QWidget* parent, const QString& c
 }
 
 SearchDialog::SearchDialog(platform::Context& ctx, QWidget* parent, const SearchFace& face,
-                           const std::vector<FilterField>& filters, const QString& mode)
+                           std::span<const FilterField> filters, const QString& mode)
     : ListDialog(ctx, parent, face.className, face.caption, face.list) {
     filterPanel_ = new QWidget(this);
     filterPanel_->setObjectName(face.filterPanel);
@@ -36,8 +37,10 @@ SearchDialog::SearchDialog(platform::Context& ctx, QWidget* parent, const Search
         const int x = 24 + int(i % 2) * 416, y = 92 + int(i / 2) * 62;
         platform::makeLabel(filterPanel_, QString::fromUtf16(filters[i].label))
             ->setGeometry(x, y, 390, 20);
+        const int limit =
+            face.layout && filters[i].field >= 0 ? face.layout->capacity(filters[i].field) : 0;
         QLineEdit* edit =
-            platform::makeEdit(filterPanel_, QString::fromUtf16(filters[i].name), filters[i].limit);
+            platform::makeEdit(filterPanel_, QString::fromUtf16(filters[i].name), limit);
         edit->setGeometry(x, y + 22, 390, 26);
         platform::addHighlight(edit);
         filters_.push_back(edit);
@@ -60,14 +63,10 @@ SearchDialog::SearchDialog(platform::Context& ctx, QWidget* parent, const Search
     lblMemory_ = platform::makeLabel(this, mode, u"lblMemory"_qs);
     lblMemory_->hide();
 
-    auto* btnCerca = new QPushButton(u"Cerca"_qs, filterPanel_);
-    btnCerca->setObjectName(u"btnCerca"_qs);
-    btnCerca->setIcon(QIcon(u":/art/cerca.svg"_qs));
-    btnCerca->setGeometry(620, 510, 110, 30);
-    auto* btnAnnulla = new QPushButton(u"Chiudi"_qs, filterPanel_);
-    btnAnnulla->setObjectName(u"btnAnnulla"_qs);
-    btnAnnulla->setIcon(QIcon(u":/art/chiudi.svg"_qs));
-    btnAnnulla->setGeometry(736, 510, 110, 30);
+    QPushButton* btnCerca = platform::makeButton(filterPanel_, u"btnCerca"_qs, u"Cerca"_qs,
+                                                 {620, 510, 110, 30}, u":/art/cerca.svg"_qs);
+    QPushButton* btnAnnulla = platform::makeButton(filterPanel_, u"btnAnnulla"_qs, u"Chiudi"_qs,
+                                                   {736, 510, 110, 30}, u":/art/chiudi.svg"_qs);
 
     // The base made the list panel first: it still lies over the filters.
     panel_->raise();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/record_layout.h"
 #include "reports/list_panel.h"
 
 #include <QDialog>
 
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace reports {
@@ -25,21 +27,34 @@ protected:
     ListPanel* panel_;
 };
 
-// One filter of a search window: its field, the caption above it and its length limit (0: none).
+// One filter of a search window: its control, the caption above it and the record field whose
+// capacity limits it (none: any length).
 struct FilterField {
     const char16_t* name;
     const char16_t* label;
-    int limit = 0;
+    int field = -1;
 };
 
+// True when the filters stand for `fields` one by one: a search reads the typed texts in the
+// order of its model's fields. For a static_assert beside the window's table.
+template <class Fields>
+constexpr bool filtersFollow(std::span<const FilterField> filters, const Fields& fields) {
+    if (filters.size() != std::size(fields)) return false;
+    for (size_t i = 0; i < filters.size(); ++i)
+        if (filters[i].field != int(fields[i])) return false;
+    return true;
+}
+
 // How a search window is named: its class and caption, the filter panel's objectName, whether it
-// keeps the number of filters in use (the hidden `lblConta`), and its list panel.
+// keeps the number of filters in use (the hidden `lblConta`), its list panel, and the layout of
+// the records its filters are limited by.
 struct SearchFace {
     QString className;
     QString caption;
     QString filterPanel;
     bool countsFilters;
     ListFace list;
+    const core::RecordLayout* layout = nullptr;
 };
 
 // The search windows: a panel of filters (two columns, Enter round them) with "Cerca" and
@@ -53,7 +68,7 @@ public:
 
 protected:
     SearchDialog(platform::Context& ctx, QWidget* parent, const SearchFace& face,
-                 const std::vector<FilterField>& filters, const QString& mode);
+                 std::span<const FilterField> filters, const QString& mode);
 
     // The lines that match the typed filters, or nothing when the file could not be read (the
     // filters then stay, with the access message).

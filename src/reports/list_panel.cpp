@@ -1,5 +1,6 @@
 #include "reports/list_panel.h"
 
+#include "platform/buttons.h"
 #include "platform/ui.h"
 #include "reports/list_report.h"
 
@@ -16,15 +17,6 @@ struct Rows {
 constexpr Rows kFindBelowHints{30, 58, 96, 486};
 constexpr Rows kFindBetweenHints{66, 34, 92, 488};
 constexpr int kListBottomWithCount = 464;
-
-QPushButton* button(QWidget* parent, const QString& text, const QString& name, const QString& art,
-                    int x, int y) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setIcon(QIcon(art));
-    b->setGeometry(x, y, 110, 30);
-    return b;
-}
 
 } // namespace
 
@@ -48,7 +40,8 @@ ListPanel::ListPanel(platform::Context& ctx, QWidget* parent, ListFace face)
     txtTrova_->setGeometry(16, rows.findField, 600, 26);
     platform::addHighlight(txtTrova_);
     QPushButton* btnTrova =
-        button(this, u"Trova"_qs, u"btnTrova"_qs, u":/art/trova.svg"_qs, 630, rows.findField - 2);
+        platform::makeButton(this, u"btnTrova"_qs, u"Trova"_qs, {630, rows.findField - 2, 110, 30},
+                             u":/art/trova.svg"_qs);
     platform::makeLabel(this,
                         u"Per spostarsi sulla voce successiva contenente la stessa chiave di "
                         u"ricerca, fare di nuovo clic su Trova."_qs,
@@ -71,10 +64,10 @@ ListPanel::ListPanel(platform::Context& ctx, QWidget* parent, ListFace face)
         f.setBold(true);
         lblTrovate_->setFont(f);
     }
-    QPushButton* btnStampa =
-        button(this, u"Stampa"_qs, u"btnStampa"_qs, u":/art/stampa.svg"_qs, 620, 520);
-    QPushButton* btnChiudi =
-        button(this, u"Chiudi"_qs, u"btnChiudi"_qs, u":/art/chiudi.svg"_qs, 736, 520);
+    QPushButton* btnStampa = platform::makeButton(this, u"btnStampa"_qs, u"Stampa"_qs,
+                                                  {620, 520, 110, 30}, u":/art/stampa.svg"_qs);
+    QPushButton* btnChiudi = platform::makeButton(this, u"btnChiudi"_qs, u"Chiudi"_qs,
+                                                  {736, 520, 110, 30}, u":/art/chiudi.svg"_qs);
 
     finder_ = new platform::FindInList(ctx_, txtTrova_, btnTrova, list_, face_.emptyKey);
     connect(list_, &platform::TextList::lineActivated, this,
