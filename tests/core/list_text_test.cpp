@@ -118,9 +118,9 @@ TEST(FindInList, EmptyKeyFindsEveryEntryOrNothingByTheListsRule) {
         int expect;
     };
     const Case cases[] = {
-        {EmptyKey::FindsEvery, -1, "beta", 0}, // a new key: the first entry matches
-        {EmptyKey::FindsEvery, 1, "", 2},      // repeated: the next entry matches
-        {EmptyKey::FindsEvery, 2, "", 0},      // wrapping round
+        {EmptyKey::FindsEvery, -1, "beta", 0},   // a new key: the first entry matches
+        {EmptyKey::FindsEvery, 1, "", 2},        // repeated: the next entry matches
+        {EmptyKey::FindsEvery, 2, "", 0},        // wrapping round
         {EmptyKey::FindsNothing, -1, "beta", 0}, // nothing selected: the first entry, no find
         {EmptyKey::FindsNothing, 1, "beta", 1},  // the selection stays
         {EmptyKey::FindsNothing, 1, "", 1},      // repeated, still nothing
