@@ -1,7 +1,7 @@
 // The movement window's sections and fields: where each control sits, the side buttons beside
 // their fields and the status texts.
-#include "cashbook/amount_field.h"
 #include "cashbook/frm_movimenti.h"
+#include "platform/input_rules.h"
 #include "platform/toolbar.h"
 
 #include <QButtonGroup>
@@ -130,7 +130,7 @@ void TfrmMovimenti::buildFields() {
         ->setGeometry(402, kRow4, 200, kFieldHeight);
     auto* txtImporto = sections[MovementPart]->findChild<QLineEdit*>(u"txtImporto"_qs);
     txtImporto->setAlignment(Qt::AlignRight);
-    makeAmountField(txtImporto, [this] { normaliseAmount(); });
+    platform::onLeave(txtImporto, [this] { normaliseAmount(); });
 
     platform::makeLabel(sections[MovementPart], u"Tipo movimento:"_qs)
         ->setGeometry(12, kRow1, 110, kFieldHeight);
