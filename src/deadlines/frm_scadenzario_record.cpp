@@ -6,6 +6,7 @@
 #include "deadlines/deadline_rules.h"
 #include "deadlines/scadenzario_fields.h"
 #include "members/member_pick.h"
+#include "platform/form_layout.h"
 #include "platform/input_rules.h"
 
 #include <QCheckBox>
@@ -56,12 +57,7 @@ const Tool kToolbar[] = {
 
 enum Section { Scadenza, Appuntamento, Preavviso, Pagatore_, Pagamento, NoteSection, SectionCount };
 
-struct SectionPlace {
-    const char* name;
-    const char* title;
-    QRect rect;
-};
-const SectionPlace kSections[] = {
+const platform::Section kSections[] = {
     {"grpScadenza", " Data scadenza: ", {8, 70, 330, 82}},
     {"grpAppuntamento", " Ora appuntamento: ", {346, 70, 180, 82}},
     {"grpPreavviso", " Preavviso ", {534, 70, 453, 82}},
@@ -133,12 +129,7 @@ void TfrmScadenzario::buildRecordPanel() {
 }
 
 void TfrmScadenzario::buildRecordFields() {
-    QGroupBox* sections[SectionCount];
-    for (int i = 0; i < SectionCount; ++i) {
-        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panContainer_);
-        sections[i]->setObjectName(QLatin1String(kSections[i].name));
-        sections[i]->setGeometry(kSections[i].rect);
-    }
+    const std::vector<QGroupBox*> sections = platform::makeSections(panContainer_, kSections);
     for (const FieldPlace& p : kPlaces) {
         QWidget* parent = sections[p.section];
         const QString name = QLatin1String(p.control);
