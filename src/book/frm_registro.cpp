@@ -60,7 +60,7 @@ TfrmRegistro::TfrmRegistro(platform::Context& ctx)
     buildRows();
     // The picker hint of the book differs from the member window's: set with the others.
     form_.bind(lblPosizione_);
-    applyKeyRules();
+    unpaintRowFrames();
 }
 
 QString TfrmRegistro::registerPath() const {

@@ -44,7 +44,7 @@ protected:
 private:
     void buildHeading();
     void buildRows();
-    void applyKeyRules();
+    void unpaintRowFrames();
     void openLastPage();
     core::Archive archive() const { return pageArchive(registerPath()); }
 

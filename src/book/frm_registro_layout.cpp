@@ -1,10 +1,9 @@
 // The page editor's heading and four member rows: where each control sits, the row colours and
-// the key rules of the fiscal-code and fee fields.
+// the focus shown by the row fields.
 #include "book/frm_registro.h"
 
 #include "platform/toolbar.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -60,55 +59,6 @@ QString rowFieldStyle(int row) {
     const QString rest = row % 2 == 0 ? u"#FFFFFF"_qs : kLinen.name();
     return u"QLineEdit { background: "_qs + rest +
            u"; border: 1px solid #87CEEB; } QLineEdit:focus { background: #FFFF00; }"_qs;
-}
-
-// Keys the fiscal-code fields (letters and digits) and the fee fields (digits and the comma)
-// take: with Backspace, Delete, Left and Right; Enter goes on along the chain; every other
-// key, Home, End and Tab included, is dropped.
-class KeyRule : public QObject {
-public:
-    KeyRule(QObject* parent, bool (*accepts)(QChar)) : QObject(parent), accepts_(accepts) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(e);
-        switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return false;
-        default:
-            break;
-        }
-        const QString text = key->text();
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        return !(plain && text.size() == 1 && accepts_(text[0]));
-    }
-
-private:
-    bool (*accepts_)(QChar);
-};
-
-bool codeCharacter(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-bool feeCharacter(QChar c) {
-    return (c >= u'0' && c <= u'9') || c == u',';
-}
-
-// After every change a fiscal code becomes its trimmed capitals.
-void upperTrimmed(QLineEdit* field) {
-    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
-        QString fixed = text.trimmed();
-        for (QChar& c : fixed)
-            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
-        if (fixed == text) return;
-        const int cursor = std::min<int>(field->cursorPosition(), int(fixed.size()));
-        field->setText(fixed);
-        field->setCursorPosition(cursor);
-    });
 }
 
 } // namespace
@@ -185,18 +135,7 @@ void TfrmRegistro::buildRows() {
     }
 }
 
-void TfrmRegistro::applyKeyRules() {
-    for (int field = 0; field < kFirstAttachment; ++field) {
-        const bool code =
-            field == CodFisc || (field >= HeadingFieldCount &&
-                                 (field - HeadingFieldCount) % RowFieldCount == CodFiscSocio);
-        const bool fee =
-            field >= HeadingFieldCount && (field - HeadingFieldCount) % RowFieldCount == Quota;
-        if (!code && !fee) continue;
-        auto* edit = static_cast<QLineEdit*>(form_.control(controlName(field).toLatin1()));
-        edit->installEventFilter(new KeyRule(edit, code ? codeCharacter : feeCharacter));
-        if (code) upperTrimmed(edit);
-    }
+void TfrmRegistro::unpaintRowFrames() {
     // Row fields show the focus by their yellow background: their frame stays unpainted.
     for (int field = HeadingFieldCount; field < kFirstAttachment; ++field)
         if (auto* frame =

@@ -17,7 +17,7 @@ inline constexpr platform::Binding kMovementBindings[] = {
     {"txtPromemoria", Promemoria, 250, InputRule::Plain, "txtDataSca"},
     {"txtDataSca", DataSca, 10, InputRule::PickerDate, nullptr},
     {"txtPreavviso", Preavviso, 3, InputRule::Digits, "txtImporto"},
-    {"txtImporto", Importo, 15, InputRule::Custom, "txtPagatore"},
+    {"txtImporto", Importo, 15, InputRule::Amount, "txtPagatore"},
     {"txtPagatore", Pagatore, 50, InputRule::Plain, "txtRecapitoPag"},
     {"txtRecapitoPag", RecapitoPag, 50, InputRule::Plain, "txtCodFisc"},
     {"txtCodFisc", CodFisc, 16, InputRule::UpperTrimmed, "txtPartitaIva"},

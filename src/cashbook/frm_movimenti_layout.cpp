@@ -1,7 +1,8 @@
 // The movement window's sections and fields: where each control sits, the side buttons beside
 // their fields and the status texts.
-#include "cashbook/amount_field.h"
 #include "cashbook/frm_movimenti.h"
+#include "platform/form_layout.h"
+#include "platform/input_rules.h"
 #include "platform/toolbar.h"
 
 #include <QButtonGroup>
@@ -18,12 +19,7 @@ namespace {
 
 enum Section { MovementPart, PayerPart, BeneficiaryPart, NotesPart, SectionCount };
 
-struct SectionPlace {
-    const char* name;
-    const char* title;
-    QRect rect;
-};
-const SectionPlace kSections[] = {
+const platform::Section kSections[] = {
     {"grpMovimento", "Movimento", {8, 68, 979, 168}},
     {"grpPagatore", "Pagatore", {8, 242, 979, 138}},
     {"grpBeneficiario", "Beneficiario e pagamento", {8, 386, 979, 104}},
@@ -62,28 +58,20 @@ const FieldPlace kPlaces[] = {
     {"txtNote", "Note:", NotesPart, 12, kRow1, 116, 836},
 };
 
-// The commands beside their fields: x and y inside the section.
-struct SideButton {
-    const char* name;
-    const char* art;
-    const char* hint;
-    Section section;
-    int x, y;
-    void (TfrmMovimenti::*command)();
-};
-const SideButton kSideButtons[] = {
-    {"impData", "cancella", "Cancella la data.", MovementPart, 574, kRow1, nullptr},
-    {"impDataSca", "cancella", "Cancella la data.", MovementPart, 246, kRow4, nullptr},
+// The commands beside their fields: x and y inside the section, a pixel above the field.
+const platform::SideButton<TfrmMovimenti> kSideButtons[] = {
+    {"impData", "cancella", "Cancella la data.", MovementPart, 574, kRow1 - 1, nullptr},
+    {"impDataSca", "cancella", "Cancella la data.", MovementPart, 246, kRow4 - 1, nullptr},
     {"impPagatore", "importa", "Importa i dati dall'archivio anagrafico dei soci.", PayerPart, 474,
-     kRow1, &TfrmMovimenti::importPayer},
-    {"chkCodFisc", "codfisc", "Controlla il codice fiscale.", PayerPart, 314, kRow2,
+     kRow1 - 1, &TfrmMovimenti::importPayer},
+    {"chkCodFisc", "codfisc", "Controlla il codice fiscale.", PayerPart, 314, kRow2 - 1,
      &TfrmMovimenti::checkCodFisc},
-    {"chkIva", "partitaiva", "Controlla il numero di partita IVA.", PayerPart, 570, kRow2,
+    {"chkIva", "partitaiva", "Controlla il numero di partita IVA.", PayerPart, 570, kRow2 - 1,
      &TfrmMovimenti::checkPartitaIva},
-    {"sndEmail", "email", "Invia una e-mail all'indirizzo indicato.", PayerPart, 434, kRow3,
+    {"sndEmail", "email", "Invia una e-mail all'indirizzo indicato.", PayerPart, 434, kRow3 - 1,
      &TfrmMovimenti::email},
     {"impBeneficiario", "importa", "Importa i dati dall'archivio anagrafico dei soci.",
-     BeneficiaryPart, 474, kRow1, &TfrmMovimenti::importBeneficiary},
+     BeneficiaryPart, 474, kRow1 - 1, &TfrmMovimenti::importBeneficiary},
 };
 
 const platform::Hint kHints[] = {
@@ -101,12 +89,7 @@ constexpr int kFieldHeight = 26;
 } // namespace
 
 void TfrmMovimenti::buildFields() {
-    QGroupBox* sections[SectionCount];
-    for (int i = 0; i < SectionCount; ++i) {
-        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panel());
-        sections[i]->setObjectName(QLatin1String(kSections[i].name));
-        sections[i]->setGeometry(kSections[i].rect);
-    }
+    const std::vector<QGroupBox*> sections = platform::makeSections(panel(), kSections);
 
     for (const FieldPlace& p : kPlaces) {
         QWidget* parent = sections[p.section];
@@ -130,7 +113,7 @@ void TfrmMovimenti::buildFields() {
         ->setGeometry(402, kRow4, 200, kFieldHeight);
     auto* txtImporto = sections[MovementPart]->findChild<QLineEdit*>(u"txtImporto"_qs);
     txtImporto->setAlignment(Qt::AlignRight);
-    makeAmountField(txtImporto, [this] { normaliseAmount(); });
+    platform::onLeave(txtImporto, [this] { normaliseAmount(); });
 
     platform::makeLabel(sections[MovementPart], u"Tipo movimento:"_qs)
         ->setGeometry(12, kRow1, 110, kFieldHeight);
@@ -153,14 +136,7 @@ void TfrmMovimenti::buildFields() {
     bold.setBold(true);
     chkSaldato->setFont(bold);
 
-    for (const SideButton& s : kSideButtons) {
-        auto* b = platform::pictureButton(sections[s.section], QLatin1String(s.name),
-                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(s.art)),
-                                          QString::fromUtf8(s.hint), {20, 20});
-        b->setGeometry(s.x, s.y - 1, 28, 28);
-        platform::setStatusHint(b, panInfo_, QString::fromUtf8(s.hint));
-        if (s.command) connect(b, &QToolButton::clicked, this, s.command);
-    }
+    platform::buildSideButtons<TfrmMovimenti>(this, sections, panInfo_, kSideButtons, 20, 28);
     connect(findChild<QToolButton*>(u"impData"_qs), &QToolButton::clicked, this,
             [this] { form_.setText(Data, {}); });
     connect(findChild<QToolButton*>(u"impDataSca"_qs), &QToolButton::clicked, this,

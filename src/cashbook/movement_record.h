@@ -76,11 +76,15 @@ struct Movement {
     const QString& operator[](MovementField f) const { return values[f]; }
 };
 
-// A field's stored bytes as a load sees them (length clamped, blanks and control characters
-// dropped at both ends): lists read many records and show a few fields of each.
-QByteArrayView storedText(const char* record, MovementField f);
+// A field's stored bytes as a load sees them (core::RecordLayout::bytes): lists read many
+// records and show a few fields of each.
+inline QByteArrayView storedText(const char* record, MovementField f) {
+    return movementLayout().bytes(record, f);
+}
 // Appends the field's text, padded with blanks to `width` and cut to it (-1: the whole text).
-void appendStoredText(QString& out, const char* record, MovementField f, int width = -1);
+inline void appendStoredText(QString& out, const char* record, MovementField f, int width = -1) {
+    movementLayout().appendText(out, record, f, width);
+}
 inline QString load(const char* record, MovementField f) {
     return movementLayout().load(record, f);
 }

@@ -14,53 +14,10 @@ namespace deadlines {
 
 namespace {
 
-// Lists read every record and show a few fields of each: they take the text straight from the
-// stored bytes, without a string per field.
-
-const std::array<QChar, 256>& decodeTable() {
-    static const std::array<QChar, 256> table = [] {
-        std::array<char, 256> bytes{};
-        for (int i = 0; i < 256; ++i)
-            bytes[size_t(i)] = char(i);
-        const QString chars = core::fromWin1252(bytes.data(), 256);
-        std::array<QChar, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            t[size_t(i)] = chars[i];
-        return t;
-    }();
-    return table;
-}
-
-// The bytes of a field as a load sees them: the length clamped to the capacity, blanks and
-// control characters dropped at both ends (one byte is one character in the code page).
-QByteArrayView stored(const char* record, DeadlineField f) {
-    const core::RecordLayout& layout = deadlineLayout();
-    const auto* p = reinterpret_cast<const unsigned char*>(record + layout.offset(f));
-    const int n = std::min<int>(p[0], layout.capacity(f));
-    const auto trimmable = [](unsigned char b) { return b <= 0x20 || b == 0x7F; };
-    int s = 1, e = n + 1;
-    while (s < e && trimmable(p[s]))
-        ++s;
-    while (e > s && trimmable(p[e - 1]))
-        --e;
-    return QByteArrayView(reinterpret_cast<const char*>(p + s), e - s);
-}
-
-// Appends the field's text, padded with blanks to `width` and cut to it (-1: the whole text).
-void appendStored(QString& out, const char* record, DeadlineField f, int width = -1) {
-    const QByteArrayView bytes = stored(record, f);
-    const qsizetype n = width < 0 ? bytes.size() : std::min<qsizetype>(bytes.size(), width);
-    const auto& table = decodeTable();
-    const qsizetype at = out.size();
-    out.resize(at + (width < 0 ? n : width), u' ');
-    QChar* o = out.data() + at;
-    for (qsizetype i = 0; i < n; ++i)
-        o[i] = table[static_cast<unsigned char>(bytes[i])];
-}
-
-QString storedText(const char* record, DeadlineField f) {
+// The field's text decoded straight from the stored bytes.
+QString fieldText(const char* record, DeadlineField f) {
     QString out;
-    appendStored(out, record, f);
+    appendStoredText(out, record, f);
     return out;
 }
 
@@ -80,17 +37,17 @@ QString summaryLine(const QString& dettagli, const QString& data, const QString&
 QString summaryLine(const char* record) {
     QString line;
     line.reserve(160);
-    appendStored(line, record, Dettagli, 35);
+    appendStoredText(line, record, Dettagli, 35);
     line += u"  Data: ";
-    appendStored(line, record, Data, 10);
+    appendStoredText(line, record, Data, 10);
     line += u"  Ora: ";
-    appendStored(line, record, Ora, 5);
+    appendStoredText(line, record, Ora, 5);
     line += u"  Da: ";
-    appendStored(line, record, Pagatore, 30);
+    appendStoredText(line, record, Pagatore, 30);
     line += u"  A:  ";
-    appendStored(line, record, Beneficiario, 30);
+    appendStoredText(line, record, Beneficiario, 30);
     line += u"  \u20ac ";
-    appendStored(line, record, Costo);
+    appendStoredText(line, record, Costo);
     return line;
 }
 
@@ -98,7 +55,7 @@ RecordTest summaryTest(Summary summary) {
     // Only the exact words count: a flag holding anything else is in no list that tests it.
     const DeadlineField flag = summary == Summary::ToConfirm ? DaConfermare : Effettuata;
     const QByteArray word = core::toWin1252(summary == Summary::ToPay ? kNo : kYes);
-    return [flag, word](const char* record) { return stored(record, flag) == word; };
+    return [flag, word](const char* record) { return storedText(record, flag) == word; };
 }
 
 int criteriaInUse(const DeadlineCriteria& criteria) {
@@ -119,7 +76,7 @@ RecordTest criteriaTest(const DeadlineCriteria& criteria) {
     return [inUse = std::move(inUse), text = QString()](const char* record) mutable {
         for (const Criterion& c : inUse) {
             text.resize(0);
-            appendStored(text, record, c.field);
+            appendStoredText(text, record, c.field);
             if (!core::containsFolded(text, c.keyLower)) return false;
         }
         return true;
@@ -157,10 +114,10 @@ QStringList gridRow(qint64 runningNumber, const char* record, bool withKey) {
     row.reserve(withKey ? 21 : 20);
     row.append(QString::number(runningNumber));
     for (DeadlineField f : kCells)
-        row.append(storedText(record, f));
+        row.append(fieldText(record, f));
     if (withKey)
-        row.append(chronologicalKey(row[1], storedText(record, Giorno), storedText(record, Ore),
-                                    storedText(record, Minuti)));
+        row.append(chronologicalKey(row[1], fieldText(record, Giorno), fieldText(record, Ore),
+                                    fieldText(record, Minuti)));
     return row;
 }
 
@@ -217,7 +174,7 @@ GridRows dayRows(const QString& folder, const QDate& day) {
     const QString data = dateText(day);
     const QByteArray bytes = core::toWin1252(data);
     return selectedRows(folder, day.year(),
-                        [&](const char* record) { return stored(record, Data) == bytes; });
+                        [&](const char* record) { return storedText(record, Data) == bytes; });
 }
 
 GridRows monthRows(const QString& folder, const QDate& day) {
@@ -226,8 +183,8 @@ GridRows monthRows(const QString& folder, const QDate& day) {
     const QString year = text.mid(6, 4);
     const QByteArray yearBytes = core::toWin1252(year);
     return selectedRows(folder, day.year(), [&](const char* record) {
-        return stored(record, Anno) == yearBytes &&
-               core::lowerAscii(storedText(record, Mese)) == month;
+        return storedText(record, Anno) == yearBytes &&
+               core::lowerAscii(fieldText(record, Mese)) == month;
     });
 }
 

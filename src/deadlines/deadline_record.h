@@ -56,6 +56,16 @@ inline const QString kNo = QStringLiteral("No");
 
 const core::RecordLayout& deadlineLayout();
 
+// A field's stored bytes as a load sees them (core::RecordLayout::bytes): lists read every
+// record and show a few fields of each.
+inline QByteArrayView storedText(const char* record, DeadlineField f) {
+    return deadlineLayout().bytes(record, f);
+}
+// Appends the field's text, padded with blanks to `width` and cut to it (-1: the whole text).
+inline void appendStoredText(QString& out, const char* record, DeadlineField f, int width = -1) {
+    deadlineLayout().appendText(out, record, f, width);
+}
+
 // "2026.sca" for the year text "2026" (as typed, four characters).
 QString yearFileName(const QString& year);
 // The file of a calendar year, its number written with four digits.

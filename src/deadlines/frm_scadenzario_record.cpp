@@ -6,11 +6,12 @@
 #include "deadlines/deadline_rules.h"
 #include "deadlines/scadenzario_fields.h"
 #include "members/member_pick.h"
+#include "platform/form_layout.h"
+#include "platform/input_rules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -56,12 +57,7 @@ const Tool kToolbar[] = {
 
 enum Section { Scadenza, Appuntamento, Preavviso, Pagatore_, Pagamento, NoteSection, SectionCount };
 
-struct SectionPlace {
-    const char* name;
-    const char* title;
-    QRect rect;
-};
-const SectionPlace kSections[] = {
+const platform::Section kSections[] = {
     {"grpScadenza", " Data scadenza: ", {8, 70, 330, 82}},
     {"grpAppuntamento", " Ora appuntamento: ", {346, 70, 180, 82}},
     {"grpPreavviso", " Preavviso ", {534, 70, 453, 82}},
@@ -111,60 +107,6 @@ QStringList numbers(int from, int to) {
     return out;
 }
 
-// The drop-down boxes take no typed characters: a value comes only from the list. The arrow
-// keys and the keys that open the list still work.
-class PickOnlyFilter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(e);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return false;
-        const QString text = key->text();
-        return !text.isEmpty() && text[0].isPrint();
-    }
-};
-
-// The amount takes digits and the comma, Backspace, Delete and the Left and Right arrows.
-class AmountFilter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(e);
-        switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
-        }
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return true;
-        const QString text = key->text();
-        return !(text.size() == 1 && ((text[0] >= u'0' && text[0] <= u'9') || text[0] == u','));
-    }
-};
-
-// Normalises the amount when the field loses the focus.
-class AmountFocusFilter : public QObject {
-public:
-    AmountFocusFilter(TfrmScadenzario* window, QObject* parent)
-        : QObject(parent), window_(window) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) window_->normaliseCosto();
-        return false;
-    }
-
-private:
-    TfrmScadenzario* window_;
-};
-
 QLabel* hiddenLabel(QWidget* parent, const char* name) {
     auto* l = platform::makeLabel(parent, {}, QLatin1String(name));
     l->hide();
@@ -187,12 +129,7 @@ void TfrmScadenzario::buildRecordPanel() {
 }
 
 void TfrmScadenzario::buildRecordFields() {
-    QGroupBox* sections[SectionCount];
-    for (int i = 0; i < SectionCount; ++i) {
-        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panContainer_);
-        sections[i]->setObjectName(QLatin1String(kSections[i].name));
-        sections[i]->setGeometry(kSections[i].rect);
-    }
+    const std::vector<QGroupBox*> sections = platform::makeSections(panContainer_, kSections);
     for (const FieldPlace& p : kPlaces) {
         QWidget* parent = sections[p.section];
         const QString name = QLatin1String(p.control);
@@ -216,7 +153,6 @@ void TfrmScadenzario::buildRecordFields() {
                 break;
             }
             combo->setMaxVisibleItems(12);
-            combo->installEventFilter(new PickOnlyFilter(combo));
             field = combo;
         }
         field->setObjectName(name);
@@ -270,8 +206,7 @@ void TfrmScadenzario::buildRecordFields() {
     lblOra_ = hiddenLabel(panContainer_, "lblOra");
 
     txtCosto_ = findChild<QLineEdit*>(QStringLiteral("txtCosto"));
-    txtCosto_->installEventFilter(new AmountFilter(txtCosto_));
-    txtCosto_->installEventFilter(new AmountFocusFilter(this, txtCosto_));
+    platform::onLeave(txtCosto_, [this] { normaliseCosto(); });
     txtCosto_->setAlignment(Qt::AlignRight);
 }
 

@@ -10,14 +10,14 @@ namespace deadlines {
 using platform::InputRule;
 
 // The record panel's controls in the order of the Enter key (Enter in txtNote returns to
-// txtGiorno). The four drop-down boxes and the amount take their own key rules.
+// txtGiorno). The amount is normalised when it loses the focus.
 inline constexpr platform::Binding kDeadlineBindings[] = {
-    {"txtGiorno", Giorno, 2, InputRule::Custom, "txtMese"},
-    {"txtMese", Mese, 10, InputRule::Custom, "txtOreApp"},
+    {"txtGiorno", Giorno, 2, InputRule::ListOnly, "txtMese"},
+    {"txtMese", Mese, 10, InputRule::ListOnly, "txtOreApp"},
     {"lblAnno", Anno, 0, InputRule::Plain, nullptr},
     {"lblData", Data, 0, InputRule::Plain, nullptr},
-    {"txtOreApp", Ore, 2, InputRule::Custom, "txtMinutiApp"},
-    {"txtMinutiApp", Minuti, 2, InputRule::Custom, "txtAvviso"},
+    {"txtOreApp", Ore, 2, InputRule::ListOnly, "txtMinutiApp"},
+    {"txtMinutiApp", Minuti, 2, InputRule::ListOnly, "txtAvviso"},
     {"lblOra", Ora, 0, InputRule::Plain, nullptr},
     {"txtAvviso", Avviso, 3, InputRule::Digits, "txtPagatore"},
     {"txtPagatore", Pagatore, 50, InputRule::Plain, "txtCodFisc"},
@@ -32,7 +32,7 @@ inline constexpr platform::Binding kDeadlineBindings[] = {
     {"txtBeneficiario", Beneficiario, 50, InputRule::Plain, "txtDettagli"},
     {"txtDettagli", Dettagli, 250, InputRule::Plain, "txtOfficina"},
     {"txtOfficina", Officina, 150, InputRule::Plain, "txtCosto"},
-    {"txtCosto", Costo, 15, InputRule::Custom, "txtContatto"},
+    {"txtCosto", Costo, 15, InputRule::FeeTabbing, "txtContatto"},
     {"txtContatto", Contatto, 50, InputRule::Plain, "txtNote"},
     {"txtNote", Note, 250, InputRule::Plain, "txtGiorno"},
     {"chkDaConfermare", DaConfermare, 0, InputRule::Plain, nullptr},

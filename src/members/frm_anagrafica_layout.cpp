@@ -3,6 +3,7 @@
 #include "members/frm_anagrafica.h"
 
 #include "members/frm_anagrafica_fields.h"
+#include "platform/form_layout.h"
 #include "platform/input_rules.h"
 #include "platform/toolbar.h"
 
@@ -20,12 +21,7 @@ namespace {
 
 enum Section { Card, Personal, Contacts, Payment, Notes, SectionCount };
 
-struct SectionPlace {
-    const char* name;
-    const char* title;
-    QRect rect;
-};
-const SectionPlace kSections[] = {
+const platform::Section kSections[] = {
     {"grpTessera", "Dati tessera", {196, 68, 388, 282}},
     {"grpAnagrafica", "Dati anagrafici", {592, 68, 395, 282}},
     {"grpRecapiti", "Recapiti", {8, 358, 979, 120}},
@@ -77,15 +73,7 @@ const FieldPlace kPlaces[] = {
 };
 
 // The check and e-mail commands beside their fields.
-struct SideButton {
-    const char* name;
-    const char* art;
-    const char* hint;
-    Section section;
-    int x, y;
-    void (TfrmAnagrafica::*command)();
-};
-const SideButton kSideButtons[] = {
+const platform::SideButton<TfrmAnagrafica> kSideButtons[] = {
     {"cmdCodFisc", "codfisc", "Controlla il codice fiscale.", Payment, 216, kRow1 + 14,
      &TfrmAnagrafica::checkCodFisc},
     {"cmdCarta", "carta", "Controlla il numero di carta di credito.", Payment, 516, kRow1 + 14,
@@ -102,12 +90,7 @@ constexpr int kLabelHeight = 17, kFieldHeight = 26;
 } // namespace
 
 void TfrmAnagrafica::buildFields() {
-    QGroupBox* sections[SectionCount];
-    for (int i = 0; i < SectionCount; ++i) {
-        sections[i] = new QGroupBox(QString::fromUtf8(kSections[i].title), panel());
-        sections[i]->setObjectName(QLatin1String(kSections[i].name));
-        sections[i]->setGeometry(kSections[i].rect);
-    }
+    const std::vector<QGroupBox*> sections = platform::makeSections(panel(), kSections);
     if (kSections[Notes].rect.height() < 60) // the notes section is a single line: title beside
         sections[Notes]->setTitle(QString());
 
@@ -132,14 +115,7 @@ void TfrmAnagrafica::buildFields() {
         }
     }
 
-    for (const SideButton& s : kSideButtons) {
-        auto* b = platform::pictureButton(sections[s.section], QLatin1String(s.name),
-                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(s.art)),
-                                          QString::fromUtf8(s.hint), {22, 22});
-        b->setGeometry(s.x, s.y, 30, 30);
-        platform::setStatusHint(b, panInfo_, QString::fromUtf8(s.hint));
-        connect(b, &QToolButton::clicked, this, s.command);
-    }
+    platform::buildSideButtons<TfrmAnagrafica>(this, sections, panInfo_, kSideButtons, 22, 30);
 
     // Renewal notice by e-mail, beside the address.
     auto* renewal = new QPushButton(QIcon(QStringLiteral(":/art/scadute.svg")),

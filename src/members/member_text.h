@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/record_layout.h"
 #include "members/member_record.h"
 
 #include <QByteArrayView>
@@ -8,17 +9,13 @@
 namespace members {
 
 // Lists and exports read many records and show a few fields of each: they take the text
-// straight from the stored bytes, without a string per field.
-
-// The stored bytes of a field as a load sees them: the length clamped to the capacity, blanks
-// and control characters dropped at both ends.
-QByteArrayView storedText(const char* record, MemberField f);
-
-// Writes stored bytes (as storedText gives them) decoded at `out`, padded with blanks to
-// `width` and cut to it (-1: the whole text), and returns the end. `out` must have the room.
-QChar* writeStoredText(QChar* out, QByteArrayView stored, int width = -1);
-
-// Appends the field's text, padded with blanks to `width` and cut to it (-1: the whole text).
-void appendStoredText(QString& out, const char* record, MemberField f, int width = -1);
+// straight from the stored bytes (core::RecordLayout::bytes), without a string per field.
+inline QByteArrayView storedText(const char* record, MemberField f) {
+    return memberLayout().bytes(record, f);
+}
+inline void appendStoredText(QString& out, const char* record, MemberField f, int width = -1) {
+    memberLayout().appendText(out, record, f, width);
+}
+using core::writeStoredText;
 
 } // namespace members

@@ -12,9 +12,10 @@ namespace platform {
 
 namespace {
 
-class DigitsFilter : public QObject {
+class KeyFilter : public QObject {
 public:
-    using QObject::QObject;
+    KeyFilter(QObject* parent, bool (*accepts)(QChar), TabKey tab)
+        : QObject(parent), accepts_(accepts), tab_(tab) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress) return false;
         auto* key = static_cast<QKeyEvent*>(e);
@@ -26,14 +27,46 @@ public:
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return false;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (tab_ == TabKey::MovesOn) return false;
+            break;
         default:
             break;
         }
         const QString text = key->text();
-        const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' &&
-                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        return !digit;
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return !(plain && text.size() == 1 && accepts_(text[0]));
     }
+
+private:
+    bool (*accepts_)(QChar);
+    TabKey tab_;
+};
+
+class ListOnlyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return false;
+        const QString text = key->text();
+        return !text.isEmpty() && text[0].isPrint();
+    }
+};
+
+class LeaveFilter : public QObject {
+public:
+    LeaveFilter(QObject* parent, std::function<void()> leave)
+        : QObject(parent), leave_(std::move(leave)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) leave_();
+        return false;
+    }
+
+private:
+    std::function<void()> leave_;
 };
 
 class KeyReleaseFilter : public QObject {
@@ -81,10 +114,38 @@ QString upperTrimmed(const QString& s) {
 
 } // namespace
 
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isAmountCharacter(QChar c) {
+    return isDigit(c) || c == u',';
+}
+bool isCodeCharacter(QChar c) {
+    return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+void acceptKeys(QLineEdit* field, bool (*accepts)(QChar), TabKey tab) {
+    field->installEventFilter(new KeyFilter(field, accepts, tab));
+}
+
 void digitsOnly(QLineEdit* field) {
-    field->installEventFilter(new DigitsFilter(field));
+    acceptKeys(field, isDigit);
     field->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+}
+
+void amountOnly(QLineEdit* field) {
+    acceptKeys(field, isAmountCharacter);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), field));
+}
+
+void listOnly(QWidget* combo) {
+    combo->installEventFilter(new ListOnlyFilter(combo));
+}
+
+void onLeave(QWidget* field, std::function<void()> leave) {
+    field->installEventFilter(new LeaveFilter(field, std::move(leave)));
 }
 
 void trimmedWhileTyping(QLineEdit* field) {

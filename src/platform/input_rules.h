@@ -2,15 +2,36 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 class QWidget;
 
 namespace platform {
 
-// Digits 0-9, Backspace, Delete and the Left/Right arrows are typed; Enter is left to the
-// Enter chain; every other key (Tab included) is swallowed. Pasting non-digits is refused too.
+// The characters a key rule lets through.
+bool isDigit(QChar c);
+bool isAmountCharacter(QChar c); // digits and the comma
+bool isCodeCharacter(QChar c);   // digits and the letters A-Z, a-z
+
+// A key rule: a single character typed without Ctrl or Alt that `accepts` takes, Backspace,
+// Delete and the Left/Right arrows pass; Enter is left to the Enter chain; every other key is
+// swallowed, Tab too unless `tab` lets it move the focus on. Pasting is not checked.
+enum class TabKey { Swallowed, MovesOn };
+void acceptKeys(QLineEdit* field, bool (*accepts)(QChar), TabKey tab = TabKey::Swallowed);
+
+// The key rule of isDigit, and pasting non-digits is refused too.
 void digitsOnly(QLineEdit* field);
+// The key rule of isAmountCharacter, and pasting anything else is refused too.
+void amountOnly(QLineEdit* field);
+
+// A drop-down box that takes no typed characters: a value comes only from its list. The arrow
+// keys, Enter and the keys that open the list still work.
+void listOnly(QWidget* combo);
+
+// Runs `leave` each time the field loses the focus (an amount is normalised so).
+void onLeave(QWidget* field, std::function<void()> leave);
 
 // After each change the text becomes its trimmed (and upper-cased) form.
 void trimmedWhileTyping(QLineEdit* field);

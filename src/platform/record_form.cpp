@@ -63,6 +63,19 @@ void applyRule(QLineEdit* edit, InputRule rule) {
     case InputRule::Digits:
         digitsOnly(edit);
         break;
+    case InputRule::Amount:
+        amountOnly(edit);
+        break;
+    case InputRule::Fee:
+        acceptKeys(edit, isAmountCharacter);
+        break;
+    case InputRule::FeeTabbing:
+        acceptKeys(edit, isAmountCharacter, TabKey::MovesOn);
+        break;
+    case InputRule::Code:
+        acceptKeys(edit, isCodeCharacter);
+        upperTrimmedWhileTyping(edit);
+        break;
     case InputRule::UpperOnRelease:
         upperTrimmedOnKeyRelease(edit);
         break;
@@ -73,9 +86,9 @@ void applyRule(QLineEdit* edit, InputRule rule) {
         upperTrimmedWhileTyping(edit);
         break;
     case InputRule::PickerDate: // wired by the form, which knows the mode
+    case InputRule::ListOnly:   // drop-down boxes only
     case InputRule::Plain:
     case InputRule::Province:
-    case InputRule::Custom:
         break;
     }
 }
@@ -156,8 +169,9 @@ void RecordForm::bind(QLabel* position, QLabel* statusLine) {
                         QStringLiteral(
                             "Premi un tasto qualsiasi per importare una data dal calendario."));
             }
-        } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable()) {
-            if (b.limit > 0) combo->lineEdit()->setMaxLength(b.limit);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            if (combo->isEditable() && b.limit > 0) combo->lineEdit()->setMaxLength(b.limit);
+            if (b.rule == InputRule::ListOnly) listOnly(combo);
         }
         if (b.next)
             if (QWidget* next = control(b.next)) chainEnter({w, next});

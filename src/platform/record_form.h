@@ -19,17 +19,21 @@ class QWidget;
 
 namespace platform {
 
-// How a bound control takes its input.
+// How a bound control takes its input (the rules themselves are in platform/input_rules.h).
 enum class InputRule {
     Plain,
     Bold,       // plain, shown in bold
     PickerDate, // read-only, filled by the date picker (its mode from the window's date table)
-    Digits,     // digits only
+    Digits,     // digits only, pasting too
+    Amount,     // digits and the comma, pasting too; the window normalises it on leaving
+    Fee,        // digits and the comma typed; pasting is not checked
+    FeeTabbing, // as Fee, and Tab moves the focus on
+    Code,       // letters and digits typed, trimmed and upper-cased after each change
+    ListOnly,   // a drop-down box that takes no typed characters
     Province,   // editable province list, upper-cased
     UpperOnRelease,
     Trimmed,      // trimmed while typing
     UpperTrimmed, // trimmed and upper-cased while typing
-    Custom,       // the window applies its own filter
 };
 
 // One control of a record window: its objectName, the record field it loads and stores (-1: not

@@ -72,6 +72,42 @@ TEST(RecordLayout, DamagedLengthByteIsClampedToTheCapacity) {
     EXPECT_EQ(kLayout.load(rec.data(), 1), "No");
 }
 
+// Lists read the stored bytes instead of loading: every way a field can be stored must read
+// back as load() gives it, padded and cut the same way.
+TEST(RecordLayout, StoredBytesReadAsLoadDoes) {
+    struct Case {
+        int length;        // the length byte of "Note" (capacity 10)
+        const char* bytes; // what follows it
+        int width;
+        QString appended;
+    } cases[] = {
+        {4, "Anna", -1, "Anna"},
+        {8, " \tAnna\x7F\x01", -1, "Anna"},             // trimmed at both ends
+        {4, "Anna", 6, "Anna  "},                       // padded
+        {10, "0123456789", 4, "0123"},                  // cut
+        {200, "0123456789", -1, "0123456789"},          // damaged length byte
+        {3, "\x80 5", -1, QStringLiteral(u"\u20ac 5")}, // 0x80..0x9F through the table
+        {3, "S\xEC!", 5, QStringLiteral(u"S\u00ec!  ")},
+        {2, "\x81\x9D", -1, QStringLiteral(u"\u0081\u009D")}, // undefined: C1 controls
+        {3, "   ", 3, "   "},
+        {0, "", -1, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<char> rec(kLayout.recordLength(), 'x');
+        const QByteArray field = char(c.length) + QByteArray(c.bytes);
+        std::copy(field.begin(), field.end(), rec.begin() + kLayout.offset(2));
+        const QString loaded = kLayout.load(rec.data(), 2);
+        QString out = "<";
+        kLayout.appendText(out, rec.data(), 2, c.width);
+        EXPECT_EQ(out, "<" + c.appended) << field.toHex().toStdString();
+        EXPECT_EQ(fromWin1252(kLayout.bytes(rec.data(), 2).toByteArray()), loaded)
+            << field.toHex().toStdString();
+        if (c.width < 0) {
+            EXPECT_EQ(c.appended, loaded);
+        }
+    }
+}
+
 TEST(Win1252, EveryByteSurvivesADecodeEncodeRoundTrip) {
     QByteArray all;
     for (int b = 1; b < 256; ++b)
