@@ -1,19 +1,14 @@
 // The deadline summaries, search, grids and the load by line over a generated year file,
 // beside a plain read of the same file. Run: build/bench/bench_deadline_lists
+#include "bench_kit.h"
 #include "deadlines/deadline_lists.h"
 #include "deadlines/deadline_record.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <memory>
 #include <random>
-#include <vector>
 
 using namespace deadlines;
 
@@ -23,18 +18,12 @@ const QDate kToday(2026, 6, 15);
 
 // A folder with this year's file of n deadlines spread over the year, built once.
 QString folder(int n) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
-    auto& dir = made[n];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
+    return bench::folderOnce(n, [](const QString& dir, int n) {
         std::mt19937 rng(n);
-        const auto& layout = deadlineLayout();
-        std::vector<char> rec(kDeadlineRecordLength, 0);
-        QByteArray all;
-        all.reserve(qsizetype(n) * kDeadlineRecordLength);
         const QStringList reasons = {u"Quota annuale"_qs, u"Affitto sala riunioni"_qs,
                                      u"Assicurazione responsabilit\u00e0 civile"_qs, u"Bollo"_qs};
-        for (int i = 0; i < n; ++i) {
+        const QString path = QDir(dir).filePath(yearFileName(2026));
+        bench::writeRecords(path, deadlineLayout(), n, [&](int i) {
             const QDate d = QDate(2026, 1, 1).addDays(int(rng() % 365));
             QStringList v(DeadlineFieldCount);
             v[Giorno] = d.toString(u"dd"_qs);
@@ -53,37 +42,19 @@ QString folder(int n) {
             v[Note] = u"Da pagare in contanti presso la sede"_qs;
             v[DaConfermare] = rng() % 4 ? kNo : kYes;
             v[Effettuata] = rng() % 2 ? kNo : kYes;
-            layout.storeAll(rec.data(), v);
-            all.append(rec.data(), kDeadlineRecordLength);
-        }
-        QFile f(QDir(dir->path()).filePath(yearFileName(2026)));
-        f.open(QIODevice::WriteOnly);
-        f.write(all);
-    }
-    return dir->path();
+            return v;
+        });
+    });
 }
 
 core::Archive archiveOf(int n) {
     return core::Archive(folder(n), yearFileName(2026), deadlineLayout());
 }
 
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-}
-
 void BM_ReadIntoMemory(benchmark::State& state) {
-    const QString path = QDir(folder(int(state.range(0)))).filePath(yearFileName(2026));
-    std::vector<char> buffer(4 << 20);
-    for (auto _ : state) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        qint64 total = 0, got = 0;
-        while ((got = f.read(buffer.data(), qint64(buffer.size()))) > 0)
-            total += got;
-        benchmark::DoNotOptimize(total);
-    }
+    bench::readWholeFile(state, QDir(folder(int(state.range(0)))).filePath(yearFileName(2026)));
 }
-BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+BENCHMARK(BM_ReadIntoMemory)->Apply(bench::smallAndLarge);
 
 void BM_SummaryToPay(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -91,7 +62,7 @@ void BM_SummaryToPay(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, summaryTest(Summary::ToPay)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SummaryToPay)->Apply(sizes);
+BENCHMARK(BM_SummaryToPay)->Apply(bench::smallAndLarge);
 
 void BM_SearchEveryRecord(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -99,7 +70,7 @@ void BM_SearchEveryRecord(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, criteriaTest({})));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SearchEveryRecord)->Apply(sizes);
+BENCHMARK(BM_SearchEveryRecord)->Apply(bench::smallAndLarge);
 
 void BM_SearchThreeCriteria(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -111,7 +82,7 @@ void BM_SearchThreeCriteria(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, criteriaTest(criteria)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SearchThreeCriteria)->Apply(sizes);
+BENCHMARK(BM_SearchThreeCriteria)->Apply(bench::smallAndLarge);
 
 void BM_LoadByLine(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -120,7 +91,7 @@ void BM_LoadByLine(benchmark::State& state) {
         benchmark::DoNotOptimize(recordOfLine(archive, line, summaryTest(Summary::ToPay)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_LoadByLine)->Apply(sizes);
+BENCHMARK(BM_LoadByLine)->Apply(bench::smallAndLarge);
 
 void BM_ImminentGrid(benchmark::State& state) {
     const QString dir = folder(int(state.range(0)));
@@ -128,7 +99,7 @@ void BM_ImminentGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(imminentRows(dir, kToday));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ImminentGrid)->Apply(sizes);
+BENCHMARK(BM_ImminentGrid)->Apply(bench::smallAndLarge);
 
 void BM_MonthGrid(benchmark::State& state) {
     const QString dir = folder(int(state.range(0)));
@@ -136,7 +107,7 @@ void BM_MonthGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(monthRows(dir, kToday));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_MonthGrid)->Apply(sizes);
+BENCHMARK(BM_MonthGrid)->Apply(bench::smallAndLarge);
 
 void BM_WholeYearGrid(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -144,14 +115,6 @@ void BM_WholeYearGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(yearRows(archive));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_WholeYearGrid)->Apply(sizes);
+BENCHMARK(BM_WholeYearGrid)->Apply(bench::smallAndLarge);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
