@@ -49,6 +49,15 @@ PlacedObject evaluated(const ReportObject& o, const QDate& today) {
 
 // --- template builders -------------------------------------------------------------------
 
+FontSpec font(const QString& family, double pointSize, bool bold, QColor colour) {
+    FontSpec f;
+    f.family = family;
+    f.pointSize = pointSize;
+    f.bold = bold;
+    f.colour = colour;
+    return f;
+}
+
 ReportObject textBox(const QString& name, QRectF rectMm, const QString& text, FontSpec font,
                      QColor fill, HAlign h, VAlign v) {
     ReportObject o;
