@@ -10,9 +10,8 @@
 
 namespace {
 
-const char* const kParts[] = {"xl/workbook.xml", "xl/worksheets/sheet1.xml",
-                              "xl/sharedStrings.xml", "xl/styles.xml",
-                              "xl/_rels/workbook.xml.rels"};
+const char* const kParts[] = {"xl/workbook.xml", "xl/worksheets/sheet1.xml", "xl/sharedStrings.xml",
+                              "xl/styles.xml", "xl/_rels/workbook.xml.rels"};
 
 const char kPackageRels[] =
     "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/"
