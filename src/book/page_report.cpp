@@ -86,20 +86,9 @@ std::vector<ReportObject> pageObjects() {
         for (int s = 0; s < 2; ++s)
             addStrip(o, row, s + 1, strips[s]);
 
-    const struct {
-        const char* caption;
-        const char* box;
-        double left;
-    } signatures[] = {{"IL PRESIDENTE:", "txtPresidente", 10},
-                      {"IL SEGRETARIO:", "txtSegretario", 231}};
-    for (const auto& s : signatures) {
-        const QString name = QLatin1String(s.box).mid(3);
-        o.push_back(cellText(u"tit"_qs + name, {s.left, 179, 56, 4}, QString::fromUtf8(s.caption),
-                             arialFont(7, true), C));
-        o.push_back(reports::line(u"linFirma"_qs + name, {s.left, 194, 56, 0}));
-        o.push_back(
-            cellText(QLatin1String(s.box), {s.left, 195, 56, 3.4}, {}, arialFont(7, false), C));
-    }
+    reports::addSignatures(
+        o, {{"IL PRESIDENTE:", "txtPresidente", 10}, {"IL SEGRETARIO:", "txtSegretario", 231}},
+        {179, 4, 194, 3.4, 56, arialFont(7, true), arialFont(7, false)});
     return o;
 }
 

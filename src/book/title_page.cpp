@@ -67,20 +67,9 @@ std::vector<ReportObject> titleObjects() {
         o.push_back(box);
         o.push_back(reports::line(u"lin"_qs + name, {24, 76 + dy, 248, 0}));
     }
-    const struct {
-        const char* caption;
-        const char* box;
-        double left;
-    } signatures[] = {{"IL PRESIDENTE:", "txtDirettore", 20},
-                      {"IL SEGRETARIO:", "txtResponsabile", 203}};
-    for (const auto& s : signatures) {
-        const QString name = QLatin1String(s.box).mid(3);
-        o.push_back(cellText(u"tit"_qs + name, {s.left, 164, 73, 4}, QString::fromUtf8(s.caption),
-                             arialFont(8, false), C));
-        o.push_back(reports::line(u"linFirma"_qs + name, {s.left, 179, 73, 0}));
-        o.push_back(
-            cellText(QLatin1String(s.box), {s.left, 180, 73, 5}, {}, arialFont(8, false), C));
-    }
+    reports::addSignatures(
+        o, {{"IL PRESIDENTE:", "txtDirettore", 20}, {"IL SEGRETARIO:", "txtResponsabile", 203}},
+        {164, 4, 179, 5, 73, arialFont(8, false), arialFont(8, false)});
     o.push_back(reports::line(u"linPiede"_qs, {11, 187.8, 274, 0}));
     o.push_back(
         reports::rectangle(u"shpPiede"_qs, {11, 189, 273.8, 9}, kCornflowerBlue, kCornflowerBlue));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 namespace reports {
@@ -115,6 +116,19 @@ inline ReportObject cellText(const QString& name, QRectF rectMm, const QString& 
                              HAlign h) {
     return textBox(name, rectMm, text, font, {}, h, VAlign::Centre);
 }
+// Signature places at the foot of a page: a caption ("tit<Name>"), the line to sign on
+// ("linFirma<Name>") and the signer's name under it (the box "txt<Name>"), all `width` wide.
+struct Signature {
+    const char* caption;
+    const char* box; // "txt<Name>"
+    double left;
+};
+struct SignatureRows {
+    double captionTop, captionHeight, lineTop, nameHeight, width;
+    FontSpec captionFont, nameFont;
+};
+void addSignatures(std::vector<ReportObject>& out, std::initializer_list<Signature> signatures,
+                   const SignatureRows& rows);
 ReportObject pictureBox(const QString& name, QRectF rectMm, bool centred = false);
 ReportObject rectangle(const QString& name, QRectF rectMm, QColor fill, QColor outline = Qt::black);
 ReportObject line(const QString& name, QRectF rectMm, QColor colour = Qt::black);
