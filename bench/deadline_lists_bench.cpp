@@ -3,12 +3,11 @@
 #include "bench_kit.h"
 #include "deadlines/deadline_lists.h"
 #include "deadlines/deadline_record.h"
+#include "generated_deadlines.h"
 
 #include <QDir>
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 using namespace deadlines;
 
@@ -19,31 +18,7 @@ const QDate kToday(2026, 6, 15);
 // A folder with this year's file of n deadlines spread over the year, built once.
 QString folder(int n) {
     return bench::folderOnce(n, [](const QString& dir, int n) {
-        std::mt19937 rng(n);
-        const QStringList reasons = {u"Quota annuale"_qs, u"Affitto sala riunioni"_qs,
-                                     u"Assicurazione responsabilit\u00e0 civile"_qs, u"Bollo"_qs};
-        const QString path = QDir(dir).filePath(yearFileName(2026));
-        bench::writeRecords(path, deadlineLayout(), n, [&](int i) {
-            const QDate d = QDate(2026, 1, 1).addDays(int(rng() % 365));
-            QStringList v(DeadlineFieldCount);
-            v[Giorno] = d.toString(u"dd"_qs);
-            v[Mese] = monthNames()[d.month() - 1];
-            v[Anno] = u"2026"_qs;
-            v[Data] = d.toString(u"dd/MM/yyyy"_qs);
-            v[Ore] = QStringLiteral("%1").arg(rng() % 24, 2, 10, QLatin1Char('0'));
-            v[Minuti] = u"30"_qs;
-            v[Ora] = v[Ore] + u":30"_qs;
-            v[Avviso] = QString::number(rng() % 30);
-            v[Pagatore] = u"Rossi "_qs + QString::number(i);
-            v[CodFisc] = u"RSSMRA80A01H501U"_qs;
-            v[Beneficiario] = u"Circolo Aurora"_qs;
-            v[Dettagli] = reasons[int(rng() % 4)];
-            v[Costo] = u"120,00"_qs;
-            v[Note] = u"Da pagare in contanti presso la sede"_qs;
-            v[DaConfermare] = rng() % 4 ? kNo : kYes;
-            v[Effettuata] = rng() % 2 ? kNo : kYes;
-            return v;
-        });
+        bench::writeDeadlineYear(dir, n, bench::DeadlineMix::Varied);
     });
 }
 
