@@ -1,22 +1,17 @@
 // The balance, the movement search, the pending list and the export rows over generated year
 // files, beside a plain read of the same file. Run: build/bench/bench_cashbook_bench
+#include "bench_kit.h"
 #include "cashbook/balance.h"
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/movement_lists.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/movement_save.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <memory>
 #include <random>
-#include <vector>
 
 using namespace cashbook;
 
@@ -29,16 +24,9 @@ const char* const kNames[] = {"Rossi", "Bianchi", "Verdi", "Neri", "Colombo", "R
 
 // A year file of n movements spread over 2026, two in three income, built once.
 QString yearFile(int n) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
-    auto& dir = made[n];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
+    const QString dir = bench::folderOnce(n, [](const QString& dir, int n) {
         std::mt19937 rng(n);
-        std::vector<char> rec(kMovementRecordLength, 0);
-        QByteArray all;
-        all.reserve(qsizetype(n) * kMovementRecordLength);
-        for (int i = 0; i < n; ++i) {
-            std::fill(rec.begin(), rec.end(), 0);
+        bench::writeRecords(QDir(dir).filePath(u"2026.eur"_qs), movementLayout(), n, [&](int i) {
             const bool income = rng() % 3 != 0;
             const QDate day = QDate(2026, 1, 1).addDays(int(rng() % 365));
             const QString amount = QString::number(rng() % 100000) + u',' +
@@ -59,33 +47,16 @@ QString yearFile(int n) {
             v[Beneficiario] = u"Circolo culturale"_qs;
             v[Ricevuta] = u"CRO "_qs + QString::number(100000 + i);
             v[Saldato] = rng() % 4 == 0 ? kNo : kYes;
-            movementLayout().storeAll(rec.data(), v);
-            all.append(rec.data(), kMovementRecordLength);
-        }
-        QFile f(QDir(dir->path()).filePath(u"2026.eur"_qs));
-        f.open(QIODevice::WriteOnly);
-        f.write(all);
-    }
-    return QDir(dir->path()).filePath(u"2026.eur"_qs);
-}
-
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+            return v;
+        });
+    });
+    return QDir(dir).filePath(u"2026.eur"_qs);
 }
 
 void BM_ReadIntoMemory(benchmark::State& state) {
-    const QString path = yearFile(int(state.range(0)));
-    std::vector<char> buffer(4 << 20);
-    for (auto _ : state) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        qint64 total = 0, got = 0;
-        while ((got = f.read(buffer.data(), qint64(buffer.size()))) > 0)
-            total += got;
-        benchmark::DoNotOptimize(total);
-    }
+    bench::readWholeFile(state, yearFile(int(state.range(0))));
 }
-BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+BENCHMARK(BM_ReadIntoMemory)->Apply(bench::threeSizes);
 
 // The whole year without a filter: every line, exact totals.
 void BM_BalanceWholeYear(benchmark::State& state) {
@@ -96,7 +67,7 @@ void BM_BalanceWholeYear(benchmark::State& state) {
         if (!b.ok || b.lines.size() != state.range(0)) state.SkipWithError("balance failed");
     }
 }
-BENCHMARK(BM_BalanceWholeYear)->Apply(sizes);
+BENCHMARK(BM_BalanceWholeYear)->Apply(bench::threeSizes);
 
 void BM_BalanceReasonAndQuarter(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
@@ -104,35 +75,27 @@ void BM_BalanceReasonAndQuarter(benchmark::State& state) {
         benchmark::DoNotOptimize(
             computeBalance(archive, u"quota"_qs, {2026, 4, 1}, {2026, 6, 30}, {2026, 6, 1}).total);
 }
-BENCHMARK(BM_BalanceReasonAndQuarter)->Apply(sizes);
+BENCHMARK(BM_BalanceReasonAndQuarter)->Apply(bench::threeSizes);
 
 void BM_SearchAll(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(searchMovements(archive, {}).lines.size());
 }
-BENCHMARK(BM_SearchAll)->Apply(sizes);
+BENCHMARK(BM_SearchAll)->Apply(bench::threeSizes);
 
 void BM_PendingList(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(pendingMovements(archive, {2026, 6, 1}).lines.size());
 }
-BENCHMARK(BM_PendingList)->Apply(sizes);
+BENCHMARK(BM_PendingList)->Apply(bench::threeSizes);
 
 void BM_ExportGridRows(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(movementExportRows(archive).rows.size());
 }
-BENCHMARK(BM_ExportGridRows)->Apply(sizes);
+BENCHMARK(BM_ExportGridRows)->Apply(bench::threeSizes);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

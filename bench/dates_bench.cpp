@@ -30,5 +30,3 @@ void BM_ParseStoredDates(benchmark::State& state) {
 BENCHMARK(BM_ParseStoredDates)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -1,19 +1,13 @@
 // The deadline summaries, search, grids and the load by line over a generated year file,
 // beside a plain read of the same file. Run: build/bench/bench_deadline_lists
+#include "bench_kit.h"
 #include "deadlines/deadline_lists.h"
 #include "deadlines/deadline_record.h"
+#include "generated_deadlines.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <map>
-#include <memory>
-#include <random>
-#include <vector>
 
 using namespace deadlines;
 
@@ -23,67 +17,19 @@ const QDate kToday(2026, 6, 15);
 
 // A folder with this year's file of n deadlines spread over the year, built once.
 QString folder(int n) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
-    auto& dir = made[n];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        std::mt19937 rng(n);
-        const auto& layout = deadlineLayout();
-        std::vector<char> rec(kDeadlineRecordLength, 0);
-        QByteArray all;
-        all.reserve(qsizetype(n) * kDeadlineRecordLength);
-        const QStringList reasons = {u"Quota annuale"_qs, u"Affitto sala riunioni"_qs,
-                                     u"Assicurazione responsabilit\u00e0 civile"_qs, u"Bollo"_qs};
-        for (int i = 0; i < n; ++i) {
-            const QDate d = QDate(2026, 1, 1).addDays(int(rng() % 365));
-            QStringList v(DeadlineFieldCount);
-            v[Giorno] = d.toString(u"dd"_qs);
-            v[Mese] = monthNames()[d.month() - 1];
-            v[Anno] = u"2026"_qs;
-            v[Data] = d.toString(u"dd/MM/yyyy"_qs);
-            v[Ore] = QStringLiteral("%1").arg(rng() % 24, 2, 10, QLatin1Char('0'));
-            v[Minuti] = u"30"_qs;
-            v[Ora] = v[Ore] + u":30"_qs;
-            v[Avviso] = QString::number(rng() % 30);
-            v[Pagatore] = u"Rossi "_qs + QString::number(i);
-            v[CodFisc] = u"RSSMRA80A01H501U"_qs;
-            v[Beneficiario] = u"Circolo Aurora"_qs;
-            v[Dettagli] = reasons[int(rng() % 4)];
-            v[Costo] = u"120,00"_qs;
-            v[Note] = u"Da pagare in contanti presso la sede"_qs;
-            v[DaConfermare] = rng() % 4 ? kNo : kYes;
-            v[Effettuata] = rng() % 2 ? kNo : kYes;
-            layout.storeAll(rec.data(), v);
-            all.append(rec.data(), kDeadlineRecordLength);
-        }
-        QFile f(QDir(dir->path()).filePath(yearFileName(2026)));
-        f.open(QIODevice::WriteOnly);
-        f.write(all);
-    }
-    return dir->path();
+    return bench::folderOnce(n, [](const QString& dir, int n) {
+        bench::writeDeadlineYear(dir, n, bench::DeadlineMix::Varied);
+    });
 }
 
 core::Archive archiveOf(int n) {
     return core::Archive(folder(n), yearFileName(2026), deadlineLayout());
 }
 
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-}
-
 void BM_ReadIntoMemory(benchmark::State& state) {
-    const QString path = QDir(folder(int(state.range(0)))).filePath(yearFileName(2026));
-    std::vector<char> buffer(4 << 20);
-    for (auto _ : state) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        qint64 total = 0, got = 0;
-        while ((got = f.read(buffer.data(), qint64(buffer.size()))) > 0)
-            total += got;
-        benchmark::DoNotOptimize(total);
-    }
+    bench::readWholeFile(state, QDir(folder(int(state.range(0)))).filePath(yearFileName(2026)));
 }
-BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+BENCHMARK(BM_ReadIntoMemory)->Apply(bench::smallAndLarge);
 
 void BM_SummaryToPay(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -91,7 +37,7 @@ void BM_SummaryToPay(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, summaryTest(Summary::ToPay)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SummaryToPay)->Apply(sizes);
+BENCHMARK(BM_SummaryToPay)->Apply(bench::smallAndLarge);
 
 void BM_SearchEveryRecord(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -99,7 +45,7 @@ void BM_SearchEveryRecord(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, criteriaTest({})));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SearchEveryRecord)->Apply(sizes);
+BENCHMARK(BM_SearchEveryRecord)->Apply(bench::smallAndLarge);
 
 void BM_SearchThreeCriteria(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -111,7 +57,7 @@ void BM_SearchThreeCriteria(benchmark::State& state) {
         benchmark::DoNotOptimize(listLines(archive, criteriaTest(criteria)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SearchThreeCriteria)->Apply(sizes);
+BENCHMARK(BM_SearchThreeCriteria)->Apply(bench::smallAndLarge);
 
 void BM_LoadByLine(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -120,7 +66,7 @@ void BM_LoadByLine(benchmark::State& state) {
         benchmark::DoNotOptimize(recordOfLine(archive, line, summaryTest(Summary::ToPay)));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_LoadByLine)->Apply(sizes);
+BENCHMARK(BM_LoadByLine)->Apply(bench::smallAndLarge);
 
 void BM_ImminentGrid(benchmark::State& state) {
     const QString dir = folder(int(state.range(0)));
@@ -128,7 +74,7 @@ void BM_ImminentGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(imminentRows(dir, kToday));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ImminentGrid)->Apply(sizes);
+BENCHMARK(BM_ImminentGrid)->Apply(bench::smallAndLarge);
 
 void BM_MonthGrid(benchmark::State& state) {
     const QString dir = folder(int(state.range(0)));
@@ -136,7 +82,7 @@ void BM_MonthGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(monthRows(dir, kToday));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_MonthGrid)->Apply(sizes);
+BENCHMARK(BM_MonthGrid)->Apply(bench::smallAndLarge);
 
 void BM_WholeYearGrid(benchmark::State& state) {
     const core::Archive archive = archiveOf(int(state.range(0)));
@@ -144,14 +90,6 @@ void BM_WholeYearGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(yearRows(archive));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_WholeYearGrid)->Apply(sizes);
+BENCHMARK(BM_WholeYearGrid)->Apply(bench::smallAndLarge);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

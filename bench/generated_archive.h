@@ -2,15 +2,14 @@
 // in ten cancelled. Written a block at a time, so making it costs little memory itself.
 #pragma once
 
+#include "generated_files.h"
 #include "members/member_record.h"
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QStringList>
 
 #include <random>
-#include <vector>
 
 namespace bench {
 
@@ -21,18 +20,10 @@ inline bool writeMemberArchive(const QString& folder, int n) {
                                             "Conti", "De Luca", "Costa", "Giordano", "Mancini"};
     static const char* const kTowns[] = {"Roma",    "Milano",  "Napoli", "Torino",
                                          "Bologna", "Firenze", "Bari",   "Città di Castello"};
-    QFile f(QDir(folder).filePath(kMemberFileName));
-    if (!f.open(QIODevice::WriteOnly)) return false;
     std::mt19937 rng(n);
-    std::vector<char> rec(kMemberRecordLength, 0);
-    QByteArray block;
-    const auto& layout = memberLayout();
-    for (int i = 0; i < n; ++i) {
-        std::fill(rec.begin(), rec.end(), 0);
+    return writeRecords(QDir(folder).filePath(kMemberFileName), memberLayout(), n, [&](int i) {
         const QDate expiry = QDate(2025, 1, 1).addDays(int(rng() % 730));
-        QStringList v;
-        for (int field = 0; field < MemberFieldCount; ++field)
-            v << QString();
+        QStringList v(MemberFieldCount);
         v[Tesserato] = QString::fromUtf8(kSurnames[rng() % std::size(kSurnames)]) + u' ' +
                        QString::number(rng() % 100000) + u" Nome"_qs;
         v[Carica] = i % 50 == 0 ? u"Consigliere"_qs : u"Socio"_qs;
@@ -49,14 +40,8 @@ inline bool writeMemberArchive(const QString& folder, int n) {
         v[CodFisc] = u"RSSMRA80A01H501U"_qs;
         v[Note] = u"Quota versata in contanti il giorno del rinnovo"_qs;
         v[Annullata] = rng() % 10 == 0 ? kYes : kNo;
-        layout.storeAll(rec.data(), v);
-        block.append(rec.data(), kMemberRecordLength);
-        if (block.size() >= (1 << 20) || i + 1 == n) {
-            if (f.write(block) != block.size()) return false;
-            block.clear();
-        }
-    }
-    return f.flush();
+        return v;
+    });
 }
 
 } // namespace bench

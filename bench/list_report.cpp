@@ -1,7 +1,6 @@
 // Laying out and painting a long list through the list template.
 #include "reports/list_report.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -43,11 +42,3 @@ void BM_PaintListPage(benchmark::State& state) {
 BENCHMARK(BM_PaintListPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -1,5 +1,6 @@
 // Member search, renewal list and export over generated archives, beside a plain read of the
 // same file. Run: build/bench/bench_member_lists
+#include "bench_kit.h"
 #include "generated_archive.h"
 
 #include "core/list_text.h"
@@ -10,17 +11,13 @@
 #include "platform/export_flow.h"
 #include "platform/text_list.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <functional>
-#include <map>
-#include <memory>
 #include <vector>
 
 using namespace members;
@@ -29,17 +26,8 @@ namespace {
 
 // An archive of n members, built once per size.
 QString archive(int n) {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> made;
-    auto& dir = made[n];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        bench::writeMemberArchive(dir->path(), n);
-    }
-    return dir->path();
-}
-
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+    return bench::folderOnce(n,
+                             [](const QString& dir, int n) { bench::writeMemberArchive(dir, n); });
 }
 
 void BM_ReadFileOnly(benchmark::State& state) {
@@ -55,28 +43,19 @@ void BM_ReadFileOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(seen);
     }
 }
-BENCHMARK(BM_ReadFileOnly)->Apply(sizes);
+BENCHMARK(BM_ReadFileOnly)->Apply(bench::threeSizes);
 
 void BM_ReadIntoMemory(benchmark::State& state) {
-    const QString path = QDir(archive(int(state.range(0)))).filePath(kMemberFileName);
-    std::vector<char> buffer(4 << 20); // read as the lists do, in large blocks
-    for (auto _ : state) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        qint64 total = 0, got = 0;
-        while ((got = f.read(buffer.data(), qint64(buffer.size()))) > 0)
-            total += got;
-        benchmark::DoNotOptimize(total);
-    }
+    bench::readWholeFile(state, QDir(archive(int(state.range(0)))).filePath(kMemberFileName));
 }
-BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
+BENCHMARK(BM_ReadIntoMemory)->Apply(bench::threeSizes);
 
 void BM_OpenAndCount(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(MemberArchive(folder).count());
 }
-BENCHMARK(BM_OpenAndCount)->Apply(sizes);
+BENCHMARK(BM_OpenAndCount)->Apply(bench::threeSizes);
 
 void BM_ReadEveryRecord(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
@@ -89,14 +68,14 @@ void BM_ReadEveryRecord(benchmark::State& state) {
         benchmark::DoNotOptimize(chars);
     }
 }
-BENCHMARK(BM_ReadEveryRecord)->Apply(sizes);
+BENCHMARK(BM_ReadEveryRecord)->Apply(bench::threeSizes);
 
 void BM_SearchAll(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(searchMembers(folder, {}).lines.size());
 }
-BENCHMARK(BM_SearchAll)->Apply(sizes);
+BENCHMARK(BM_SearchAll)->Apply(bench::threeSizes);
 
 void BM_SearchTwoFilters(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
@@ -106,7 +85,7 @@ void BM_SearchTwoFilters(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(searchMembers(folder, filters).lines.size());
 }
-BENCHMARK(BM_SearchTwoFilters)->Apply(sizes);
+BENCHMARK(BM_SearchTwoFilters)->Apply(bench::threeSizes);
 
 // A list view on screen, filled and laid out as the window shows it. Each window starts
 // with an empty list: the previous lines are let go outside the timing.
@@ -130,7 +109,7 @@ void BM_SearchIntoListView(benchmark::State& state) {
     list.show();
     fillShown(state, list, [&folder] { return searchMembers(folder, {}).lines; });
 }
-BENCHMARK(BM_SearchIntoListView)->Apply(sizes);
+BENCHMARK(BM_SearchIntoListView)->Apply(bench::threeSizes);
 
 void BM_FindInListWrapping(benchmark::State& state) {
     const QStringList lines = searchMembers(archive(int(state.range(0))), {}).lines;
@@ -138,14 +117,14 @@ void BM_FindInListWrapping(benchmark::State& state) {
     for (auto _ : state) // a key found nowhere: one full turn of the list
         benchmark::DoNotOptimize(core::findInList(lines, 0, u"zzz"_qs, last));
 }
-BENCHMARK(BM_FindInListWrapping)->Apply(sizes);
+BENCHMARK(BM_FindInListWrapping)->Apply(bench::threeSizes);
 
 void BM_RenewalList(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(renewalMembers(folder, QDate(2025, 9, 1)).lines.size());
 }
-BENCHMARK(BM_RenewalList)->Apply(sizes);
+BENCHMARK(BM_RenewalList)->Apply(bench::threeSizes);
 
 // The renewal list as it opens: read, sort and fill the list view once.
 void BM_RenewalIntoListView(benchmark::State& state) {
@@ -155,7 +134,7 @@ void BM_RenewalIntoListView(benchmark::State& state) {
     list.show();
     fillShown(state, list, [&folder] { return renewalMembers(folder, QDate(2025, 9, 1)).lines; });
 }
-BENCHMARK(BM_RenewalIntoListView)->Apply(sizes);
+BENCHMARK(BM_RenewalIntoListView)->Apply(bench::threeSizes);
 
 void BM_PickLine(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
@@ -163,14 +142,14 @@ void BM_PickLine(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(recordOfLine(folder, LineForm::Search, line).number);
 }
-BENCHMARK(BM_PickLine)->Apply(sizes);
+BENCHMARK(BM_PickLine)->Apply(bench::threeSizes);
 
 void BM_ExportGridRows(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(memberExportRows(folder).table.rowCount());
 }
-BENCHMARK(BM_ExportGridRows)->Apply(sizes);
+BENCHMARK(BM_ExportGridRows)->Apply(bench::threeSizes);
 
 platform::SpreadsheetExport sheetOf(const core::CellTable& t,
                                     const std::vector<core::SheetColumn>& columns) {
@@ -187,7 +166,7 @@ void BM_ExportWriteFile(benchmark::State& state) {
         benchmark::DoNotOptimize(platform::saveSpreadsheet(path, sheetOf(table, columns)));
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
-BENCHMARK(BM_ExportWriteFile)->Apply(sizes);
+BENCHMARK(BM_ExportWriteFile)->Apply(bench::threeSizes);
 
 // What the user waits for: the grid filled from the archive, then the file written.
 void BM_ExportGridAndFile(benchmark::State& state) {
@@ -199,15 +178,6 @@ void BM_ExportGridAndFile(benchmark::State& state) {
         benchmark::DoNotOptimize(platform::saveSpreadsheet(path, sheetOf(table, columns)));
     }
 }
-BENCHMARK(BM_ExportGridAndFile)->Apply(sizes);
+BENCHMARK(BM_ExportGridAndFile)->Apply(bench::threeSizes);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

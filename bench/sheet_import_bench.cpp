@@ -170,5 +170,3 @@ void BM_ImportXlsx(benchmark::State& state) {
 BENCHMARK(BM_ImportXlsx)->Apply(sizes);
 
 } // namespace
-
-BENCHMARK_MAIN();

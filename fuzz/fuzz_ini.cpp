@@ -1,17 +1,9 @@
 // An INI file of any bytes: read keys, write one, read it back, the others unchanged.
 #include "core/ini_file.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath("t.ini");
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QString path = fuzzing::inputFile("t.ini", data, size);
     const QStringList probes = {"Accesso", "Valore", "Dati Ente", "Riga1", "a", "b"};
     core::IniFile before(path);
     if (!before.load())

@@ -1,9 +1,7 @@
 // A record file of any bytes: count, read every record, load every field, append, overwrite.
 #include "core/record_file.h"
 #include "core/record_layout.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "fuzz_input.h"
 
 #include <vector>
 
@@ -13,13 +11,7 @@ const core::RecordLayout kLayout(kFields);
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath("f.pro");
-    {
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QString path = fuzzing::inputFile("f.pro", data, size);
     const int L = kLayout.recordLength();
     core::RecordFile file(path, L);
     if (!file.open())

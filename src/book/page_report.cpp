@@ -6,29 +6,11 @@ namespace book {
 
 namespace {
 
-using reports::FontSpec;
+using reports::arialFont;
+using reports::cellText;
 using reports::HAlign;
 using reports::ReportObject;
-using reports::VAlign;
-
-const QColor kCornflowerBlue(0x64, 0x95, 0xED);
-const QColor kLightYellow(0xFF, 0xFF, 0xE0);
-const QColor kBeige(0xF5, 0xF5, 0xDC);
-const QColor kBrown(0xA5, 0x2A, 0x2A);
-
-FontSpec arial(double size, bool bold, QColor colour = Qt::black) {
-    FontSpec f;
-    f.family = QStringLiteral("Arial");
-    f.pointSize = size;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
-
-ReportObject text(const QString& name, QRectF rect, const QString& content, FontSpec font,
-                  HAlign align) {
-    return reports::textBox(name, rect, content, font, {}, align, VAlign::Centre);
-}
+using namespace reports::colour;
 
 // One column of a strip: its caption, the field it shows and how the value sits.
 struct Column {
@@ -76,26 +58,27 @@ void addStrip(std::vector<ReportObject>& out, int row, int strip, const Strip& s
                                     {s.separators[i], s.captionTop + 0.2 + dy, 0, 12}));
     for (const Column& c : s.columns) {
         const QString field = QLatin1String(kPageFields[rowField(row, c.field)].name);
-        out.push_back(text(u"tit"_qs + field, {c.left, s.captionTop + 0.6 + dy, c.width, 3.8},
-                           QString::fromUtf8(c.caption), arial(7, true, Qt::white), C));
-        out.push_back(text(u"txt"_qs + field, {c.left, s.valueTop + 1.4 + dy, c.width, 3.4}, {},
-                           arial(7, false), c.align));
+        out.push_back(cellText(u"tit"_qs + field, {c.left, s.captionTop + 0.6 + dy, c.width, 3.8},
+                               QString::fromUtf8(c.caption), arialFont(7, true, Qt::white), C));
+        out.push_back(cellText(u"txt"_qs + field, {c.left, s.valueTop + 1.4 + dy, c.width, 3.4}, {},
+                               arialFont(7, false), c.align));
     }
 }
 
 std::vector<ReportObject> pageObjects() {
     std::vector<ReportObject> o;
-    o.push_back(text(u"txtNumero"_qs, {10, 10.4, 105.6, 5.4}, {}, arial(10, true), L));
-    o.push_back(text(u"txtPagina"_qs, {260.4, 10.4, 26.6, 5.4}, {}, arial(10, true), R));
+    o.push_back(cellText(u"txtNumero"_qs, {10, 10.4, 105.6, 5.4}, {}, arialFont(10, true), L));
+    o.push_back(cellText(u"txtPagina"_qs, {260.4, 10.4, 26.6, 5.4}, {}, arialFont(10, true), R));
     o.push_back(reports::line(u"linCorniceSopra"_qs, {10, 18, 277, 0}));
     o.push_back(reports::line(u"linCorniceSotto"_qs, {10, 25.5, 277, 0}));
     o.push_back(reports::line(u"linCorniceSinistra"_qs, {10, 18, 0, 7.5}));
     o.push_back(reports::line(u"linCorniceDestra"_qs, {287, 18, 0, 7.5}));
     o.push_back(reports::rectangle(u"shpIntestazione"_qs, {11, 19, 274.8, 5.4}, kCornflowerBlue,
                                    kCornflowerBlue));
+    o.push_back(cellText(u"txtDenominazione"_qs, {12, 20, 196.4, 3.8}, {},
+                         arialFont(8, true, kLightYellow), L));
     o.push_back(
-        text(u"txtDenominazione"_qs, {12, 20, 196.4, 3.8}, {}, arial(8, true, kLightYellow), L));
-    o.push_back(text(u"txtCodFisc"_qs, {211, 20, 74, 3.8}, {}, arial(8, true, Qt::white), R));
+        cellText(u"txtCodFisc"_qs, {211, 20, 74, 3.8}, {}, arialFont(8, true, Qt::white), R));
 
     const Strip strips[] = {{29.4, 35.6, 42.6, kStrip1, kSeparators1},
                             {44, 50.2, 57, kStrip2, kSeparators2}};
@@ -103,19 +86,9 @@ std::vector<ReportObject> pageObjects() {
         for (int s = 0; s < 2; ++s)
             addStrip(o, row, s + 1, strips[s]);
 
-    const struct {
-        const char* caption;
-        const char* box;
-        double left;
-    } signatures[] = {{"IL PRESIDENTE:", "txtPresidente", 10},
-                      {"IL SEGRETARIO:", "txtSegretario", 231}};
-    for (const auto& s : signatures) {
-        const QString name = QLatin1String(s.box).mid(3);
-        o.push_back(text(u"tit"_qs + name, {s.left, 179, 56, 4}, QString::fromUtf8(s.caption),
-                         arial(7, true), C));
-        o.push_back(reports::line(u"linFirma"_qs + name, {s.left, 194, 56, 0}));
-        o.push_back(text(QLatin1String(s.box), {s.left, 195, 56, 3.4}, {}, arial(7, false), C));
-    }
+    reports::addSignatures(
+        o, {{"IL PRESIDENTE:", "txtPresidente", 10}, {"IL SEGRETARIO:", "txtSegretario", 231}},
+        {179, 4, 194, 3.4, 56, arialFont(7, true), arialFont(7, false)});
     return o;
 }
 

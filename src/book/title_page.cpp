@@ -10,27 +10,11 @@ namespace book {
 
 namespace {
 
-using reports::FontSpec;
+using reports::arialFont;
+using reports::cellText;
 using reports::HAlign;
 using reports::ReportObject;
-using reports::VAlign;
-
-const QColor kCornflowerBlue(0x64, 0x95, 0xED);
-const QColor kBeige(0xF5, 0xF5, 0xDC);
-
-FontSpec arial(double size, bool bold, QColor colour = Qt::black) {
-    FontSpec f;
-    f.family = QStringLiteral("Arial");
-    f.pointSize = size;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
-
-ReportObject text(const QString& name, QRectF rect, const QString& content, FontSpec font,
-                  HAlign align) {
-    return reports::textBox(name, rect, content, font, {}, align, VAlign::Centre);
-}
+using namespace reports::colour;
 
 ReportObject picture(const QString& name, QRectF rect, const QString& lettering, bool centred) {
     ReportObject o = reports::pictureBox(name, rect, centred);
@@ -59,53 +43,46 @@ std::vector<ReportObject> titleObjects() {
     o.push_back(reports::line(u"linBordoSotto"_qs, {10, 199, 276, 0}));
     o.push_back(reports::rectangle(u"shpTestata"_qs, {11, 11, 273.8, 14}, kCornflowerBlue,
                                    kCornflowerBlue));
-    o.push_back(text(u"txtComune"_qs, {12, 12, 271.8, 6}, {}, arial(12, true, Qt::white), C));
-    o.push_back(text(u"txtProvincia"_qs, {12, 18, 271.8, 6}, {}, arial(12, false, Qt::white), C));
+    o.push_back(
+        cellText(u"txtComune"_qs, {12, 12, 271.8, 6}, {}, arialFont(12, true, Qt::white), C));
+    o.push_back(
+        cellText(u"txtProvincia"_qs, {12, 18, 271.8, 6}, {}, arialFont(12, false, Qt::white), C));
     o.push_back(reports::line(u"linTestata"_qs, {11, 26, 274, 0}));
     o.push_back(picture(u"imgTitolo"_qs, {67.6, 29, 160, 12}, u"LIBRO SOCI"_qs, true));
     o.push_back(picture(u"imgNumero"_qs, {20.2, 45.4, 8, 7}, u"N."_qs, false));
     o.push_back(reports::rectangle(u"shpNumero"_qs, {31, 44.4, 71, 8}, kBeige, kBeige));
-    o.push_back(text(u"txtNumero"_qs, {32.2, 45.4, 68.6, 6}, {}, arial(12, false), C));
+    o.push_back(cellText(u"txtNumero"_qs, {32.2, 45.4, 68.6, 6}, {}, arialFont(12, false), C));
     o.push_back(picture(u"imgTotale"_qs, {156.8, 45.4, 46, 6}, u"TOT. SOCI:"_qs, false));
     o.push_back(reports::rectangle(u"shpPagine"_qs, {204.8, 44.4, 71, 8}, kBeige, kBeige));
-    o.push_back(text(u"txtPagine"_qs, {206, 45.4, 68.6, 6}, {}, arial(12, false), C));
+    o.push_back(cellText(u"txtPagine"_qs, {206, 45.4, 68.6, 6}, {}, arialFont(12, false), C));
     for (int i = 0; i < 4; ++i) {
         const double dy = 26.0 * i;
         const QString name = QLatin1String(kBlocks[i].box).mid(3);
-        o.push_back(text(u"tit"_qs + name, {20, 60 + dy, 146, 4},
-                         QString::fromUtf8(kBlocks[i].caption), arial(9, false), L));
+        o.push_back(cellText(u"tit"_qs + name, {20, 60 + dy, 146, 4},
+                             QString::fromUtf8(kBlocks[i].caption), arialFont(9, false), L));
         o.push_back(reports::rectangle(u"shp"_qs + name, {20, 65 + dy, 256, 14}, kBeige, kBeige));
-        ReportObject box =
-            text(QLatin1String(kBlocks[i].box), {24, 69 + dy, 248, 6}, {}, arial(10, false), L);
+        ReportObject box = cellText(QLatin1String(kBlocks[i].box), {24, 69 + dy, 248, 6}, {},
+                                    arialFont(10, false), L);
         box.expressions = true;
         o.push_back(box);
         o.push_back(reports::line(u"lin"_qs + name, {24, 76 + dy, 248, 0}));
     }
-    const struct {
-        const char* caption;
-        const char* box;
-        double left;
-    } signatures[] = {{"IL PRESIDENTE:", "txtDirettore", 20},
-                      {"IL SEGRETARIO:", "txtResponsabile", 203}};
-    for (const auto& s : signatures) {
-        const QString name = QLatin1String(s.box).mid(3);
-        o.push_back(text(u"tit"_qs + name, {s.left, 164, 73, 4}, QString::fromUtf8(s.caption),
-                         arial(8, false), C));
-        o.push_back(reports::line(u"linFirma"_qs + name, {s.left, 179, 73, 0}));
-        o.push_back(text(QLatin1String(s.box), {s.left, 180, 73, 5}, {}, arial(8, false), C));
-    }
+    reports::addSignatures(
+        o, {{"IL PRESIDENTE:", "txtDirettore", 20}, {"IL SEGRETARIO:", "txtResponsabile", 203}},
+        {164, 4, 179, 5, 73, arialFont(8, false), arialFont(8, false)});
     o.push_back(reports::line(u"linPiede"_qs, {11, 187.8, 274, 0}));
     o.push_back(
         reports::rectangle(u"shpPiede"_qs, {11, 189, 273.8, 9}, kCornflowerBlue, kCornflowerBlue));
-    o.push_back(text(u"txtNota1"_qs, {12, 190, 272, 3.5},
-                     u"Il presente Libro Soci contiene i dati di ogni associato con indicazione "
-                     u"della quota d'iscrizione versata e della data di ammissione."_qs,
-                     arial(8, false, Qt::white), C));
-    o.push_back(text(u"txtNota2"_qs, {12, 193.4, 272, 3.5},
-                     u"Tutte le pagine del Libro Soci sono state stampate e firmate "
-                     u"contestualmente alla compilazione rispettando la cronologia di "
-                     u"inserimento dei dati."_qs,
-                     arial(8, false, Qt::white), C));
+    o.push_back(
+        cellText(u"txtNota1"_qs, {12, 190, 272, 3.5},
+                 u"Il presente Libro Soci contiene i dati di ogni associato con indicazione "
+                 u"della quota d'iscrizione versata e della data di ammissione."_qs,
+                 arialFont(8, false, Qt::white), C));
+    o.push_back(cellText(u"txtNota2"_qs, {12, 193.4, 272, 3.5},
+                         u"Tutte le pagine del Libro Soci sono state stampate e firmate "
+                         u"contestualmente alla compilazione rispettando la cronologia di "
+                         u"inserimento dei dati."_qs,
+                         arialFont(8, false, Qt::white), C));
     return o;
 }
 

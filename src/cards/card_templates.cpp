@@ -6,63 +6,49 @@ namespace cards {
 
 namespace {
 
-using reports::FontSpec;
+using reports::arialFont;
+using reports::cellText;
 using reports::HAlign;
 using reports::ReportObject;
 using reports::VAlign;
-
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kBeige(0xF5, 0xF5, 0xDC);
-const QColor kBrown(0xA5, 0x2A, 0x2A);
-
-FontSpec arial(double size, bool bold, QColor colour) {
-    FontSpec f;
-    f.family = QStringLiteral("Arial");
-    f.pointSize = size;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
+using namespace reports::colour;
 
 // The printed single card; the other styles differ only where `adjust` says.
 std::vector<ReportObject> printedCard() {
     using reports::pictureBox;
     using reports::rectangle;
-    using reports::textBox;
     const QColor white(Qt::white), black(Qt::black);
     const auto L = HAlign::Left, C = HAlign::Centre;
-    const auto M = VAlign::Centre;
     return {
         rectangle(QStringLiteral("shpSfondo"), {10, 10, 86, 54}, white, black),
         pictureBox(QStringLiteral("imgFoto"), {12, 25.8, 26, 28.8}, true),
         pictureBox(QStringLiteral("imgLogo"), {72.2, 34.4, 22, 21}, true),
         rectangle(QStringLiteral("shpHeader"), {11, 11, 83.8, 12}, kNavy, kNavy),
         rectangle(QStringLiteral("shpFooter"), {11, 57, 83.8, 6}, kNavy, kNavy),
-        textBox(QStringLiteral("txtAssociazione"), {12, 12, 54, 3.8},
-                QStringLiteral("Denominazione Ente o Associazione"), arial(8, true, white), {}, L,
-                M),
-        textBox(QStringLiteral("txtSottotitolo01"), {12, 15.7, 54, 3.7},
-                QStringLiteral("Indirizzo e città"), arial(7, false, white), {}, L, M),
-        textBox(QStringLiteral("txtSottotitolo02"), {12, 19, 54, 3.7},
-                QStringLiteral("Telefono e altri recapiti"), arial(7, false, white), {}, L, M),
-        textBox(QStringLiteral("txtAnnotazioni"), {12, 58, 82, 3.8}, QStringLiteral("Annotazioni"),
-                arial(8, true, white), {}, C, M),
-        textBox(QStringLiteral("txtTesserato"), {40, 25, 55, 4},
-                QStringLiteral("Cognome e nome Socio"), arial(9, true, black), {}, L, M),
-        textBox(QStringLiteral("txtCarica"), {40, 29, 55, 3.8}, QStringLiteral("Carica ricoperta"),
-                arial(7.3, true, black), {}, L, M),
-        textBox(QStringLiteral("txtNumTessera"), {40, 33.8, 31, 3.5}, QStringLiteral("Tessera n."),
-                arial(7.3, true, kBrown), {}, L, M),
-        textBox(QStringLiteral("titDataRil"), {40, 38, 23, 3.4}, QStringLiteral("Data rilascio:"),
-                arial(7, false, black), {}, L, M),
+        cellText(QStringLiteral("txtAssociazione"), {12, 12, 54, 3.8},
+                 QStringLiteral("Denominazione Ente o Associazione"), arialFont(8, true, white), L),
+        cellText(QStringLiteral("txtSottotitolo01"), {12, 15.7, 54, 3.7},
+                 QStringLiteral("Indirizzo e città"), arialFont(7, false, white), L),
+        cellText(QStringLiteral("txtSottotitolo02"), {12, 19, 54, 3.7},
+                 QStringLiteral("Telefono e altri recapiti"), arialFont(7, false, white), L),
+        cellText(QStringLiteral("txtAnnotazioni"), {12, 58, 82, 3.8}, QStringLiteral("Annotazioni"),
+                 arialFont(8, true, white), C),
+        cellText(QStringLiteral("txtTesserato"), {40, 25, 55, 4},
+                 QStringLiteral("Cognome e nome Socio"), arialFont(9, true, black), L),
+        cellText(QStringLiteral("txtCarica"), {40, 29, 55, 3.8}, QStringLiteral("Carica ricoperta"),
+                 arialFont(7.3, true, black), L),
+        cellText(QStringLiteral("txtNumTessera"), {40, 33.8, 31, 3.5}, QStringLiteral("Tessera n."),
+                 arialFont(7.3, true, kBrown), L),
+        cellText(QStringLiteral("titDataRil"), {40, 38, 23, 3.4}, QStringLiteral("Data rilascio:"),
+                 arialFont(7, false, black), L),
         rectangle(QStringLiteral("shpDataRil"), {40, 42, 25, 4}, kBeige, black),
-        textBox(QStringLiteral("txtDataRil"), {41.4, 42.6, 22.2, 3}, QStringLiteral("GG/MM/AAAA"),
-                arial(7.3, true, black), {}, C, M),
-        textBox(QStringLiteral("titDataScade"), {40, 47, 23, 3.4}, QStringLiteral("Data scadenza:"),
-                arial(7, false, black), {}, L, M),
+        cellText(QStringLiteral("txtDataRil"), {41.4, 42.6, 22.2, 3}, QStringLiteral("GG/MM/AAAA"),
+                 arialFont(7.3, true, black), C),
+        cellText(QStringLiteral("titDataScade"), {40, 47, 23, 3.4},
+                 QStringLiteral("Data scadenza:"), arialFont(7, false, black), L),
         rectangle(QStringLiteral("shpDataScade"), {40, 51, 25, 4}, kBeige, black),
-        textBox(QStringLiteral("txtDataScade"), {41.4, 51.6, 22.2, 3}, QStringLiteral("GG/MM/AAAA"),
-                arial(7.3, true, black), {}, C, M),
+        cellText(QStringLiteral("txtDataScade"), {41.4, 51.6, 22.2, 3},
+                 QStringLiteral("GG/MM/AAAA"), arialFont(7.3, true, black), C),
     };
 }
 

@@ -9,13 +9,13 @@
 #include "core/record_file.h"
 #include "core/text.h"
 #include "platform/input_rules.h"
+#include "platform/menu_window.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace cashbook {
 
@@ -23,9 +23,7 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     : WorkArea(ctx, u"TfrmMenuBilancio"_qs, u" Quorvix 5.0 - Riepilogo primanota e bilancio"_qs) {
     QWidget* p = panel();
     look::paintBackground(this);
-    auto* art = new QLabel(p);
-    art->setPixmap(QIcon(u":/art/menu_primanota.svg"_qs).pixmap(110, 110));
-    art->setGeometry(442, 40, 110, 110);
+    platform::addPicture(p, u":/art/menu_primanota.svg"_qs, 110, {442, 40, 110, 110});
 
     auto* intro = platform::makeLabel(p, u"Indicare l'anno solare di interesse e una causale."_qs);
     intro->setGeometry(197, 170, 600, 22);
@@ -78,9 +76,7 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     lblAttendere_->setAlignment(Qt::AlignCenter);
     lblAttendere_->setStyleSheet(u"color: #800000; font-weight: bold;"_qs);
     lblAttendere_->hide();
-    auto* imgGuida =
-        platform::pictureButton(p, u"imgGuida"_qs, u":/art/guida.svg"_qs, u"Guida"_qs, {40, 40});
-    imgGuida->setGeometry(931, 16, 48, 48);
+    platform::addGuideCorner(ctx_, this, {u"Guida"_qs, 16, {}}, balanceHelp());
 
     lblDataInizio_ = platform::makeLabel(p, {}, u"lblDataInizio"_qs);
     lblDataFine_ = platform::makeLabel(p, {}, u"lblDataFine"_qs);
@@ -100,8 +96,6 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     });
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuBilancio::visualizza);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
-    connect(imgGuida, &QToolButton::clicked, this,
-            [this] { ctx_.platform.showHelp(this, balanceHelp()); });
 }
 
 QComboBox* TfrmMenuBilancio::makeCombo(QWidget* parent, const QString& name,

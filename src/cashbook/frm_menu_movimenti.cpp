@@ -6,21 +6,18 @@
 #include "cashbook/window_look.h"
 #include "platform/input_rules.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace cashbook {
 
 TfrmMenuMovimenti::TfrmMenuMovimenti(platform::Context& ctx)
-    : WorkArea(ctx, u"TfrmMenuMovimenti"_qs,
-               u" Quorvix 5.0 - Registrazione movimenti in entrata e uscita"_qs) {
+    : MenuWindow(ctx, u"TfrmMenuMovimenti"_qs,
+                 u" Quorvix 5.0 - Registrazione movimenti in entrata e uscita"_qs,
+                 {{u"movimenti"_qs, u"TfrmMovimenti"_qs}}) {
     QWidget* p = panel();
     look::paintBackground(this);
-    auto* art = new QLabel(p);
-    art->setPixmap(QIcon(u":/art/menu_primanota.svg"_qs).pixmap(120, 120));
-    art->setGeometry(437, 100, 120, 120);
+    platform::addPicture(p, u":/art/menu_primanota.svg"_qs, 120, {437, 100, 120, 120});
     auto* text = platform::makeLabel(
         p, u"Utilizzare questo ambiente per registrare i movimenti in entrata e in uscita in "
            u"archivi annuali."_qs);
@@ -41,30 +38,15 @@ TfrmMenuMovimenti::TfrmMenuMovimenti(platform::Context& ctx)
     look::makePrimary(btnApri);
     platform::chainEnter({txtAnno_, btnApri});
 
-    auto* imgGuida =
-        platform::pictureButton(p, u"imgGuida"_qs, u":/art/guida.svg"_qs, u"Guida"_qs, {40, 40});
-    imgGuida->setGeometry(931, 16, 48, 48);
-    auto* imgEsci = platform::pictureButton(p, u"imgEsci"_qs, u":/art/esci.svg"_qs,
-                                            u"Torna al menu principale"_qs, {40, 40});
-    imgEsci->setGeometry(931, 628, 48, 48);
-    lblMemory_ = platform::makeLabel(p, u"avvio"_qs, u"lblMemory"_qs);
-    lblMemory_->hide();
+    addCorners({u"Guida"_qs, 16, u"Torna al menu principale"_qs}, movementsHelp());
 
     connect(btnApri, &QPushButton::clicked, this, &TfrmMenuMovimenti::open);
-    connect(imgEsci, &QToolButton::clicked, this, &QWidget::close);
-    connect(imgGuida, &QToolButton::clicked, this,
-            [this] { ctx_.platform.showHelp(this, movementsHelp()); });
-}
-
-QString TfrmMenuMovimenti::mode() const {
-    return lblMemory_->text();
 }
 
 void TfrmMenuMovimenti::showEvent(QShowEvent* event) {
-    WorkArea::showEvent(event);
+    MenuWindow::showEvent(event);
     txtAnno_->setText(
         QStringLiteral("%1").arg(ctx_.platform.today().year(), 4, 10, QLatin1Char('0')));
-    lblMemory_->setText(u"avvio"_qs);
     txtAnno_->setFocus();
 }
 
@@ -76,12 +58,7 @@ void TfrmMenuMovimenti::open() {
     }
     const QString year = txtAnno_->text().trimmed();
     emit yearOpened(ctx_.path(yearFileName(year)), year);
-    lblMemory_->setText(u"movimenti"_qs);
-    close();
-}
-
-void TfrmMenuMovimenti::onClose() {
-    ctx_.windows.switchTo(mode() == u"movimenti"_qs ? u"TfrmMovimenti"_qs : u"TfrmAvvio"_qs, this);
+    closeWith(u"movimenti"_qs);
 }
 
 } // namespace cashbook

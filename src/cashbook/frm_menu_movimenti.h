@@ -1,19 +1,17 @@
 #pragma once
 
-#include "platform/ui.h"
+#include "platform/menu_window.h"
 
-class QLabel;
 class QLineEdit;
 
 namespace cashbook {
 
 // The year chooser: the year whose file the movement window works on. "Apri" hands the year
 // file's path to the movement window (yearOpened) and shows it.
-class TfrmMenuMovimenti : public platform::WorkArea {
+class TfrmMenuMovimenti : public platform::MenuWindow {
     Q_OBJECT
 public:
     explicit TfrmMenuMovimenti(platform::Context& ctx);
-    QString mode() const;
 
 public slots:
     void open(); // "Apri"
@@ -23,11 +21,9 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void onClose() override;
 
 private:
     QLineEdit* txtAnno_;
-    QLabel* lblMemory_;
 };
 
 } // namespace cashbook

@@ -60,7 +60,10 @@ void TfrmScadenzario::find() {
 // The sheet is built from what the window shows when the command runs, saved or not.
 void TfrmScadenzario::preview() {
     platform::printNow(ctx_, this, platform::PrintMode::Preview, [this] {
-        return platform::printJob(deadlineSheetReport(values(), ctx_.platform.now()));
+        platform::PrintJob job =
+            platform::printJob(deadlineSheetReport(values(), ctx_.platform.now()));
+        job.preview.pageNavigation = true; // the one preview with thumbnails and page buttons
+        return job;
     });
 }
 

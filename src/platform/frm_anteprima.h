@@ -6,7 +6,11 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include <vector>
+
+class QBoxLayout;
 class QLabel;
+class QListWidget;
 class QPrintPreviewWidget;
 class QPushButton;
 
@@ -16,11 +20,14 @@ namespace platform {
 // with "Stampa" (the print dialog, then the printer), "Zoom" (100 %, 150 %, 200 % and the whole
 // page in turn), "Schermo intero" (on and off) and "Chiudi". Nothing can be changed here: no
 // page setup and no orientation, so a card or a sheet prints exactly as it was prepared.
+// With page navigation it also shows a column of page thumbnails (lstMiniature) and the page
+// buttons btnPrimaPagina, btnPaginaPrecedente, btnPaginaSuccessiva, btnUltimaPagina beside
+// lblPagina ("Pagina 1 di 3").
 class TfrmAnteprima : public QDialog {
     Q_OBJECT
 public:
     TfrmAnteprima(Platform& platform, QWidget* parent, const QPageLayout& layout,
-                  RenderPages render);
+                  RenderPages render, const PreviewOptions& options = {});
 
     QPrintPreviewWidget* view() const { return view_; }
 
@@ -28,9 +35,13 @@ public slots:
     void print();            // btnStampa
     void nextZoom();         // btnZoom
     void toggleFullScreen(); // btnSchermoIntero
+    void goToPage(int page); // 1-based, kept within the pages
 
 private:
     void applyZoom();
+    void addPageNavigation(QBoxLayout* bar, QBoxLayout* body);
+    void fillThumbnails();
+    void showCurrentPage();
 
     Platform& platform_;
     QPageLayout layout_;
@@ -39,6 +50,9 @@ private:
     QPrintPreviewWidget* view_;
     QLabel* lblZoom_;
     QPushButton* btnSchermoIntero_;
+    QLabel* lblPagina_ = nullptr;
+    QListWidget* lstMiniature_ = nullptr;
+    std::vector<QPushButton*> pageButtons_; // first, previous, next, last
     int zoomStep_ = 0;
 };
 

@@ -30,6 +30,13 @@ struct FileDialog {
 // Paints every page of a prepared report onto the printer it is given (calling newPage()).
 using RenderPages = std::function<void(QPrinter& printer)>;
 
+// What a preview offers beside its standard buttons. Only a report whose pages the user leafs
+// through asks for more.
+struct PreviewOptions {
+    bool pageNavigation = false; // page thumbnails and first/previous/next/last page
+    bool operator==(const PreviewOptions&) const = default;
+};
+
 using FrameHandler = std::function<void(const QImage& frame)>;
 
 // A page of the context help: its title and paragraphs. Each feature folder keeps its topics
@@ -58,7 +65,8 @@ public:
     // Print dialog, then the chosen printer. False when the user cancelled.
     virtual bool print(QWidget* parent, const QPageLayout& layout, const RenderPages& render) = 0;
     // Modal, maximised preview at 100 %, returns when closed.
-    virtual void preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render) = 0;
+    virtual void preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render,
+                         const PreviewOptions& options = {}) = 0;
 
     // Shows a dialog modally and returns its result (QDialog::Accepted / Rejected).
     virtual int runModal(QDialog& dialog) = 0;

@@ -33,7 +33,7 @@ std::optional<QString> runPrintJob(Context& ctx, QWidget* parent, PrintMode mode
     if (mode == PrintMode::Print)
         ctx.platform.print(parent, job.layout, guarded);
     else
-        ctx.platform.preview(parent, job.layout, guarded);
+        ctx.platform.preview(parent, job.layout, guarded, job.preview);
     return *failure;
 }
 

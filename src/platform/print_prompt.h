@@ -23,6 +23,7 @@ namespace platform {
 struct PrintJob {
     QPageLayout layout;
     RenderPages render;
+    PreviewOptions preview = {}; // what the preview offers, when the job is previewed
 };
 
 // Builds the job when the user presses the button, from what the calling window holds then.

@@ -40,7 +40,9 @@ QString messageTitle(MsgKind kind) {
 }
 
 QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() { stopCamera(); }
+QtPlatform::~QtPlatform() {
+    stopCamera();
+}
 
 Answer QtPlatform::message(QWidget* parent, MsgKind kind, const QString& text) {
     QMessageBox box(parent);
@@ -89,10 +91,8 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialog& o) {
     QFileDialog dialog(parent, o.title, o.directory, o.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(o.defaultSuffix);
-    if (!o.proposedName.isEmpty())
-        dialog.selectFile(o.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    if (!o.proposedName.isEmpty()) dialog.selectFile(o.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }
 
@@ -104,18 +104,20 @@ bool QtPlatform::print(QWidget* parent, const QPageLayout& layout, const RenderP
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(layout);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
+    if (dialog.exec() != QDialog::Accepted) return false;
     render(printer);
     return true;
 }
 
-void QtPlatform::preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render) {
-    TfrmAnteprima window(*this, parent, layout, render);
+void QtPlatform::preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render,
+                         const PreviewOptions& options) {
+    TfrmAnteprima window(*this, parent, layout, render, options);
     runModal(window);
 }
 
-int QtPlatform::runModal(QDialog& dialog) { return dialog.exec(); }
+int QtPlatform::runModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 void QtPlatform::playSound(const QString& path) {
     if (!player_) {
@@ -128,14 +130,12 @@ void QtPlatform::playSound(const QString& path) {
 }
 
 void QtPlatform::stopSound() {
-    if (player_)
-        player_->stop();
+    if (player_) player_->stop();
 }
 
 bool QtPlatform::startCamera(QObject* owner, const FrameHandler& onFrame) {
     stopCamera();
-    if (QMediaDevices::videoInputs().isEmpty())
-        return false;
+    if (QMediaDevices::videoInputs().isEmpty()) return false;
     camera_ = std::make_unique<QCamera>(QMediaDevices::defaultVideoInput());
     session_ = std::make_unique<QMediaCaptureSession>();
     sink_ = std::make_unique<QVideoSink>();
@@ -150,19 +150,16 @@ bool QtPlatform::startCamera(QObject* owner, const FrameHandler& onFrame) {
         Qt::DirectConnection);
     QObject::connect(sink_.get(), &QVideoSink::videoFrameChanged, owner,
                      [onFrame, queued](const QVideoFrame& frame) {
-                         if (--*queued > 0)
-                             return; // a newer frame is already on its way
+                         if (--*queued > 0) return; // a newer frame is already on its way
                          const QImage image = frame.toImage();
-                         if (!image.isNull())
-                             onFrame(image);
+                         if (!image.isNull()) onFrame(image);
                      });
     camera_->start();
     return camera_->error() == QCamera::NoError;
 }
 
 void QtPlatform::stopCamera() {
-    if (camera_)
-        camera_->stop();
+    if (camera_) camera_->stop();
     if (session_) {
         session_->setVideoSink(nullptr);
         session_->setCamera(nullptr);
@@ -176,7 +173,11 @@ void QtPlatform::showHelp(QWidget* owner, const HelpTopic& topic) {
     if (helpWindow_) helpWindow_(owner, topic);
 }
 
-QDate QtPlatform::today() const { return QDate::currentDate(); }
-QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+QDate QtPlatform::today() const {
+    return QDate::currentDate();
+}
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
 
 } // namespace platform

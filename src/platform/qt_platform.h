@@ -23,7 +23,8 @@ public:
     QString saveFileName(QWidget* parent, const FileDialog& options) override;
     void shellOpen(const QString& command) override;
     bool print(QWidget* parent, const QPageLayout& layout, const RenderPages& render) override;
-    void preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render) override;
+    void preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render,
+                 const PreviewOptions& options = {}) override;
     int runModal(QDialog& dialog) override;
     void playSound(const QString& path) override;
     void stopSound() override;

@@ -10,18 +10,20 @@ namespace {
 
 QString unquote(const QString& s) {
     QString t = core::trimText(s);
-    if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"'))
-        t = t.mid(1, t.size() - 2);
+    if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"')) t = t.mid(1, t.size() - 2);
     return t;
 }
 
-QString enc(const QString& s) { return QString::fromLatin1(QUrl::toPercentEncoding(s)); }
+QString enc(const QString& s) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(s));
+}
 
 QUrl mailtoUrl(const QString& link) {
     const QString rest = link.mid(7); // after "mailto:"
     const qsizetype q = rest.indexOf(u'?');
     const QString address = q < 0 ? rest : rest.left(q);
-    QString encoded = QStringLiteral("mailto:") + QString::fromLatin1(QUrl::toPercentEncoding(address, "@+"));
+    QString encoded =
+        QStringLiteral("mailto:") + QString::fromLatin1(QUrl::toPercentEncoding(address, "@+"));
     if (q >= 0) {
         QString query = rest.mid(q + 1);
         QStringList parts;
@@ -32,8 +34,7 @@ QUrl mailtoUrl(const QString& link) {
             parts << QStringLiteral("subject=") + enc(head.mid(8));
         else if (!head.isEmpty())
             parts << enc(head);
-        if (body >= 0)
-            parts << QStringLiteral("body=") + enc(query.mid(body + 6));
+        if (body >= 0) parts << QStringLiteral("body=") + enc(query.mid(body + 6));
         encoded += u'?' + parts.join(u'&');
     }
     return QUrl::fromEncoded(encoded.toLatin1(), QUrl::StrictMode);
@@ -43,8 +44,7 @@ QUrl mailtoUrl(const QString& link) {
 
 QUrl desktopUrl(const QString& command) {
     const QString text = unquote(command);
-    if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
-        return mailtoUrl(text);
+    if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) return mailtoUrl(text);
     if (text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
         text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive) ||
         text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))

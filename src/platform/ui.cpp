@@ -28,15 +28,16 @@ void WorkArea::closeEvent(QCloseEvent* event) {
     onClose();
 }
 
-void WorkArea::onClose() { ctx_.windows.switchTo(QStringLiteral("TfrmAvvio"), this); }
+void WorkArea::onClose() {
+    ctx_.windows.switchTo(QStringLiteral("TfrmAvvio"), this);
+}
 
 void setupDialog(QDialog* dialog, const QString& className, const QString& caption, QSize size) {
     dialog->setObjectName(className);
     dialog->setWindowTitle(caption);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setModal(true);
-    if (size.isValid())
-        dialog->setFixedSize(size);
+    if (size.isValid()) dialog->setFixedSize(size);
 }
 
 namespace {
@@ -72,14 +73,11 @@ class EnterFilter : public QObject {
 public:
     EnterFilter(QWidget* field, QWidget* next) : QObject(field), next_(next) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress)
-            return false;
+        if (e->type() != QEvent::KeyPress) return false;
         const int key = static_cast<QKeyEvent*>(e)->key();
-        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !next_)
-            return false;
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !next_) return false;
         next_->setFocus(Qt::TabFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(next_.data()))
-            edit->selectAll();
+        if (auto* edit = qobject_cast<QLineEdit*>(next_.data())) edit->selectAll();
         return true;
     }
 
@@ -102,8 +100,7 @@ public:
     HintFilter(QWidget* w, QLabel* line, QString text)
         : QObject(w), line_(line), text_(std::move(text)) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (!line_)
-            return false;
+        if (!line_) return false;
         if (e->type() == QEvent::Enter)
             line_->setText(text_);
         else if (e->type() == QEvent::Leave)
@@ -136,8 +133,7 @@ QWidget* addHighlight(QWidget* field) {
 void chainEnter(const QList<QWidget*>& fields, bool wrap) {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         QWidget* next = i + 1 < fields.size() ? fields[i + 1] : (wrap ? fields.first() : nullptr);
-        if (next)
-            fields[i]->installEventFilter(new EnterFilter(fields[i], next));
+        if (next) fields[i]->installEventFilter(new EnterFilter(fields[i], next));
     }
 }
 
@@ -168,16 +164,14 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name) {
     auto* l = new QLabel(text, parent);
-    if (!name.isEmpty())
-        l->setObjectName(name);
+    if (!name.isEmpty()) l->setObjectName(name);
     return l;
 }
 
 QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
+    if (maxLength > 0) e->setMaxLength(maxLength);
     return e;
 }
 

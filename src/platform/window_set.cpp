@@ -11,14 +11,12 @@ void WindowSet::switchTo(const QString& name, QWidget* from) const {
             if (QScreen* screen = from ? from->screen() : target->screen())
                 target->setGeometry(screen->availableGeometry());
             target->showMaximized();
-        }
-        else
+        } else
             target->show();
         target->raise();
         target->activateWindow();
     }
-    if (from && from->objectName() != name)
-        from->hide();
+    if (from && from->objectName() != name) from->hide();
 }
 
 } // namespace platform

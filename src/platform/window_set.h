@@ -14,8 +14,7 @@ public:
 
     QWidget* find(const QString& name) const {
         for (const auto& w : windows_)
-            if (w && w->objectName() == name)
-                return w;
+            if (w && w->objectName() == name) return w;
         return nullptr;
     }
     template <class T> T* get(const QString& name) const { return qobject_cast<T*>(find(name)); }
@@ -26,8 +25,7 @@ public:
     QList<QWidget*> all() const {
         QList<QWidget*> out;
         for (const auto& w : windows_)
-            if (w)
-                out.append(w);
+            if (w) out.append(w);
         return out;
     }
 

@@ -49,6 +49,29 @@ PlacedObject evaluated(const ReportObject& o, const QDate& today) {
 
 // --- template builders -------------------------------------------------------------------
 
+FontSpec font(const QString& family, double pointSize, bool bold, QColor colour) {
+    FontSpec f;
+    f.family = family;
+    f.pointSize = pointSize;
+    f.bold = bold;
+    f.colour = colour;
+    return f;
+}
+
+void addSignatures(std::vector<ReportObject>& out, std::initializer_list<Signature> signatures,
+                   const SignatureRows& rows) {
+    for (const Signature& s : signatures) {
+        const QString name = QLatin1String(s.box).mid(3);
+        out.push_back(cellText(u"tit"_qs + name,
+                               {s.left, rows.captionTop, rows.width, rows.captionHeight},
+                               QString::fromUtf8(s.caption), rows.captionFont, HAlign::Centre));
+        out.push_back(line(u"linFirma"_qs + name, {s.left, rows.lineTop, rows.width, 0}));
+        out.push_back(cellText(QLatin1String(s.box),
+                               {s.left, rows.lineTop + 1, rows.width, rows.nameHeight}, {},
+                               rows.nameFont, HAlign::Centre));
+    }
+}
+
 ReportObject textBox(const QString& name, QRectF rectMm, const QString& text, FontSpec font,
                      QColor fill, HAlign h, VAlign v) {
     ReportObject o;

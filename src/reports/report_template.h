@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 namespace reports {
@@ -90,9 +91,44 @@ struct Template {
     std::vector<Band> bands;
 };
 
+// Colours the templates name.
+namespace colour {
+inline const QColor kBeige(0xF5, 0xF5, 0xDC);
+inline const QColor kBrown(0xA5, 0x2A, 0x2A);
+inline const QColor kCornflowerBlue(0x64, 0x95, 0xED);
+inline const QColor kDarkOrange(0xFF, 0x8C, 0x00);
+inline const QColor kLightYellow(0xFF, 0xFF, 0xE0);
+inline const QColor kNavy(0x00, 0x00, 0x80);
+inline const QColor kSlateGray(0x70, 0x80, 0x90);
+inline const QColor kTeal(0x00, 0x80, 0x80);
+} // namespace colour
+
 // Builders that keep template tables short.
+FontSpec font(const QString& family, double pointSize, bool bold = false,
+              QColor colour = Qt::black);
+inline FontSpec arialFont(double pointSize, bool bold = false, QColor colour = Qt::black) {
+    return font(QStringLiteral("Arial"), pointSize, bold, colour);
+}
 ReportObject textBox(const QString& name, QRectF rectMm, const QString& text, FontSpec font,
                      QColor fill = {}, HAlign h = HAlign::Left, VAlign v = VAlign::Top);
+// A caption or value in its cell: no fill, centred top to bottom.
+inline ReportObject cellText(const QString& name, QRectF rectMm, const QString& text, FontSpec font,
+                             HAlign h) {
+    return textBox(name, rectMm, text, font, {}, h, VAlign::Centre);
+}
+// Signature places at the foot of a page: a caption ("tit<Name>"), the line to sign on
+// ("linFirma<Name>") and the signer's name under it (the box "txt<Name>"), all `width` wide.
+struct Signature {
+    const char* caption;
+    const char* box; // "txt<Name>"
+    double left;
+};
+struct SignatureRows {
+    double captionTop, captionHeight, lineTop, nameHeight, width;
+    FontSpec captionFont, nameFont;
+};
+void addSignatures(std::vector<ReportObject>& out, std::initializer_list<Signature> signatures,
+                   const SignatureRows& rows);
 ReportObject pictureBox(const QString& name, QRectF rectMm, bool centred = false);
 ReportObject rectangle(const QString& name, QRectF rectMm, QColor fill, QColor outline = Qt::black);
 ReportObject line(const QString& name, QRectF rectMm, QColor colour = Qt::black);

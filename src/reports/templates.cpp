@@ -5,22 +5,7 @@
 
 namespace reports {
 
-namespace {
-
-const QColor kSlateGray(0x70, 0x80, 0x90);
-const QColor kDarkOrange(0xFF, 0x8C, 0x00);
-const QColor kTeal(0x00, 0x80, 0x80);
-
-FontSpec font(const char* family, double size, bool bold, QColor colour) {
-    FontSpec f;
-    f.family = QString::fromLatin1(family);
-    f.pointSize = size;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
-
-} // namespace
+using namespace colour;
 
 Template listTemplate() {
     Template t;
@@ -29,24 +14,24 @@ Template listTemplate() {
     t.page = PageSetup{297, 210, QPageLayout::Landscape, 10, 10, 10, 10};
 
     Band title{QStringLiteral("bndTitolo"), BandKind::Title, 8, {}};
-    ReportObject titolo =
-        textBox(QStringLiteral("txtTitolo"), {2, 1, 273, 5}, {},
-                font("Verdana", 9, true, Qt::white), kSlateGray, HAlign::Centre, VAlign::Centre);
+    ReportObject titolo = textBox(QStringLiteral("txtTitolo"), {2, 1, 273, 5}, {},
+                                  font(QStringLiteral("Verdana"), 9, true, Qt::white), kSlateGray,
+                                  HAlign::Centre, VAlign::Centre);
     titolo.expressions = true;
     title.objects.push_back(titolo);
 
     Band data{QStringLiteral("MasterData"), BandKind::Data, 28, {}};
     ReportObject riepilogo = textBox(QStringLiteral("txtRiepilogo"), {3, 0, 273, 27}, {},
-                                     font("Courier New", 8, false, Qt::black));
+                                     font(QStringLiteral("Courier New"), 8, false, Qt::black));
     riepilogo.expressions = true;
     riepilogo.linePitchMm = unitsToMm(12.822);
     data.objects.push_back(riepilogo);
 
     Band closing{QStringLiteral("bndChiusura"), BandKind::Closing, 8, {}};
-    ReportObject pagina =
-        textBox(QStringLiteral("txtPagina"), {3, 2, 272, 5},
-                QStringLiteral("Stampa eseguita in data [DATE]"),
-                font("Verdana", 8, true, Qt::white), kSlateGray, HAlign::Centre, VAlign::Centre);
+    ReportObject pagina = textBox(QStringLiteral("txtPagina"), {3, 2, 272, 5},
+                                  QStringLiteral("Stampa eseguita in data [DATE]"),
+                                  font(QStringLiteral("Verdana"), 8, true, Qt::white), kSlateGray,
+                                  HAlign::Centre, VAlign::Centre);
     pagina.expressions = true;
     closing.objects.push_back(pagina);
 
@@ -71,23 +56,23 @@ Template sheetTemplate() {
     ReportObject logo = pictureBox(QStringLiteral("imgLogo"), {3, 3, 17, 13}, true);
     logo.image = sheetLogo();
     page.objects.push_back(logo);
-    page.objects.push_back(
-        textBox(QStringLiteral("txtTitolo"), {23, 3, 165, 9}, QStringLiteral("Titolo Scheda"),
-                font("Arial", 16, false, Qt::white), kDarkOrange, HAlign::Centre, VAlign::Centre));
+    page.objects.push_back(textBox(QStringLiteral("txtTitolo"), {23, 3, 165, 9},
+                                   QStringLiteral("Titolo Scheda"), arialFont(16, false, Qt::white),
+                                   kDarkOrange, HAlign::Centre, VAlign::Centre));
     page.objects.push_back(line(QStringLiteral("linSepara01"), {23, 16, 165, 0}));
     for (int k = 1; k <= kSheetRows; ++k) {
         const double top = 24 + 10 * (k - 1);
         page.objects.push_back(
             textBox(sheetTitleName(k), {3, top, 52, 6}, QStringLiteral("Campo %1").arg(k),
-                    font("Arial", 9, false, Qt::white), kTeal, HAlign::Left, VAlign::Centre));
+                    arialFont(9, false, Qt::white), kTeal, HAlign::Left, VAlign::Centre));
         page.objects.push_back(
             textBox(sheetValueName(k), {60, top, 128, 6}, QStringLiteral("Campo %1").arg(k),
-                    font("Arial", 10, false, Qt::black), {}, HAlign::Left, VAlign::Centre));
+                    arialFont(10, false, Qt::black), {}, HAlign::Left, VAlign::Centre));
     }
     page.objects.push_back(line(QStringLiteral("linSepara02"), {3, 265, 185, 0}));
     page.objects.push_back(
         textBox(QStringLiteral("txtCalce"), {3, 269, 185, 6}, QStringLiteral("Termine scheda"),
-                font("Arial", 10, false, Qt::white), kDarkOrange, HAlign::Centre, VAlign::Centre));
+                arialFont(10, false, Qt::white), kDarkOrange, HAlign::Centre, VAlign::Centre));
     t.bands = {page};
     return t;
 }

@@ -106,6 +106,7 @@ TEST(DeadlineSheet, PreviewAndPrintWhatTheWindowShowsWithoutTouchingTheFile) {
 
         ASSERT_EQ(d.h.fake.printCalls.size(), 1u);
         EXPECT_EQ(d.h.fake.printCalls[0].preview, preview);
+        EXPECT_EQ(d.h.fake.printCalls[0].options.pageNavigation, preview); // thumbnails, page keys
         const QPageLayout layout = d.h.fake.printCalls[0].layout;
         EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
         EXPECT_NEAR(layout.fullRect(QPageLayout::Millimeter).height(), 297, 0.5);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -31,6 +32,18 @@ RenderPages twoPages(int* renders = nullptr) {
         p.drawText(QPointF(200, 200), QStringLiteral("Pagina uno"));
         printer.newPage();
         p.drawText(QPointF(200, 200), QStringLiteral("Pagina due"));
+    };
+}
+
+// Three pages, each a different share of black, so their thumbnails differ.
+RenderPages threePages() {
+    return [](QPrinter& printer) {
+        QPainter p(&printer);
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        for (int i = 1; i <= 3; ++i) {
+            if (i > 1) printer.newPage();
+            p.fillRect(QRect(0, 0, page.width() * i / 4, page.height()), Qt::black);
+        }
     };
 }
 
@@ -140,4 +153,69 @@ TEST(Anteprima, TheDesktopPreviewIsThisWindow) {
     desktop.preview(nullptr, kLandscape, twoPages());
     EXPECT_EQ(shown, u"TfrmAnteprima"_qs);
     EXPECT_EQ(pages, 2);
+}
+
+TEST(Anteprima, PageNavigationLeafsThroughThePagesAndFollowsTheThumbnails) {
+    Harness h;
+    TfrmAnteprima w(h.fake, nullptr, kLandscape, threePages(),
+                    PreviewOptions{.pageNavigation = true});
+    w.show();
+    QApplication::processEvents();
+    auto* thumbnails = child<QListWidget>(&w, u"lstMiniature"_qs);
+    auto* page = child<QLabel>(&w, u"lblPagina"_qs);
+    ASSERT_EQ(thumbnails->count(), 3);
+    const QImage first = thumbnails->item(0)->icon().pixmap(64).toImage();
+    const QImage last = thumbnails->item(2)->icon().pixmap(64).toImage();
+    EXPECT_FALSE(first.isNull());
+    EXPECT_NE(first, last); // each thumbnail shows its own page
+    EXPECT_EQ(page->text(), u"Pagina 1 di 3"_qs);
+
+    struct Step {
+        const char* press; // a button, or "2" for the second thumbnail
+        int page;
+        bool backEnabled, onEnabled;
+    };
+    const Step steps[] = {
+        {"btnUltimaPagina", 3, true, false},
+        {"btnPaginaPrecedente", 2, true, true},
+        {"btnPaginaSuccessiva", 3, true, false},
+        {"btnPaginaSuccessiva", 3, true, false},
+        {"btnPrimaPagina", 1, false, true},
+        {"btnPaginaPrecedente", 1, false, true},
+        {"2", 2, true, true},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.press);
+        if (QByteArray(s.press) == "2")
+            thumbnails->setCurrentRow(1);
+        else
+            button(&w, s.press)->click();
+        EXPECT_EQ(w.view()->currentPage(), s.page);
+        EXPECT_EQ(page->text(), QStringLiteral("Pagina %1 di 3").arg(s.page));
+        EXPECT_EQ(thumbnails->currentRow(), s.page - 1);
+        EXPECT_EQ(button(&w, "btnPrimaPagina")->isEnabled(), s.backEnabled);
+        EXPECT_EQ(button(&w, "btnPaginaPrecedente")->isEnabled(), s.backEnabled);
+        EXPECT_EQ(button(&w, "btnPaginaSuccessiva")->isEnabled(), s.onEnabled);
+        EXPECT_EQ(button(&w, "btnUltimaPagina")->isEnabled(), s.onEnabled);
+    }
+    w.hide();
+}
+
+// The desktop hands the options to the window: page navigation only when asked for.
+TEST(Anteprima, TheDesktopPreviewShowsPageNavigationOnlyWhenAsked) {
+    for (bool asked : {false, true}) {
+        SCOPED_TRACE(asked);
+        QtPlatform desktop;
+        bool thumbnails = !asked, pageLabel = !asked;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            thumbnails = modal->findChild<QListWidget*>(u"lstMiniature"_qs) != nullptr;
+            pageLabel = modal->findChild<QLabel*>(u"lblPagina"_qs) != nullptr;
+            modal->findChild<QPushButton*>(u"btnChiudi"_qs)->click();
+        });
+        desktop.preview(nullptr, kLandscape, twoPages(), PreviewOptions{.pageNavigation = asked});
+        EXPECT_EQ(thumbnails, asked);
+        EXPECT_EQ(pageLabel, asked);
+    }
 }

@@ -116,6 +116,7 @@ TEST(PrintPrompt, BuildsAtThePressAndPrintsOrPreviews) {
         if (c.printCalls) {
             EXPECT_EQ(h.fake.printCalls[0].preview, c.mode == PrintMode::Preview);
             EXPECT_EQ(h.fake.printCalls[0].layout.orientation(), QPageLayout::Landscape);
+            EXPECT_FALSE(h.fake.printCalls[0].options.pageNavigation); // the deadline sheet's own
         }
         EXPECT_EQ(probe.waitShownAtRender, c.waitShownAtRender);
         if (c.error.isEmpty()) {

@@ -45,8 +45,9 @@ bool FakePlatform::print(QWidget*, const QPageLayout& layout, const platform::Re
     return true;
 }
 
-void FakePlatform::preview(QWidget*, const QPageLayout& layout, const platform::RenderPages& r) {
-    printCalls.push_back({true, layout});
+void FakePlatform::preview(QWidget*, const QPageLayout& layout, const platform::RenderPages& r,
+                           const platform::PreviewOptions& options) {
+    printCalls.push_back({true, layout, options});
     render(layout, r);
 }
 

@@ -26,6 +26,7 @@ public:
     struct PrintCall {
         bool preview;
         QPageLayout layout;
+        platform::PreviewOptions options = {}; // what a preview was asked to offer
     };
 
     // Scripted answers, used in order; when empty: Ok for messages, Yes for questions.
@@ -65,7 +66,8 @@ public:
     QString saveFileName(QWidget*, const platform::FileDialog& options) override;
     void shellOpen(const QString& command) override { opened << command; }
     bool print(QWidget*, const QPageLayout& layout, const platform::RenderPages& render) override;
-    void preview(QWidget*, const QPageLayout& layout, const platform::RenderPages& render) override;
+    void preview(QWidget*, const QPageLayout& layout, const platform::RenderPages& render,
+                 const platform::PreviewOptions& options = {}) override;
     int runModal(QDialog& dialog) override;
     void playSound(const QString& path) override { sounds << path; }
     void stopSound() override { ++soundStops; }
