@@ -183,41 +183,35 @@ TEST(DeadlineSummaries, FailedLoadLeavesTheShownSheetWhole) {
     EXPECT_EQ(d.text("lblData"), "05/03/2026");
 }
 
-TEST(DeadlineSummaries, FindMovesThroughTheLinesAndWraps) {
-    DeadlineWindow d;
+// The selected row of the summary to pay after each find key, on three sheets.
+QList<int> selectionsAfter(std::initializer_list<const char*> keys, DeadlineWindow& d) {
     d.add(sheet("01/03/2026", "Alfa", "ROSSI ANNA"));
     d.add(sheet("01/03/2026", "Beta", "Bianchi"));
     d.add(sheet("01/03/2026", "Gamma", "Rossi Mario"));
     d.open();
     QList<int> selected;
     d.onDialog([&](QDialog& dialog) {
-        for (const char* text : {"rossi", "rossi", "rossi", "beta", "rossi", "nessuno"}) {
+        for (const char* text : keys) {
             find(dialog, QLatin1String(text));
             selected << listOf(dialog)->selectedRow();
         }
     });
     d.click("cmdDaEffettuare");
+    return selected;
+}
+
+TEST(DeadlineSummaries, FindMovesThroughTheLinesAndWraps) {
+    DeadlineWindow d;
     // New key from the top, repeated key from the next line round to the top, new key again.
-    EXPECT_EQ(selected, QList<int>({0, 2, 0, 1, 0, 0}));
+    EXPECT_EQ(selectionsAfter({"rossi", "rossi", "rossi", "beta", "rossi", "nessuno"}, d),
+              QList<int>({0, 2, 0, 1, 0, 0}));
     EXPECT_TRUE(d.h.fake.messages.empty());
 }
 
 // An empty find key finds nothing: the selection stays where it is, pressed once or again.
 TEST(DeadlineSummaries, AnEmptyFindKeyLeavesTheSelection) {
     DeadlineWindow d;
-    d.add(sheet("01/03/2026", "Alfa", "ROSSI ANNA"));
-    d.add(sheet("01/03/2026", "Beta", "Bianchi"));
-    d.add(sheet("01/03/2026", "Gamma", "Rossi Mario"));
-    d.open();
-    QList<int> selected;
-    d.onDialog([&](QDialog& dialog) {
-        for (const char* text : {"", "beta", "", "", "rossi"}) {
-            find(dialog, QLatin1String(text));
-            selected << listOf(dialog)->selectedRow();
-        }
-    });
-    d.click("cmdDaEffettuare");
-    EXPECT_EQ(selected, QList<int>({0, 1, 1, 1, 0}));
+    EXPECT_EQ(selectionsAfter({"", "beta", "", "", "rossi"}, d), QList<int>({0, 1, 1, 1, 0}));
 }
 
 TEST(DeadlineSummaries, EmptyListAnswersFindAndPrintsTitleOnly) {
