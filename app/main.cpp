@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvix")); // ties windows to the entry
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Metric-compatible with Arial, which the layouts were drawn for.
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -80,7 +81,21 @@ TfrmAnagrafica::TfrmAnagrafica(platform::Context& ctx)
     buildFields();
     form_.bind(lblPosizione_, panInfo_);
     form_.onShown = [this](qint64) { loadPhotoFile(); };
+    // Straight to a record by its number: Ctrl+G, or a click on the number.
+    auto* goTo = new QShortcut(QKeySequence(QStringLiteral("Ctrl+G")), this);
+    connect(goTo, &QShortcut::activated, this, &TfrmAnagrafica::goToRecord);
+    lblPosizione_->setToolTip(QStringLiteral("Vai alla scheda numero... (Ctrl+G)"));
+    lblPosizione_->setCursor(Qt::PointingHandCursor);
+    lblPosizione_->installEventFilter(this);
     newSheet();
+}
+
+bool TfrmAnagrafica::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblPosizione_ && event->type() == QEvent::MouseButtonRelease) {
+        goToRecord();
+        return true;
+    }
+    return WorkArea::eventFilter(watched, event);
 }
 
 void TfrmAnagrafica::buildPhotoBox() {

@@ -42,6 +42,7 @@ public slots:
     void previous();
     void next();
     void last();
+    void goToRecord(); // Ctrl+G or a click on the record number
     void loadPhotoFromDisk();
     void savePhotoCopy();
     void clearPhoto();
@@ -66,6 +67,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPhotoBox();

@@ -2,8 +2,11 @@
 #include "members/frm_anagrafica.h"
 
 #include "core/dates.h"
+#include "core/navigation.h"
+#include "core/record_file.h"
 #include "members/member_photo.h"
 #include "members/member_save.h"
+#include "platform/frm_vai_a_scheda.h"
 
 #include <QLineEdit>
 
@@ -51,6 +54,21 @@ void TfrmAnagrafica::previous() {
 void TfrmAnagrafica::next() {
     form_.navigate(archive().archive(), core::NavCommand::Next);
 }
+void TfrmAnagrafica::goToRecord() {
+    const core::Archive& members = archive().archive();
+    const std::optional<qint64> count = members.count();
+    if (!count) {
+        ctx_.platform.message(this, MsgKind::Warning, core::archiveAccessMessage());
+        return;
+    }
+    if (*count == 0) {
+        ctx_.platform.message(this, MsgKind::Information, core::emptyArchiveMessage());
+        return;
+    }
+    if (const std::optional<qint64> n = platform::askRecordNumber(ctx_, this, *count))
+        form_.load(members, *n);
+}
+
 void TfrmAnagrafica::last() {
     form_.navigate(archive().archive(), core::NavCommand::Last);
 }

@@ -1,19 +1,23 @@
 #include "platform/qt_platform.h"
 
 #include "platform/frm_anteprima.h"
+#include "platform/screen_fit.h"
 #include "platform/shell_open.h"
+#include "platform/toolbar.h"
 
 #include <QAudioOutput>
 #include <QCamera>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -116,6 +120,9 @@ void QtPlatform::preview(QWidget* parent, const QPageLayout& layout, const Rende
 }
 
 int QtPlatform::runModal(QDialog& dialog) {
+    const QWidget* opener = dialog.parentWidget();
+    if (QScreen* screen = opener ? opener->screen() : QGuiApplication::primaryScreen())
+        fitDialog(&dialog, screen->availableGeometry());
     return dialog.exec();
 }
 
@@ -170,7 +177,11 @@ void QtPlatform::stopCamera() {
 }
 
 void QtPlatform::showHelp(QWidget* owner, const HelpTopic& topic) {
-    if (helpWindow_) helpWindow_(owner, topic);
+    if (!helpWindow_) return;
+    HelpTopic shown = topic;
+    if (const QString keys = owner ? shortcutHelp(owner->window()) : QString(); !keys.isEmpty())
+        shown.paragraphs << keys;
+    helpWindow_(owner, shown);
 }
 
 QDate QtPlatform::today() const {

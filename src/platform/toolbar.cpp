@@ -2,6 +2,8 @@
 
 #include "platform/ui.h"
 
+#include <QKeySequence>
+
 namespace platform {
 
 namespace detail {
@@ -9,6 +11,27 @@ namespace detail {
 namespace {
 constexpr int kBarWidth = 979, kButton = 46, kStep = 48;
 }
+
+// A toolbar command's keyboard shortcut and how the help names it: the same keys for the same
+// command in every window that has it.
+struct ToolKey {
+    const char* button;
+    const char* key; // portable text of a QKeySequence
+    const char* action;
+};
+const ToolKey kToolKeys[] = {
+    {"cmdSalva", "Ctrl+S", "salva la scheda"},
+    {"cmdNuovo", "Ctrl+N", "nuova scheda"},
+    {"cmdTrova", "Ctrl+F", "trova una scheda"},
+    {"cmdStampa", "Ctrl+P", "stampa"},
+    {"cmdDuplica", "Ctrl+D", "duplica la scheda"},
+    {"cmdIndietro", "PgUp", "scheda precedente"},
+    {"cmdAvanti", "PgDown", "scheda successiva"},
+    {"cmdPrimo", "Ctrl+Home", "prima scheda"},
+    {"cmdUltimo", "Ctrl+End", "ultima scheda"},
+    {"cmdGuida", "F1", "guida"},
+    {"imgGuida", "F1", "guida"},
+};
 
 QFrame* toolbarFrame(QWidget* parent) {
     auto* bar = new QFrame(parent);
@@ -24,6 +47,15 @@ QToolButton* toolbarButton(QFrame* bar, QLabel* statusLine, const char* name, co
     auto* b = pictureButton(bar, QLatin1String(name),
                             QStringLiteral(":/art/%1.svg").arg(QLatin1String(art)), text, {34, 34});
     b->setGeometry(x, 5, kButton, kButton);
+    // Reachable with Tab like any control, and by its key where it has one.
+    b->setFocusPolicy(Qt::TabFocus);
+    for (const ToolKey& k : kToolKeys)
+        if (qstrcmp(k.button, name) == 0) {
+            const QKeySequence key(QString::fromLatin1(k.key));
+            b->setShortcut(key);
+            b->setToolTip(
+                QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+        }
     if (statusLine) setStatusHint(b, statusLine, text);
     x += kStep;
     return b;
@@ -54,6 +86,18 @@ void pinRightEnd(QFrame* bar) {
 }
 
 } // namespace detail
+
+QString shortcutHelp(const QWidget* window) {
+    QStringList keys;
+    for (const detail::ToolKey& k : detail::kToolKeys) {
+        const auto* b = window->findChild<const QToolButton*>(QLatin1String(k.button));
+        if (b && !b->shortcut().isEmpty() && b->isVisibleTo(window))
+            keys << QStringLiteral("%1 %2").arg(b->shortcut().toString(QKeySequence::NativeText),
+                                                QString::fromUtf8(k.action));
+    }
+    if (keys.isEmpty()) return {};
+    return QStringLiteral("Tasti rapidi: ") + keys.join(QStringLiteral(", ")) + u'.';
+}
 
 void setStatusHints(QWidget* window, QLabel* statusLine, std::span<const Hint> hints) {
     for (const Hint& h : hints)

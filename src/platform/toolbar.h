@@ -58,6 +58,10 @@ QLabel* buildToolbar(Window* window, QWidget* panel, QLabel* statusLine,
     return position;
 }
 
+// The help's line of keyboard shortcuts of `window`'s toolbar ("Tasti rapidi: Ctrl+S salva la
+// scheda, ..."), empty when it has none.
+QString shortcutHelp(const QWidget* window);
+
 // Status-line texts for the controls of `window` named in the table.
 void setStatusHints(QWidget* window, QLabel* statusLine, std::span<const Hint> hints);
 

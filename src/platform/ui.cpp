@@ -1,5 +1,7 @@
 #include "platform/ui.h"
 
+#include "platform/screen_fit.h"
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,19 +10,11 @@
 namespace platform {
 
 WorkArea::WorkArea(Context& ctx, const QString& className, const QString& caption)
-    : QWidget(nullptr), ctx_(ctx), panel_(new QWidget(this)) {
+    : QWidget(nullptr), ctx_(ctx), panel_(addCentredPanel(this, {995, 692})) {
     setObjectName(className);
     setWindowTitle(caption);
     setProperty("workArea", true);
     panel_->setObjectName(QStringLiteral("panMain"));
-    panel_->setFixedSize(995, 692);
-    setMinimumSize(995, 692);
-}
-
-void WorkArea::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    panel_->move(std::max(0, (width() - panel_->width()) / 2),
-                 std::max(0, (height() - panel_->height()) / 2));
 }
 
 void WorkArea::closeEvent(QCloseEvent* event) {

@@ -14,7 +14,7 @@
 namespace platform {
 
 // A long-lived work area: opens maximised with its controls in a 995 x 692 panel centred in
-// the window. Closing it by its frame runs onClose() (by default: back to the main menu).
+// the window (scrolled on a smaller screen). Closing it by its frame runs onClose() (by default: back to the main menu).
 class WorkArea : public QWidget {
     Q_OBJECT
 public:
@@ -23,7 +23,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     virtual void onClose();
     Context& ctx_;
 

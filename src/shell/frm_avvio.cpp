@@ -1,5 +1,6 @@
 #include "shell/frm_avvio.h"
 
+#include "platform/screen_fit.h"
 #include "platform/ui.h"
 #include "shell/frm_guida.h"
 #include "shell/frm_info.h"
@@ -26,16 +27,20 @@ struct AreaEntry {
     const char* window;
 };
 constexpr AreaEntry kAreas[] = {
-    {"imgAnagrafica", "btnAnagrafica", "Archivio Soci", ":/art/menu_anagrafica.svg", "TfrmAnagrafica"},
+    {"imgAnagrafica", "btnAnagrafica", "Archivio Soci", ":/art/menu_anagrafica.svg",
+     "TfrmAnagrafica"},
     {"imgTessera", "btnTessera", "Stampa tessera singola", ":/art/menu_tessera.svg", "TfrmTessera"},
     {"imgTessere", "btnTessere", "Stampa più tessere", ":/art/menu_tessere.svg", "TfrmTessere"},
-    {"imgScadenzario", "btnScadenzario", "Scadenzario pagamenti", ":/art/menu_scadenzario.svg", "TfrmScadenzario"},
+    {"imgScadenzario", "btnScadenzario", "Scadenzario pagamenti", ":/art/menu_scadenzario.svg",
+     "TfrmScadenzario"},
     {"imgLibro", "btnLibro", "Libro Soci", ":/art/menu_libro.svg", "TfrmMenuRegistro"},
-    {"imgPrimanota", "btnPrimanota", "Primanota e bilancio", ":/art/menu_primanota.svg", "TfrmMenuPrimanota"},
+    {"imgPrimanota", "btnPrimanota", "Primanota e bilancio", ":/art/menu_primanota.svg",
+     "TfrmMenuPrimanota"},
 };
 } // namespace
 
-TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(this)) {
+TfrmAvvio::TfrmAvvio(platform::Context& ctx)
+    : ctx_(ctx), panel_(platform::addCentredPanel(this, {995, 692})) {
     setObjectName(QStringLiteral("TfrmAvvio"));
     setWindowTitle(QStringLiteral(" Quorvix 5.0"));
     setProperty("workArea", true);
@@ -43,14 +48,12 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
     panel_->setObjectName(QStringLiteral("panMain"));
-    panel_->setFixedSize(995, 692);
-    setMinimumSize(995, 692);
     style::useShellFont(this);
     // Picture buttons: no frame, a soft blue glow under the pointer.
-    panel_->setStyleSheet(QStringLiteral(
-        "QToolButton { border: none; border-radius: 14px; background: transparent; }"
-        "QToolButton:hover { background: rgba(31, 78, 153, 28); }"
-        "QToolButton:pressed { background: rgba(31, 78, 153, 56); }"));
+    panel_->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; border-radius: 14px; background: transparent; }"
+                       "QToolButton:hover { background: rgba(31, 78, 153, 28); }"
+                       "QToolButton:pressed { background: rgba(31, 78, 153, 56); }"));
 
     auto* title = new QLabel(panel_);
     title->setObjectName(QStringLiteral("imgTitolo"));
@@ -81,20 +84,24 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
         connect(btn, &QPushButton::clicked, this, [this, window] { openArea(window); });
     }
 
-    auto* info = platform::pictureButton(panel_, QStringLiteral("imgInfo"), QStringLiteral(":/art/info.svg"),
-                                         QStringLiteral("Informazioni su Quorvix 5.0"), {40, 40});
+    auto* info =
+        platform::pictureButton(panel_, QStringLiteral("imgInfo"), QStringLiteral(":/art/info.svg"),
+                                QStringLiteral("Informazioni su Quorvix 5.0"), {40, 40});
     info->setGeometry(16, 16, 48, 48);
-    auto* guida = platform::pictureButton(panel_, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"),
-                                          QStringLiteral("Guida all'utilizzo del software"), {40, 40});
+    auto* guida = platform::pictureButton(
+        panel_, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"),
+        QStringLiteral("Guida all'utilizzo del software"), {40, 40});
     guida->setGeometry(931, 16, 48, 48);
-    auto* credits = platform::pictureButton(panel_, QStringLiteral("imgCrediti"), QStringLiteral(":/art/crediti.svg"),
+    auto* credits = platform::pictureButton(panel_, QStringLiteral("imgCrediti"),
+                                            QStringLiteral(":/art/crediti.svg"),
                                             QStringLiteral("Riconoscimenti"), {40, 40});
     credits->setGeometry(16, 628, 48, 48);
-    auto* esci = platform::pictureButton(panel_, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"),
-                                         QStringLiteral("Esci da Quorvix 5.0"), {40, 40});
+    auto* esci =
+        platform::pictureButton(panel_, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"),
+                                QStringLiteral("Esci da Quorvix 5.0"), {40, 40});
     esci->setGeometry(931, 628, 48, 48);
-    auto* site = platform::pictureButton(panel_, QStringLiteral("icoSito"), QStringLiteral(":/art/sito.svg"),
-                                         kMakerSite, {468, 40});
+    auto* site = platform::pictureButton(panel_, QStringLiteral("icoSito"),
+                                         QStringLiteral(":/art/sito.svg"), kMakerSite, {468, 40});
     site->setGeometry(263, 600, 468, 44);
 
     connect(info, &QToolButton::clicked, this, &TfrmAvvio::showInfo);
@@ -102,12 +109,6 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
     connect(credits, &QToolButton::clicked, this, &TfrmAvvio::showCredits);
     connect(esci, &QToolButton::clicked, this, &TfrmAvvio::quit);
     connect(site, &QToolButton::clicked, this, [this] { ctx_.platform.shellOpen(kMakerSite); });
-}
-
-void TfrmAvvio::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    panel_->move(std::max(0, (width() - panel_->width()) / 2),
-                 std::max(0, (height() - panel_->height()) / 2));
 }
 
 void TfrmAvvio::paintEvent(QPaintEvent*) {
@@ -118,7 +119,9 @@ void TfrmAvvio::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), g);
 }
 
-void TfrmAvvio::openArea(const QString& windowName) { ctx_.windows.switchTo(windowName, this); }
+void TfrmAvvio::openArea(const QString& windowName) {
+    ctx_.windows.switchTo(windowName, this);
+}
 
 void TfrmAvvio::showHelp() {
     TfrmGuida help(ctx_, this);

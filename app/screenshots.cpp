@@ -1,0 +1,135 @@
+// Takes the pictures of the user guide (docs/) on a real display, usually Xvfb: the main menu,
+// the member window and the balance, over a small sample folder. scripts/screenshots runs it.
+// Usage: quorvix_screenshots <output folder> [picture name prefix]
+#include "cashbook/movement_record.h"
+#include "core/archive.h"
+#include "members/member_record.h"
+#include "platform/qt_platform.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+void addSamples(const QString& folder) {
+    const core::Archive members(folder, members::kMemberFileName, members::memberLayout());
+    const char* names[][4] = {
+        {"Rossi Mario", "Presidente", "0001", "Via Roma 12"},
+        {"Bianchi Anna", "Segretaria", "0002", "Corso Italia 5"},
+        {"Verdi Luca", "Socio", "0003", "Piazza Garibaldi 3"},
+    };
+    for (const auto& n : names) {
+        QStringList v(members::MemberFieldCount);
+        v[members::Tesserato] = QString::fromUtf8(n[0]);
+        v[members::Carica] = QString::fromUtf8(n[1]);
+        v[members::NumTessera] = QString::fromUtf8(n[2]);
+        v[members::IndirizzoRes] = QString::fromUtf8(n[3]);
+        v[members::ComuneRes] = QStringLiteral("Bologna");
+        v[members::ProvRes] = QStringLiteral("BO");
+        v[members::CapRes] = QStringLiteral("40121");
+        v[members::DataRil] = QStringLiteral("15/01/2026");
+        v[members::DataScade] = QStringLiteral("31/12/2026");
+        v[members::Titoli] = QStringLiteral("25,00");
+        v[members::Email] = QStringLiteral("socio@example.org");
+        v[members::Preavviso] = QStringLiteral("30");
+        v[members::Annullata] = QStringLiteral("No");
+        members.save(0, v);
+    }
+    const core::Archive year(folder, QStringLiteral("2026.eur"), cashbook::movementLayout());
+    const char* moves[][4] = {
+        {"Sì", "10/01/2026", "Quota associativa 2026", "25,00"},
+        {"Sì", "12/01/2026", "Quota associativa 2026", "25,00"},
+        {"No", "20/01/2026", "Affitto sala", "150,00"},
+        {"Sì", "03/02/2026", "Contributo comunale", "500,00"},
+        {"No", "18/02/2026", "Cancelleria", "42,60"},
+    };
+    for (const auto& m : moves) {
+        const bool income = QString::fromUtf8(m[0]) == u"Sì"_qs;
+        QStringList v(cashbook::MovementFieldCount);
+        v[cashbook::Entrata] = income ? u"Sì"_qs : u"No"_qs;
+        v[cashbook::Uscita] = income ? u"No"_qs : u"Sì"_qs;
+        v[cashbook::Data] = v[cashbook::DataSca] = QString::fromUtf8(m[1]);
+        v[cashbook::Causale] = QString::fromUtf8(m[2]);
+        v[cashbook::Importo] = QString::fromUtf8(m[3]);
+        v[cashbook::Totale] = (income ? u"+"_qs : u"-"_qs) + QString::fromUtf8(m[3]);
+        v[cashbook::Preavviso] = QStringLiteral("0");
+        v[cashbook::Saldato] = QStringLiteral("Sì");
+        year.save(0, v);
+    }
+}
+
+void settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+}
+
+bool shoot(const QString& path) {
+    settle();
+    return QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+}
+
+// Without a window manager nothing maximises: the window takes the available area itself.
+void showFull(QWidget* w) {
+    w->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    if (argc < 2) return 2;
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString prefix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QTemporaryDir folder;
+    addSamples(folder.path());
+
+    platform::QtPlatform desktop;
+    platform::WindowSet windows;
+    platform::Context ctx{folder.path(), desktop, windows};
+    createWindows(ctx);
+    bool ok = true;
+
+    QWidget* menu = windows.find(QStringLiteral("TfrmAvvio"));
+    showFull(menu);
+    ok &= shoot(out + u'/' + prefix + u"menu.png"_qs);
+    menu->hide();
+
+    QWidget* member = windows.find(QStringLiteral("TfrmAnagrafica"));
+    showFull(member);
+    member->findChild<QToolButton*>(QStringLiteral("cmdPrimo"))->click();
+    ok &= shoot(out + u'/' + prefix + u"anagrafica.png"_qs);
+    member->hide();
+
+    QWidget* balance = windows.find(QStringLiteral("TfrmMenuBilancio"));
+    showFull(balance);
+    balance->findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(QStringLiteral("2026"));
+    // The result opens modally: its picture is taken while it is up, then it is closed.
+    QTimer::singleShot(400, [&] {
+        ok &= shoot(out + u'/' + prefix + u"bilancio.png"_qs);
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    balance->findChild<QPushButton*>(QStringLiteral("btnVisualizza"))->click();
+    qDeleteAll(windows.all());
+    return ok ? 0 : 1;
+}
