@@ -55,7 +55,8 @@ void TfrmAnagrafica::next() {
     form_.navigate(archive().archive(), core::NavCommand::Next);
 }
 void TfrmAnagrafica::goToRecord() {
-    const core::Archive& members = archive().archive();
+    const MemberArchive shelf = archive();
+    const core::Archive& members = shelf.archive();
     const std::optional<qint64> count = members.count();
     if (!count) {
         ctx_.platform.message(this, MsgKind::Warning, core::archiveAccessMessage());

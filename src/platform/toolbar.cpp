@@ -3,6 +3,7 @@
 #include "platform/ui.h"
 
 #include <QKeySequence>
+#include <QShortcut>
 
 namespace platform {
 
@@ -52,7 +53,10 @@ QToolButton* toolbarButton(QFrame* bar, QLabel* statusLine, const char* name, co
     for (const ToolKey& k : kToolKeys)
         if (qstrcmp(k.button, name) == 0) {
             const QKeySequence key(QString::fromLatin1(k.key));
-            b->setShortcut(key);
+            // A shortcut of the button's own: it works while the button is shown and enabled,
+            // and presses it at once (a button's own shortcut clicks it only later).
+            auto* shortcut = new QShortcut(key, b);
+            QObject::connect(shortcut, &QShortcut::activated, b, &QToolButton::click);
             b->setToolTip(
                 QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
         }
@@ -91,8 +95,9 @@ QString shortcutHelp(const QWidget* window) {
     QStringList keys;
     for (const detail::ToolKey& k : detail::kToolKeys) {
         const auto* b = window->findChild<const QToolButton*>(QLatin1String(k.button));
-        if (b && !b->shortcut().isEmpty() && b->isVisibleTo(window))
-            keys << QStringLiteral("%1 %2").arg(b->shortcut().toString(QKeySequence::NativeText),
+        const auto* shortcut = b ? b->findChild<const QShortcut*>() : nullptr;
+        if (shortcut && b->isVisibleTo(window))
+            keys << QStringLiteral("%1 %2").arg(shortcut->key().toString(QKeySequence::NativeText),
                                                 QString::fromUtf8(k.action));
     }
     if (keys.isEmpty()) return {};

@@ -26,6 +26,7 @@ struct KeyedWindow : MemberWindow {
         w->show();
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+
         h.fake.messages.clear();
     }
     void key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -72,8 +73,8 @@ TEST(MemberWindowKeys, ToolbarButtonsTakeTheTabAndShowTheirKeys) {
     auto* save = child<QToolButton>(m.w.get(), u"cmdSalva"_qs);
     EXPECT_TRUE(save->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(save->toolTip(), u"Salva la scheda corrente in archivio. (Ctrl+S)"_qs);
-    EXPECT_TRUE(
-        platform::shortcutHelp(m.w.get()).startsWith(u"Tasti rapidi: Ctrl+N nuova scheda, "_qs));
+    EXPECT_TRUE(platform::shortcutHelp(m.w.get()).startsWith(
+        u"Tasti rapidi: Ctrl+S salva la scheda, Ctrl+N nuova scheda, "_qs));
 }
 
 TEST(MemberWindowKeys, GoToARecordByItsNumber) {
