@@ -168,13 +168,21 @@ void TfrmImportaFoglio::fillColumns() {
     for (const ImportField& f : importFields())
         choices << QString::fromUtf16(f.label);
 
+    // The first value of each column, in one pass over the cells the rows hold.
+    QStringList samples(width);
+    qsizetype missing = width;
+    for (size_t r = size_t(heading) + 1; r < rows_.size() && missing > 0; ++r)
+        for (qsizetype c = 0; c < rows_[r].size(); ++c)
+            if (samples[c].isEmpty()) {
+                samples[c] = rows_[r][c].simplified();
+                if (!samples[c].isEmpty()) --missing;
+            }
+
     grdColonne_->setRowCount(int(width));
     for (int c = 0; c < int(width); ++c) {
         QString title = rows_[size_t(heading)].value(c).simplified();
         if (title.isEmpty()) title = u"(colonna %1 senza intestazione)"_qs.arg(c + 1);
-        QString sample;
-        for (size_t r = size_t(heading) + 1; r < rows_.size() && sample.isEmpty(); ++r)
-            sample = rows_[r].value(c).simplified();
+        const QString& sample = samples[c];
         grdColonne_->setItem(c, 0, new QTableWidgetItem(title));
         grdColonne_->setItem(c, 2, new QTableWidgetItem(sample));
         auto* field = new QComboBox(grdColonne_);
@@ -246,24 +254,22 @@ void TfrmImportaFoglio::importRows() {
         prgImporta_->setValue(0);
         prgImporta_->show();
     }
-    const auto first = importAccepted(ctx_.folder, plan_, [&](qint64 done) {
+    const auto outcome = importAccepted(ctx_.folder, plan_, [&](qint64 done) {
         if (!showProgress) return;
         prgImporta_->setValue(int(done));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     prgImporta_->hide();
     lblRiepilogo_->show();
-    if (!first) {
+    if (!outcome) {
         ctx_.platform.message(this, platform::MsgKind::Error, importFailedMessage());
         return;
     }
     ctx_.platform.message(this, platform::MsgKind::Information,
-                          importDoneMessage(plan_.accepted, leftOut));
-    // The imported rows are now in the archive: shown so, and not importable twice.
-    qint64 number = *first;
-    for (const ImportRow& row : plan_.rows)
-        if (row.accepted())
-            existing_.insert(memberKey(row.values[Tesserato], row.values[NumTessera]), number++);
+                          importDoneMessage(outcome->imported, leftOut, outcome->foundMeanwhile));
+    // The archive as it now is: every row written, by this copy or another, shows as present
+    // and cannot be imported twice.
+    existing_ = outcome->keys;
     recheck();
 }
 
