@@ -76,24 +76,6 @@ std::optional<qint64> Archive::appendAll(const std::vector<QStringList>& records
     return first;
 }
 
-std::optional<qint64> Archive::appendChosen(
-    const std::function<std::optional<std::vector<QStringList>>(const StoredScan&)>& choose,
-    const std::function<void(qint64)>& progress) const {
-    RecordFile file(path_, layout_->recordLength());
-    if (!file.open()) return std::nullopt;
-    const auto records = choose(
-        [&](const std::function<bool(qint64, const char*)>& visit) { return file.scan(visit); });
-    std::optional<qint64> first;
-    if (records)
-        first = file.appendAll(
-            qint64(records->size()),
-            [&](qint64 i, char* record) { layout_->storeAll(record, (*records)[size_t(i)]); },
-            progress);
-    // Every byte is synced before appendAll returns: closing cannot undo the records.
-    file.close();
-    return first;
-}
-
 bool Archive::touch() const {
     RecordFile file(path_, layout_->recordLength());
     return file.open() && file.close();

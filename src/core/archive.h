@@ -38,16 +38,6 @@ public:
     // (core::RecordFile::appendAll). Returns the number of the first, nullopt on failure.
     std::optional<qint64> appendAll(const std::vector<QStringList>& records,
                                     const std::function<void(qint64 done)>& progress = {}) const;
-    // The records already stored, read under the lock of an append (see appendChosen).
-    using StoredScan = std::function<bool(const std::function<bool(qint64, const char*)>&)>;
-    // Appends, in one step under one exclusive lock, the records `choose` returns: `choose`
-    // runs under that lock and may read the records already stored, so what it decides on
-    // cannot change before the write (another copy of the program waits). Nothing is written
-    // when `choose` returns nullopt. Returns the number of the first record appended (or that
-    // would have been, when `choose` returns none), nullopt on failure.
-    std::optional<qint64> appendChosen(
-        const std::function<std::optional<std::vector<QStringList>>(const StoredScan&)>& choose,
-        const std::function<void(qint64 done)>& progress = {}) const;
     // Opens (creating when missing) and closes the file; false when that fails.
     bool touch() const;
 

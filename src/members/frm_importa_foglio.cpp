@@ -143,7 +143,7 @@ void TfrmImportaFoglio::browse() {
 bool TfrmImportaFoglio::openSheet(const QString& path) {
     sheets::SheetFile sheet = sheets::readSheetFile(path);
     if (sheet.error != sheets::SheetError::None)
-        return !platform::showProblem(ctx_, this, sheetProblem(sheet.error));
+        return !platform::showProblem(ctx_, this, sheetProblem(sheet));
     auto keys = archiveMemberKeys(ctx_.folder);
     if (!keys) {
         ctx_.platform.message(this, platform::MsgKind::Error, core::archiveAccessMessage());
@@ -271,31 +271,6 @@ void TfrmImportaFoglio::importRows() {
     // and cannot be imported twice.
     existing_ = outcome->keys;
     recheck();
-}
-
-platform::Problem sheetProblem(sheets::SheetError error) {
-    using platform::MsgKind;
-    using sheets::SheetError;
-    switch (error) {
-    case SheetError::Unreadable:
-        return {MsgKind::Error,
-                u"Attenzione: il sistema non permette di leggere il file selezionato.\n\r\n\r"
-                u"Accertarsi che il file esista e che non sia aperto in un altro programma."_qs,
-                {}};
-    case SheetError::NotASheet:
-        return {MsgKind::Warning,
-                u"Attenzione: il file selezionato non è un foglio di calcolo in formato CSV, XLSX "
-                u"o XLS che il programma possa leggere, oppure è danneggiato.\n\r\n\r"
-                u"Salvare il foglio in formato CSV o XLSX con il proprio programma di fogli di "
-                u"calcolo e riprovare."_qs,
-                {}};
-    case SheetError::Empty:
-    case SheetError::None:
-        break;
-    }
-    return {MsgKind::Warning,
-            u"Attenzione: il file selezionato non contiene nessuna riga da importare."_qs,
-            {}};
 }
 
 } // namespace members

@@ -3,6 +3,7 @@
 
 #include "core/archive.h"
 #include "core/dates.h"
+#include "core/record_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
 #include "members/member_archive.h"
@@ -462,36 +463,43 @@ ImportPlan checkSheet(const SheetRows& rows, const std::vector<int>& columns,
 std::optional<ImportOutcome> importAccepted(const QString& folder, const ImportPlan& plan,
                                             const std::function<void(qint64)>& progress) {
     if (plan.accepted == 0) return std::nullopt;
+    const core::Archive archive = MemberArchive(folder).archive();
+    core::RecordFile file(archive.path(), archive.layout().recordLength());
+    // From here to the close the file is locked for writing: another copy waits.
+    if (!file.open()) return std::nullopt;
     ImportOutcome outcome;
-    std::vector<QString> written; // the keys of the records appended, in order
-    const auto first = MemberArchive(folder).archive().appendChosen(
-        [&](const core::Archive::StoredScan& stored) -> std::optional<std::vector<QStringList>> {
-            // Another copy may have stored some of these members since the sheet was checked.
-            if (!stored([&](qint64 n, const char* rec) {
-                    addStoredKey(outcome.keys, n, rec);
-                    return true;
-                }))
-                return std::nullopt;
-            std::vector<QStringList> records;
-            records.reserve(size_t(plan.accepted));
-            for (const ImportRow& row : plan.rows) {
-                if (!row.accepted()) continue;
-                QString key = memberKey(row.values[Tesserato], row.values[NumTessera]);
-                if (outcome.keys.contains(key)) {
-                    ++outcome.foundMeanwhile;
-                    continue;
-                }
-                records.push_back(row.values);
-                written.push_back(std::move(key));
-            }
-            return records;
-        },
-        progress);
+    // Another copy may have stored some of these members since the sheet was checked.
+    const bool read = file.scan([&](qint64 n, const char* rec) {
+        addStoredKey(outcome.keys, n, rec);
+        return true;
+    });
+    std::vector<const ImportRow*> rows;
+    std::vector<QString> keys;
+    for (const ImportRow& row : plan.rows) {
+        if (!row.accepted()) continue;
+        QString key = memberKey(row.values[Tesserato], row.values[NumTessera]);
+        if (outcome.keys.contains(key)) {
+            ++outcome.foundMeanwhile;
+            continue;
+        }
+        rows.push_back(&row);
+        keys.push_back(std::move(key));
+    }
+    std::optional<qint64> first;
+    if (read)
+        first = file.appendAll(
+            qint64(rows.size()),
+            [&](qint64 i, char* record) {
+                archive.layout().storeAll(record, rows[size_t(i)]->values);
+            },
+            progress);
+    // Every byte is synced before appendAll returns: closing cannot undo the records.
+    file.close();
     if (!first) return std::nullopt;
     outcome.first = *first;
-    outcome.imported = qsizetype(written.size());
-    for (size_t i = 0; i < written.size(); ++i)
-        outcome.keys.insert(written[i], *first + qint64(i));
+    outcome.imported = qsizetype(rows.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        outcome.keys.insert(keys[i], *first + qint64(i));
     return outcome;
 }
 

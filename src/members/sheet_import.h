@@ -18,8 +18,9 @@ namespace members {
 
 using sheets::SheetRows;
 
-// What the user is told about a picked file that cannot be read as a sheet.
-platform::Problem sheetProblem(sheets::SheetError error);
+// What the user is told about a picked file that cannot be read as a sheet (the limit it
+// passes, the byte that is no text).
+platform::Problem sheetProblem(const sheets::SheetFile& file);
 
 // How a sheet column fills the member record.
 enum class ColumnFill {

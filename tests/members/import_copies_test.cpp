@@ -96,7 +96,7 @@ TEST(ImportCopies, RowsStoredMeanwhileAreLeftOutAndCounted) {
     ASSERT_EQ(w.plan().accepted, 4);
     // Another copy imports members 2 and 3 while this window waits for the user.
     {
-        const SheetFile other = readSheetFile(sheetOf(h.dir.path(), 2, 3));
+        const sheets::SheetFile other = sheets::readSheetFile(sheetOf(h.dir.path(), 2, 3));
         const ImportPlan plan =
             checkSheet(other.rows, matchColumns(other.rows[0]), {}, h.fake.today());
         ASSERT_EQ(importAccepted(h.dir.path(), plan)->imported, 2);

@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5) return 2;
-    const members::SheetFile sheet = members::readSheetFile(args[2]);
+    const sheets::SheetFile sheet = sheets::readSheetFile(args[2]);
     const auto existing = members::archiveMemberKeys(args[1]);
-    if (sheet.error != members::SheetError::None || !existing) return 3;
+    if (sheet.error != sheets::SheetError::None || !existing) return 3;
     const members::ImportPlan plan = members::checkSheet(
         sheet.rows, members::matchColumns(sheet.rows[0]), *existing, QDate(2026, 3, 15));
     QFile ready(args[3]);
