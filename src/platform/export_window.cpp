@@ -84,9 +84,7 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     setStatusHint(grid_, panInfo_, QString());
 
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
-    connect(guida, &QToolButton::clicked, this, [this] {
-        ctx_.platform.showHelp(this, {helpTitle_, helpText_});
-    });
+    connect(guida, &QToolButton::clicked, this, [this] { ctx_.platform.showHelp(this, help_); });
     connect(esci, &QToolButton::clicked, this, &QDialog::accept);
 }
 

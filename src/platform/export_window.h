@@ -83,10 +83,7 @@ public:
     QString cell(qsizetype row, int column) const { return model_->table().text(row, column); }
     std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
     // What cmdGuida shows in the help window.
-    void setHelp(const QString& title, const QStringList& paragraphs) {
-        helpTitle_ = title;
-        helpText_ = paragraphs;
-    }
+    void setHelp(HelpTopic topic) { help_ = std::move(topic); }
 
     void exportGrid(); // cmdEsporta
 
@@ -98,8 +95,7 @@ private:
     TextGridModel* model_;
     QTableView* grid_;
     QLabel* panInfo_;
-    QString helpTitle_;
-    QStringList helpText_;
+    HelpTopic help_;
 };
 
 } // namespace platform

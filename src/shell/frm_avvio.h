@@ -23,7 +23,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     platform::Context& ctx_;
