@@ -1,12 +1,10 @@
 #include "core/ini_file.h"
 
-#include "core/file_faults.h"
-
+#include "core/file_lock.h"
+#include "core/file_system.h"
+#include "core/replace_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace core {
 
@@ -45,13 +43,10 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
 bool IniFile::load() {
     lines_.clear();
-    QFile f(path_);
-    if (!f.exists())
+    if (fileSystem().kind(path_) == FileSystem::Kind::Missing)
         return true;
-    if (!faults::allow() || !f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!readWholeFile(path_, bytes))
         return false;
     QString text = fromWin1252(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -124,17 +119,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
 }
 
 bool IniFile::save() const {
-    QSaveFile f(path_);
-    if (!faults::allow() || !f.open(QIODevice::WriteOnly))
-        return false;
     QByteArray out;
     for (const QString& l : lines_) {
         out += toWin1252(l);
         out += "\r\n";
     }
-    if (!faults::allow() || f.write(out) != out.size())
-        return false;
-    return faults::allow() && f.commit();
+    return replaceFile(path_, out);
 }
 
 QString IniFile::read(const QString& path, const QString& section, const QString& key) {
@@ -143,13 +133,24 @@ QString IniFile::read(const QString& path, const QString& section, const QString
     return ini.value(section, key);
 }
 
-bool IniFile::write(const QString& path, const QString& section, const QString& key,
-                    const QString& value) {
+bool IniFile::update(const QString& path, const std::function<void(IniFile&)>& change) {
+    // The folder, not the file: the file is replaced by a rename, and a lock on the old one
+    // would let the next writer read what is no longer there.
+    const auto folder = fileSystem().open(folderOf(path), FileSystem::Open::Read);
+    FileLock lock;
+    if (!folder || lock.acquire(*folder, FileLock::lockFileOf(path), true) !=
+                       FileLock::Result::Locked)
+        return false;
     IniFile ini(path);
     if (!ini.load())
         return false;
-    ini.setValue(section, key, value);
+    change(ini);
     return ini.save();
+}
+
+bool IniFile::write(const QString& path, const QString& section, const QString& key,
+                    const QString& value) {
+    return update(path, [&](IniFile& ini) { ini.setValue(section, key, value); });
 }
 
 } // namespace core

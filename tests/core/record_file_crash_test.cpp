@@ -1,8 +1,12 @@
 // Saves cut short by a killed process, and two processes saving into one file at once.
+#include "core/file_faults.h"
+#include "core/file_lock.h"
 #include "core/record_file.h"
 #include "files.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QSysInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -19,6 +23,7 @@
 
 using core::RecordFile;
 using testing_support::writeFile;
+
 
 namespace {
 
@@ -52,6 +57,12 @@ Parsed parse(const char* r) {
     p.whole = std::memcmp(r, image(p.writer, p.record, p.version).data(), L) == 0;
     return p;
 }
+
+// Every file lock refused, as on a share without them, for as long as it lives.
+struct NoFileLocks {
+    explicit NoFileLocks(bool refuse) { core::faults::refuseLocks(refuse); }
+    ~NoFileLocks() { core::faults::refuseLocks(false); }
+};
 
 int rounds(const char* env, int fallback) {
     const int n = qEnvironmentVariableIntValue(env);
@@ -112,7 +123,8 @@ TEST(RecordFileCrash, KilledSavesLeaveOldOrNewRecordsAndKeepEveryReportedSave) {
             }
         }
         ::close(fds[1]);
-        ::usleep(QRandomGenerator::global()->bounded(200, 6000));
+        // A save waits for the disk several times: long enough for a few of them.
+        ::usleep(QRandomGenerator::global()->bounded(1000, 80000));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
@@ -191,7 +203,12 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
     EXPECT_FALSE(QFile::exists(RecordFile::journalPath(path)));
 }
 
+// With file locks, and where the file system refuses them (some shares): then a lock file
+// beside the archive keeps the two copies apart.
 TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "no file locks" : "file locks");
+    const NoFileLocks noLocks(refused);
     QTemporaryDir dir;
     const QString path = dir.filePath("Tesserati.pro");
     {
@@ -240,5 +257,36 @@ TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
         EXPECT_EQ(p.record, quint32(n)) << "an append landed on another's record";
         seen.insert({p.writer, p.version});
     }
+    f.close();
     EXPECT_EQ(seen.size(), size_t(1 + 2 * kRounds));
+    EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
+  }
+}
+
+TEST(RecordFileCrash, ALockFileLeftBehindIsTakenOver) {
+    const NoFileLocks noLocks(true);
+    QByteArray boot = testing_support::fileBytes("/proc/sys/kernel/random/boot_id").trimmed();
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray now = QByteArray::number(QDateTime::currentSecsSinceEpoch());
+    const struct {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
+        {"a process that is gone", host + ' ' + boot + "\n999999999\n" + now + "\n"},
+        {"before the machine restarted", host + " another-start\n1\n" + now + "\n"},
+        {"another machine, long ago", "elsewhere x\n1\n1000\n"},
+        {"left empty by a power cut", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.pro");
+        writeFile(core::FileLock::lockFileOf(path), c.content);
+        RecordFile f(path, L);
+        ASSERT_TRUE(f.open());
+        ASSERT_TRUE(f.append(image(0, 1, 1).data()));
+        EXPECT_TRUE(QFile::exists(core::FileLock::lockFileOf(path)));
+        f.close();
+        EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
+    }
 }
