@@ -30,8 +30,10 @@ void BM_SaveMember(benchmark::State& state) {
     const QString folder = bench::folderOnce(1000, bench::writeMemberArchive);
     const core::Archive archive(folder, members::kMemberFileName, members::memberLayout());
     int i = 0;
-    for (auto _ : state)
-        if (!archive.save(1 + i++ % 1000, member(i))) state.SkipWithError("save failed");
+    for (auto _ : state) {
+        ++i;
+        if (!archive.save(1 + i % 1000, member(i))) state.SkipWithError("save failed");
+    }
 }
 BENCHMARK(BM_SaveMember)->Unit(benchmark::kMillisecond);
 
@@ -51,8 +53,7 @@ void BM_ImportMembers(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir dir;
-        const core::Archive archive(dir.path(), members::kMemberFileName,
-                                    members::memberLayout());
+        const core::Archive archive(dir.path(), members::kMemberFileName, members::memberLayout());
         state.ResumeTiming();
         if (!archive.appendAll(records)) state.SkipWithError("import failed");
     }

@@ -100,8 +100,7 @@ TitleTexts readTitlePage(const QString& iniPath) {
 bool writeTitlePage(const QString& iniPath, const TitleTexts& texts) {
     return core::IniFile::update(iniPath, [&](core::IniFile& ini) {
         for (std::size_t i = 0; i < kTitleKeyCount; ++i)
-            ini.setValue(kTitleSection, QLatin1String(kTitleKeys[i].key),
-                         core::trimText(texts[i]));
+            ini.setValue(kTitleSection, QLatin1String(kTitleKeys[i].key), core::trimText(texts[i]));
     });
 }
 

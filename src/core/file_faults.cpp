@@ -10,15 +10,18 @@ int undoing = 0;
 } // namespace
 
 bool allow() {
-    if (failAt == 0 || undoing > 0)
-        return true;
+    if (failAt == 0 || undoing > 0) return true;
     ++taken;
     return forGood ? taken < failAt : taken != failAt;
 }
 
-Undoing::Undoing() { ++undoing; }
+Undoing::Undoing() {
+    ++undoing;
+}
 
-Undoing::~Undoing() { --undoing; }
+Undoing::~Undoing() {
+    --undoing;
+}
 
 void arm(int failAtStep, bool persistent) {
     failAt = failAtStep;
@@ -31,7 +34,9 @@ void disarm() {
     taken = 0;
 }
 
-int steps() { return taken; }
+int steps() {
+    return taken;
+}
 
 } // namespace core::faults
 
@@ -41,8 +46,12 @@ namespace {
 bool noLocks = false;
 } // namespace
 
-void refuseLocks(bool refuse) { noLocks = refuse; }
+void refuseLocks(bool refuse) {
+    noLocks = refuse;
+}
 
-bool locksRefused() { return noLocks; }
+bool locksRefused() {
+    return noLocks;
+}
 
 } // namespace core::faults

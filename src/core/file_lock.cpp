@@ -21,8 +21,7 @@ QByteArray machine() {
     static const QByteArray id = [] {
         QByteArray boot;
         QFile f(QStringLiteral("/proc/sys/kernel/random/boot_id"));
-        if (f.open(QIODevice::ReadOnly))
-            boot = f.readAll().trimmed();
+        if (f.open(QIODevice::ReadOnly)) boot = f.readAll().trimmed();
         return QSysInfo::machineHostName().toUtf8() + ' ' + boot;
     }();
     return id;
@@ -38,42 +37,43 @@ QByteArray ownerLine(FileSystem& fs) {
 // this instant, or left empty by a power cut).
 std::optional<bool> isStale(FileSystem& fs, const QByteArray& content) {
     const QList<QByteArray> parts = content.split('\n');
-    if (parts.size() < 4)
-        return std::nullopt;
+    if (parts.size() < 4) return std::nullopt;
     bool ok = false;
     const qint64 pid = parts[1].toLongLong(&ok);
     const qint64 since = parts[2].toLongLong();
     const QByteArray host = parts[0].left(parts[0].lastIndexOf(' '));
     const QByteArray ownHost = machine().left(machine().lastIndexOf(' '));
-    if (host != ownHost)
-        return QDateTime::currentSecsSinceEpoch() - since > kForeignStaleSecs;
+    if (host != ownHost) return QDateTime::currentSecsSinceEpoch() - since > kForeignStaleSecs;
     // Our own process holds a lock only inside a FileLock; one found here was left behind.
     return parts[0] != machine() || !ok || pid == fs.processId() || !fs.processAlive(pid);
 }
 
 std::optional<QByteArray> contentOf(const QString& path) {
     QByteArray bytes;
-    if (!readWholeFile(path, bytes))
-        return std::nullopt;
+    if (!readWholeFile(path, bytes)) return std::nullopt;
     return bytes;
 }
 
 } // namespace
 
-FileLock::~FileLock() { release(); }
+FileLock::~FileLock() {
+    release();
+}
 
 void FileLock::release() {
     const faults::Undoing tidying;
-    if (!lockFile_.isEmpty())
-        fileSystem().remove(lockFile_);
+    if (!lockFile_.isEmpty()) fileSystem().remove(lockFile_);
     lockFile_.clear();
 }
 
 FileLock::Result FileLock::acquire(File& target, const QString& lockPath, bool exclusive) {
     switch (target.lock(exclusive)) {
-    case LockResult::Locked: return Result::Locked;
-    case LockResult::Failed: return Result::Busy;
-    case LockResult::Unsupported: break;
+    case LockResult::Locked:
+        return Result::Locked;
+    case LockResult::Failed:
+        return Result::Busy;
+    case LockResult::Unsupported:
+        break;
     }
     FileSystem& fs = fileSystem();
     const QByteArray mine = ownerLine(fs);

@@ -47,8 +47,7 @@ std::optional<qint64> appendJournalLength(const QByteArray& j) {
     quint32 sum = 0;
     std::memcpy(&length, j.constData() + 8, 8);
     std::memcpy(&sum, j.constData() + 16, 4);
-    if (length < 0 || sum != checksum(j.constData(), 16))
-        return std::nullopt;
+    if (length < 0 || sum != checksum(j.constData(), 16)) return std::nullopt;
     return length;
 }
 
@@ -57,19 +56,19 @@ std::optional<qint64> appendJournalLength(const QByteArray& j) {
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
 
-RecordFile::~RecordFile() { close(); }
+RecordFile::~RecordFile() {
+    close();
+}
 
 bool RecordFile::open(Access access) {
-    if (file_)
-        return true;
+    if (file_) return true;
     FileSystem& fs = fileSystem();
     const auto kind = fs.kind(path_);
     if (kind == FileSystem::Kind::Missing) {
         // CreateNew never truncates a file that appeared in the meantime. The new name is
         // synced in its folder: an archive the program went on to use must not vanish.
         if (fs.open(path_, FileSystem::Open::CreateNew)) {
-            if (!fs.syncFolder(folderOf(path_)))
-                return false;
+            if (!fs.syncFolder(folderOf(path_))) return false;
         } else if (fs.kind(path_) != FileSystem::Kind::File) {
             return false;
         }
@@ -78,8 +77,7 @@ bool RecordFile::open(Access access) {
     }
     const bool write = access == Access::ReadWrite;
     file_ = fs.open(path_, write ? FileSystem::Open::ReadWrite : FileSystem::Open::Read);
-    if (!file_)
-        return false;
+    if (!file_) return false;
     writable_ = write;
     if (!lock(write)) {
         close();
@@ -89,8 +87,7 @@ bool RecordFile::open(Access access) {
         if (!write) {
             // Recovery needs the exclusive lock and write access: reopen for it.
             close();
-            if (!open(Access::ReadWrite))
-                return false;
+            if (!open(Access::ReadWrite)) return false;
             close();
             return open(Access::Read);
         }
@@ -104,11 +101,14 @@ bool RecordFile::open(Access access) {
 
 bool RecordFile::lock(bool exclusive) {
     switch (lock_.acquire(*file_, FileLock::lockFileOf(path_), exclusive)) {
-    case FileLock::Result::Locked: return true;
-    case FileLock::Result::Busy: return false;
+    case FileLock::Result::Locked:
+        return true;
+    case FileLock::Result::Busy:
+        return false;
     // No lock of any kind can be had here: reading goes on, writing is refused (the caller
     // shows the access message).
-    case FileLock::Result::Unavailable: return !exclusive;
+    case FileLock::Result::Unavailable:
+        return !exclusive;
     }
     return false;
 }
@@ -134,8 +134,7 @@ bool RecordFile::writeJournal(const QByteArray& image) {
 bool RecordFile::clearJournal() {
     FileSystem& fs = fileSystem();
     const QString jpath = journalPath(path_);
-    if (!journal_)
-        journal_ = fs.open(jpath, FileSystem::Open::ReadWrite);
+    if (!journal_) journal_ = fs.open(jpath, FileSystem::Open::ReadWrite);
     bool ok = journal_ && journal_->resize(0);
     if (ok && !journal_->sync()) {
         // Cut but not durable: put the content back, so that the failure the caller reports
@@ -148,8 +147,7 @@ bool RecordFile::clearJournal() {
     }
     journal_.reset();
     journalImage_.clear();
-    if (ok)
-        fs.remove(jpath); // an empty journal that outlives this means nothing
+    if (ok) fs.remove(jpath); // an empty journal that outlives this means nothing
     return ok;
 }
 
@@ -158,8 +156,7 @@ bool RecordFile::clearJournal() {
 // The repair is synced and the journal cleared before the file is read.
 bool RecordFile::recoverJournal() {
     QByteArray j;
-    if (!readWholeFile(journalPath(path_), j))
-        return false;
+    if (!readWholeFile(journalPath(path_), j)) return false;
     if (const auto oldLength = appendJournalLength(j)) {
         const qint64 size = file_->size();
         if (size < 0 || (size > *oldLength && (!file_->resize(*oldLength) || !file_->sync())))
@@ -194,31 +191,25 @@ bool RecordFile::close() {
 }
 
 qint64 RecordFile::count() const {
-    if (!file_)
-        return 0;
+    if (!file_) return 0;
     const qint64 size = file_->size();
     return size > 0 ? size / length_ : 0;
 }
 
 bool RecordFile::read(qint64 n, char* buffer) {
-    if (!file_ || n < 1 || n > count())
-        return false;
+    if (!file_ || n < 1 || n > count()) return false;
     return file_->read((n - 1) * length_, buffer, length_) == length_;
 }
 
 bool RecordFile::overwrite(qint64 n, const char* buffer) {
-    if (!file_ || !writable_ || n < 1 || n > count())
-        return false;
+    if (!file_ || !writable_ || n < 1 || n > count()) return false;
     const qint64 offset = (n - 1) * length_;
     std::vector<char> old(length_);
-    if (file_->read(offset, old.data(), length_) != length_)
-        return false;
-    if (!writeJournal(journalImage(offset, old.data(), length_)))
-        return false;
+    if (file_->read(offset, old.data(), length_) != length_) return false;
+    if (!writeJournal(journalImage(offset, old.data(), length_))) return false;
     if (!file_->write(offset, buffer, length_) || !file_->sync()) {
         // Put the old record back now rather than at the next open.
-        if (file_->write(offset, old.data(), length_) && file_->sync())
-            clearJournal();
+        if (file_->write(offset, old.data(), length_) && file_->sync()) clearJournal();
         journal_.reset();
         return false;
     }
@@ -233,15 +224,12 @@ std::optional<qint64> RecordFile::append(const char* buffer) {
 std::optional<qint64> RecordFile::appendAll(qint64 total,
                                             const std::function<void(qint64, char*)>& fill,
                                             const std::function<void(qint64)>& progress) {
-    if (!file_ || !writable_)
-        return std::nullopt;
+    if (!file_ || !writable_) return std::nullopt;
     // Under the exclusive lock the count is the true end of the file, whoever wrote last.
     const qint64 first = count() + 1;
     const qint64 start = (first - 1) * length_;
-    if (total <= 0)
-        return first;
-    if (!writeJournal(appendJournalImage(start)))
-        return std::nullopt;
+    if (total <= 0) return first;
+    if (!writeJournal(appendJournalImage(start))) return std::nullopt;
 
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
     std::vector<char> block(static_cast<size_t>(std::min(perBlock, total) * length_));
@@ -254,34 +242,28 @@ std::optional<qint64> RecordFile::appendAll(qint64 total,
             fill(done + i, block.data() + i * length_);
         ok = file_->write(start + done * length_, block.data(), bytes);
         done += n;
-        if (ok && progress)
-            progress(done);
+        if (ok && progress) progress(done);
     }
-    if (ok && file_->sync() && clearJournal())
-        return first;
+    if (ok && file_->sync() && clearJournal()) return first;
     // Cut back now; when that fails too the journal stays and the next open cuts back.
-    if (file_->resize(start) && file_->sync())
-        clearJournal();
+    if (file_->resize(start) && file_->sync()) clearJournal();
     journal_.reset();
     return std::nullopt;
 }
 
 bool RecordFile::scan(const std::function<bool(qint64, const char*)>& visit) {
-    if (!file_)
-        return false;
+    if (!file_) return false;
     const qint64 total = count();
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
-    std::vector<char> block(static_cast<size_t>(std::min(perBlock, std::max<qint64>(total, 1)) *
-                                                length_));
+    std::vector<char> block(
+        static_cast<size_t>(std::min(perBlock, std::max<qint64>(total, 1)) * length_));
     qint64 n = 0;
     while (n < total) {
         const qint64 want = std::min(perBlock, total - n);
         const qint64 bytes = want * length_;
-        if (file_->read(n * length_, block.data(), bytes) != bytes)
-            return false;
+        if (file_->read(n * length_, block.data(), bytes) != bytes) return false;
         for (qint64 i = 0; i < want; ++i)
-            if (!visit(n + i + 1, block.data() + i * length_))
-                return true;
+            if (!visit(n + i + 1, block.data() + i * length_)) return true;
         n += want;
     }
     return true;

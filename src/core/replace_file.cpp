@@ -13,7 +13,9 @@ namespace {
 const QString kSuffix = QStringLiteral(".qvtmp");
 const QString kOldSuffix = QStringLiteral(".qvold");
 
-QString fileNameOf(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
+QString fileNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
 
 QString joined(const QString& folder, const QString& name) {
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
@@ -23,8 +25,8 @@ QString joined(const QString& folder, const QString& name) {
 qint64 ownerOf(const QString& name, const QString& fileName) {
     if (!name.startsWith(fileName + u'.') || !(name.endsWith(kSuffix) || name.endsWith(kOldSuffix)))
         return -1;
-    const QString middle = name.mid(fileName.size() + 1,
-                                    name.size() - fileName.size() - 1 - kSuffix.size());
+    const QString middle =
+        name.mid(fileName.size() + 1, name.size() - fileName.size() - 1 - kSuffix.size());
     bool ok = false;
     const qint64 pid = middle.toLongLong(&ok);
     return ok && pid > 0 ? pid : -1;
@@ -42,11 +44,9 @@ public:
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override {
-        if (failed_)
-            return -1;
+        if (failed_) return -1;
         buffer_.append(data, size);
-        if (buffer_.size() >= (1 << 20) && !drain())
-            return -1;
+        if (buffer_.size() >= (1 << 20) && !drain()) return -1;
         return size;
     }
 
@@ -88,8 +88,7 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
     const QString stem = joined(folder, fileName + u'.' + QString::number(fs.processId()));
     const QString temporary = stem + kSuffix;
     auto file = fs.open(temporary, FileSystem::Open::Truncate);
-    if (!file)
-        return false;
+    if (!file) return false;
     bool ok;
     {
         FileDevice out(*file);
@@ -104,19 +103,16 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
     if (ok && fs.rename(temporary, path)) {
         if (fs.syncFolder(folder)) {
             const faults::Undoing tidying;
-            if (kept)
-                fs.remove(old); // left behind, it is removed as stale next time
+            if (kept) fs.remove(old); // left behind, it is removed as stale next time
             return true;
         }
         const faults::Undoing undoing;
-        if (kept)
-            fs.rename(old, path);
+        if (kept) fs.rename(old, path);
         return false;
     }
     const faults::Undoing undoing;
     fs.remove(temporary);
-    if (kept)
-        fs.remove(old);
+    if (kept) fs.remove(old);
     return false;
 }
 

@@ -6,8 +6,8 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QSysInfo>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,7 +23,6 @@
 
 using core::RecordFile;
 using testing_support::writeFile;
-
 
 namespace {
 
@@ -206,61 +205,62 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
 // With file locks, and where the file system refuses them (some shares): then a lock file
 // beside the archive keeps the two copies apart.
 TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
-  for (const bool refused : {false, true}) {
-    SCOPED_TRACE(refused ? "no file locks" : "file locks");
-    const NoFileLocks noLocks(refused);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tesserati.pro");
-    {
-        RecordFile f(path, L);
-        ASSERT_TRUE(f.open());
-        f.append(image(9, 1, 0).data());
-        f.close();
-    }
-    const int kRounds = rounds("QUORVIX_SHARE_ROUNDS", 150);
-    std::vector<pid_t> children;
-    for (quint32 writer = 1; writer <= 2; ++writer) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            QRandomGenerator rng(writer);
-            for (int r = 0; r < kRounds; ++r) {
-                RecordFile f(path, L);
-                if (!f.open()) ::_exit(2);
-                if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data())) ::_exit(3);
-                const qint64 n = 1 + rng.bounded(quint32(f.count()));
-                std::vector<char> buf(L);
-                f.read(n, buf.data());
-                Parsed p = parse(buf.data());
-                if (!f.overwrite(n, image(p.writer, p.record, p.version).data())) ::_exit(4);
-                f.close();
-            }
-            ::_exit(0);
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "no file locks" : "file locks");
+        const NoFileLocks noLocks(refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tesserati.pro");
+        {
+            RecordFile f(path, L);
+            ASSERT_TRUE(f.open());
+            f.append(image(9, 1, 0).data());
+            f.close();
         }
-        children.push_back(pid);
+        const int kRounds = rounds("QUORVIX_SHARE_ROUNDS", 150);
+        std::vector<pid_t> children;
+        for (quint32 writer = 1; writer <= 2; ++writer) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                QRandomGenerator rng(writer);
+                for (int r = 0; r < kRounds; ++r) {
+                    RecordFile f(path, L);
+                    if (!f.open()) ::_exit(2);
+                    if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data()))
+                        ::_exit(3);
+                    const qint64 n = 1 + rng.bounded(quint32(f.count()));
+                    std::vector<char> buf(L);
+                    f.read(n, buf.data());
+                    Parsed p = parse(buf.data());
+                    if (!f.overwrite(n, image(p.writer, p.record, p.version).data())) ::_exit(4);
+                    f.close();
+                }
+                ::_exit(0);
+            }
+            children.push_back(pid);
+        }
+        for (pid_t pid : children) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 0);
+        }
+        RecordFile f(path, L);
+        ASSERT_TRUE(f.open(RecordFile::Access::Read));
+        ASSERT_EQ(f.count(), 1 + 2 * kRounds);
+        std::set<std::pair<quint32, quint32>> seen;
+        std::vector<char> buf(L);
+        for (qint64 n = 1; n <= f.count(); ++n) {
+            ASSERT_TRUE(f.read(n, buf.data()));
+            const Parsed p = parse(buf.data());
+            ASSERT_TRUE(p.whole) << n;
+            EXPECT_EQ(p.record, quint32(n)) << "an append landed on another's record";
+            seen.insert({p.writer, p.version});
+        }
+        f.close();
+        EXPECT_EQ(seen.size(), size_t(1 + 2 * kRounds));
+        EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
     }
-    for (pid_t pid : children) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
-    }
-    RecordFile f(path, L);
-    ASSERT_TRUE(f.open(RecordFile::Access::Read));
-    ASSERT_EQ(f.count(), 1 + 2 * kRounds);
-    std::set<std::pair<quint32, quint32>> seen;
-    std::vector<char> buf(L);
-    for (qint64 n = 1; n <= f.count(); ++n) {
-        ASSERT_TRUE(f.read(n, buf.data()));
-        const Parsed p = parse(buf.data());
-        ASSERT_TRUE(p.whole) << n;
-        EXPECT_EQ(p.record, quint32(n)) << "an append landed on another's record";
-        seen.insert({p.writer, p.version});
-    }
-    f.close();
-    EXPECT_EQ(seen.size(), size_t(1 + 2 * kRounds));
-    EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
-  }
 }
 
 TEST(RecordFileCrash, ALockFileLeftBehindIsTakenOver) {

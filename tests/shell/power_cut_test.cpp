@@ -29,7 +29,9 @@ namespace {
 const QString kFolder = QStringLiteral("/disk");
 constexpr int L = 2764;
 
-QString at(const QString& name) { return kFolder + u'/' + name; }
+QString at(const QString& name) {
+    return kFolder + u'/' + name;
+}
 
 // A record that shows whether it is whole: its number and version, then a pattern of both.
 QByteArray image(quint32 record, quint32 version) {
@@ -61,12 +63,12 @@ struct Watch {
 // One thing the program wrote and whether (and after which operation) it said so.
 struct Event {
     QString path;
-    qint64 record = 0;                // 0: the whole file
-    std::optional<QByteArray> bytes;  // nullopt: the file is gone
+    qint64 record = 0;               // 0: the whole file
+    std::optional<QByteArray> bytes; // nullopt: the file is gone
     int reportedAfter = INT_MAX;
 };
 
-struct Run {
+struct Writes {
     SimDisk& disk;
     std::vector<Event> events;
     void wrote(const QString& path, qint64 record, std::optional<QByteArray> bytes, bool ok) {
@@ -82,7 +84,7 @@ struct Case {
     const char* name;
     std::vector<Watch> watches;
     std::function<void(SimDisk&)> before; // durable before the first operation
-    std::function<void(Run&)> act;
+    std::function<void(Writes&)> act;
     // The starting versions of what is watched, when not what `before` left on the disk
     // (a torn record with its journal: the journal's record is the old one).
     std::function<void(std::map<std::pair<QString, qint64>, std::optional<QByteArray>>&)> old = {};
@@ -101,7 +103,7 @@ QByteArray journalFor(qint64 offset, const QByteArray& oldRecord) {
     return j;
 }
 
-bool saveRecord(Run& run, const QString& path, qint64 n, const QByteArray& bytes) {
+bool saveRecord(Writes& run, const QString& path, qint64 n, const QByteArray& bytes) {
     RecordFile f(path, L);
     bool ok = f.open();
     if (ok && n > 0) {
@@ -121,32 +123,44 @@ const QString kIniText = QStringLiteral("[Dati Ente]\r\nRiga1=Circolo\r\nRiga2=V
 std::vector<Case> cases() {
     const QString archive = at(u"Tesserati.pro"_qs);
     std::vector<Case> out;
-    out.push_back({"overwrite twice", {{archive, true}},
-                   [=](SimDisk& d) { d.put(archive, records({0, 0, 0})); },
-                   [=](Run& r) {
+    out.push_back({"overwrite twice",
+                   {{archive, true}},
+                   [=](SimDisk& d) {
+                       d.put(archive, records({0, 0, 0}));
+                   },
+                   [=](Writes& r) {
                        saveRecord(r, archive, 2, image(2, 1));
                        saveRecord(r, archive, 2, image(2, 2));
                    }});
-    out.push_back({"append to a new archive", {{archive, true}}, [](SimDisk&) {},
-                   [=](Run& r) {
+    out.push_back({"append to a new archive",
+                   {{archive, true}},
+                   [](SimDisk&) {},
+                   [=](Writes& r) {
                        saveRecord(r, archive, 0, image(1, 1));
                        saveRecord(r, archive, 0, image(2, 1));
                    }});
-    out.push_back({"import then append", {{archive, true}},
-                   [=](SimDisk& d) { d.put(archive, records({0, 0})); },
-                   [=](Run& r) {
+    out.push_back({"import then append",
+                   {{archive, true}},
+                   [=](SimDisk& d) {
+                       d.put(archive, records({0, 0}));
+                   },
+                   [=](Writes& r) {
                        RecordFile f(archive, L);
                        const bool open = f.open();
-                       const auto first = open ? f.appendAll(3, [](qint64 i, char* rec) {
-                           const QByteArray b = image(quint32(3 + i), 1);
-                           std::memcpy(rec, b.constData(), L);
-                       }) : std::nullopt;
+                       const auto first = open ? f.appendAll(3,
+                                                             [](qint64 i, char* rec) {
+                                                                 const QByteArray b =
+                                                                     image(quint32(3 + i), 1);
+                                                                 std::memcpy(rec, b.constData(), L);
+                                                             })
+                                               : std::nullopt;
                        f.close();
                        for (quint32 i = 0; i < 3; ++i)
                            r.saved(archive, 3 + i, image(3 + i, 1), first == 3);
                        saveRecord(r, archive, 0, image(6, 1));
                    }});
-    out.push_back({"recovery then save", {{archive, true}},
+    out.push_back({"recovery then save",
+                   {{archive, true}},
                    [=](SimDisk& d) {
                        // A power cut in the middle of an overwrite of record 2.
                        QByteArray torn = records({0, 0, 0});
@@ -154,33 +168,38 @@ std::vector<Case> cases() {
                        d.put(archive, torn);
                        d.put(RecordFile::journalPath(archive), journalFor(L, image(2, 0)));
                    },
-                   [=](Run& r) { saveRecord(r, archive, 3, image(3, 1)); },
-                   [=](auto& old) { old[{archive, 2}] = image(2, 0); }});
+                   [=](Writes& r) { saveRecord(r, archive, 3, image(3, 1)); },
+                   [=](auto& old) {
+                       old[{archive, 2}] = image(2, 0);
+                   }});
 
     const QString ini = at(u"Tesserini.ini"_qs);
-    const auto iniWrite = [=](Run& r) {
+    const auto iniWrite = [=](Writes& r) {
         const bool ok = core::IniFile::write(ini, u"Dati Ente"_qs, u"Riga1"_qs, u"Nuovo"_qs);
         r.wrote(ini, 0, r.disk.contents(ini), ok);
     };
     out.push_back({"INI new", {{ini}}, [](SimDisk&) {}, iniWrite});
-    out.push_back({"INI existing", {{ini}}, [=](SimDisk& d) { d.put(ini, kIniText.toLatin1()); },
-                   iniWrite});
+    out.push_back(
+        {"INI existing", {{ini}}, [=](SimDisk& d) { d.put(ini, kIniText.toLatin1()); }, iniWrite});
 
     const QString store = at(shell::kPasswordStoreFile);
-    out.push_back({"password change", {{store}},
+    out.push_back({"password change",
+                   {{store}},
                    [=](SimDisk& d) {
                        d.put(store, "[Accesso]\r\nValore=" +
                                         core::scramble(shell::kInitialPassword).toLatin1() +
                                         "\r\n");
                    },
-                   [=](Run& r) {
+                   [=](Writes& r) {
                        const bool ok = shell::writeStoredPassword(store, u"NUOVA"_qs);
                        r.wrote(store, 0, r.disk.contents(store), ok);
                    }});
 
     const QString sheet = at(u"Tesserati.xls"_qs);
-    out.push_back({"export", {{sheet}}, [=](SimDisk& d) { d.put(sheet, "vecchio file"); },
-                   [=](Run& r) {
+    out.push_back({"export",
+                   {{sheet}},
+                   [=](SimDisk& d) { d.put(sheet, "vecchio file"); },
+                   [=](Writes& r) {
                        static const core::SheetColumn columns[] = {{u"Nome"_qs, 250}};
                        const QStringList names = {u"Rossi"_qs, u"Bianchi"_qs};
                        const platform::SpreadsheetExport e{
@@ -191,37 +210,40 @@ std::vector<Case> cases() {
                    }});
 
     const QString photo = at(u"Foto/1.jpg"_qs);
-    out.push_back({"photo", {{photo}},
+    out.push_back({"photo",
+                   {{photo}},
                    [=](SimDisk& d) {
                        d.addFolder(at(u"Foto"_qs));
                        d.put(photo, "vecchia foto");
                    },
-                   [=](Run& r) {
+                   [=](Writes& r) {
                        const bool ok =
                            members::writeJpeg(photo, testing_support::picture(40, 30, Qt::blue));
                        r.wrote(photo, 0, r.disk.contents(photo), ok);
                    }});
 
     const QString attached = at(members::kAttachmentsFolder + u"/contratto.pdf"_qs);
-    out.push_back({"attachment", {{attached}},
+    out.push_back({"attachment",
+                   {{attached}},
                    [=](SimDisk& d) { d.put(at(u"contratto.pdf"_qs), QByteArray(3000, 'P')); },
-                   [=](Run& r) {
-                       const auto outcome = members::attachFile(
-                           at(u"contratto.pdf"_qs), at(members::kAttachmentsFolder),
-                           [] { return true; });
+                   [=](Writes& r) {
+                       const auto outcome = members::attachFile(at(u"contratto.pdf"_qs),
+                                                                at(members::kAttachmentsFolder),
+                                                                [] { return true; });
                        r.wrote(attached, 0, r.disk.contents(attached),
                                outcome == members::AttachOutcome::Copied);
                    }});
 
     const QString book = at(u"Soci 2026.lib"_qs);
-    out.push_back({"register create and delete", {{book}}, [](SimDisk&) {},
-                   [=](Run& r) {
-                       r.wrote(book, 0, QByteArray(),
-                               book::createRegister(kFolder, u"Soci 2026"_qs) ==
-                                   book::CreateResult::Created);
-                       r.wrote(book, 0, std::nullopt,
-                               book::deleteRegister(kFolder, u"Soci 2026.lib"_qs));
-                   }});
+    out.push_back(
+        {"register create and delete",
+         {{book}},
+         [](SimDisk&) {},
+         [=](Writes& r) {
+             r.wrote(book, 0, QByteArray(),
+                     book::createRegister(kFolder, u"Soci 2026"_qs) == book::CreateResult::Created);
+             r.wrote(book, 0, std::nullopt, book::deleteRegister(kFolder, u"Soci 2026.lib"_qs));
+         }});
     return out;
 }
 
@@ -232,8 +254,7 @@ using Versions = std::vector<std::optional<QByteArray>>;
 Versions allowed(const Versions& all, const std::vector<int>& reported, int operation) {
     size_t from = 0;
     for (size_t i = 1; i < all.size(); ++i)
-        if (reported[i] <= operation)
-            from = i;
+        if (reported[i] <= operation) from = i;
     return Versions(all.begin() + qsizetype(from), all.end());
 }
 
@@ -262,12 +283,11 @@ TEST(PowerCut, EveryWritePathKeepsReportedSavesAndLeavesOldOrNewWhole) {
             for (qint64 n = 1; bytes && n * L <= bytes->size(); ++n)
                 old[{w.path, n}] = bytes->mid((n - 1) * L, L);
         }
-        if (c.old)
-            c.old(old);
+        if (c.old) c.old(old);
         for (const auto& [key, bytes] : old)
             history[key] = {{bytes}, {-1}};
 
-        Run run{live, {}};
+        Writes run{live, {}};
         {
             core::UseFileSystem use(live);
             live.record();
@@ -286,8 +306,8 @@ TEST(PowerCut, EveryWritePathKeepsReportedSavesAndLeavesOldOrNewWhole) {
         for (int op = 0; op <= live.operations(); ++op) {
             int variant = 0;
             for (SimDisk& disk : SimDisk::crashes(live.stateAfter(op), 48, unsigned(op))) {
-                SCOPED_TRACE(testing::Message() << "cut after operation " << op << ", state "
-                                                << variant++);
+                SCOPED_TRACE(testing::Message()
+                             << "cut after operation " << op << ", state " << variant++);
                 core::UseFileSystem use(disk);
                 for (const Watch& w : c.watches) {
                     if (!w.records) {
@@ -304,8 +324,7 @@ TEST(PowerCut, EveryWritePathKeepsReportedSavesAndLeavesOldOrNewWhole) {
                         << "a journal outlived the first open";
                     qint64 mustHave = 0;
                     for (const auto& [key, h] : history) {
-                        if (key.first != w.path)
-                            continue;
+                        if (key.first != w.path) continue;
                         if (allowed(h.first, h.second, op).front())
                             mustHave = std::max(mustHave, key.second);
                     }
@@ -327,4 +346,38 @@ TEST(PowerCut, EveryWritePathKeepsReportedSavesAndLeavesOldOrNewWhole) {
             }
         }
     }
+}
+
+TEST(PowerCut, TemporariesLeftByADeadProcessGoWithTheNextWrite) {
+    SimDisk disk;
+    disk.addFolder(kFolder);
+    const QString ini = at(u"Tesserini.ini"_qs);
+    disk.put(ini, kIniText.toLatin1());
+    // 4242 is the simulated program itself (left over from before it restarted), 99 is gone.
+    disk.put(ini + u".99.qvtmp"_qs, "mezzo file");
+    disk.put(ini + u".4242.qvold"_qs, kIniText.toLatin1());
+    disk.put(at(u"Altro.ini.99.qvtmp"_qs), "di un altro file");
+    const core::UseFileSystem use(disk);
+    ASSERT_TRUE(core::IniFile::write(ini, u"Dati Ente"_qs, u"Riga1"_qs, u"Nuovo"_qs));
+    EXPECT_EQ(disk.entries(kFolder).size(), 2);
+    EXPECT_TRUE(disk.contents(at(u"Altro.ini.99.qvtmp"_qs)));
+}
+
+TEST(PowerCut, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
+    SimDisk disk;
+    disk.addFolder(kFolder);
+    const QString ini = at(u"Tesserini.ini"_qs);
+    const QString archive = at(u"Tesserati.pro"_qs);
+    disk.put(ini, kIniText.toLatin1());
+    disk.put(archive, records({0, 0}));
+    disk.setFreeSpace(100);
+    const core::UseFileSystem use(disk);
+    EXPECT_FALSE(core::IniFile::write(ini, u"Dati Ente"_qs, u"Riga1"_qs, QString(200, u'x')));
+    RecordFile f(archive, L);
+    ASSERT_TRUE(f.open());
+    EXPECT_FALSE(f.append(image(3, 1).constData()));
+    f.close();
+    EXPECT_EQ(disk.contents(ini), kIniText.toLatin1());
+    EXPECT_EQ(disk.contents(archive), records({0, 0}));
+    EXPECT_EQ(disk.entries(kFolder).size(), 2); // no temporary, no journal
 }

@@ -48,8 +48,10 @@ public:
             why_ = "not root";
             return;
         }
-        const QString mkfs = QStandardPaths::findExecutable(u"mkfs.ext4"_qs, {u"/usr/sbin"_qs, u"/sbin"_qs});
-        const QString losetup = QStandardPaths::findExecutable(u"losetup"_qs, {u"/usr/sbin"_qs, u"/sbin"_qs});
+        const QString mkfs =
+            QStandardPaths::findExecutable(u"mkfs.ext4"_qs, {u"/usr/sbin"_qs, u"/sbin"_qs});
+        const QString losetup =
+            QStandardPaths::findExecutable(u"losetup"_qs, {u"/usr/sbin"_qs, u"/sbin"_qs});
         if (mkfs.isEmpty() || losetup.isEmpty()) {
             why_ = "mkfs.ext4 or losetup missing";
             return;
@@ -114,7 +116,8 @@ TEST(RealDisk, ReportedChangesOutliveAShutdownWithoutFlushing) {
     } cases[] = {
         {"member overwrite",
          [](const QString& f) {
-             for (int i = 1; i <= 3; ++i) ASSERT_TRUE(MemberArchive(f).save(0, member(u"Socio %1"_qs.arg(i))));
+             for (int i = 1; i <= 3; ++i)
+                 ASSERT_TRUE(MemberArchive(f).save(0, member(u"Socio %1"_qs.arg(i))));
          },
          [](const QString& f) { return MemberArchive(f).save(2, member(u"Nuovo"_qs)) == 2; },
          [](const QString& f) {
@@ -138,7 +141,8 @@ TEST(RealDisk, ReportedChangesOutliveAShutdownWithoutFlushing) {
          [](const QString& f) { ASSERT_TRUE(MemberArchive(f).save(0, member(u"Socio"_qs))); },
          [](const QString& f) {
              std::vector<QStringList> rows;
-             for (int i = 1; i <= 500; ++i) rows.push_back(member(u"Importato %1"_qs.arg(i)));
+             for (int i = 1; i <= 500; ++i)
+                 rows.push_back(member(u"Importato %1"_qs.arg(i)));
              return MemberArchive(f).archive().appendAll(rows) == 2;
          },
          [](const QString& f) {

@@ -22,8 +22,7 @@ void apply(QByteArray& bytes, const Write& w) {
         bytes.resize(w.size, '\0');
         return;
     }
-    if (bytes.size() < w.offset + w.data.size())
-        bytes.resize(w.offset + w.data.size(), '\0');
+    if (bytes.size() < w.offset + w.data.size()) bytes.resize(w.offset + w.data.size(), '\0');
     std::copy(w.data.begin(), w.data.end(), bytes.begin() + w.offset);
 }
 
@@ -59,8 +58,7 @@ struct SimDisk::State {
     int nodeOf(const QString& path) const {
         const auto [folder, name] = split(path);
         const auto f = folders.find(folder);
-        if (f == folders.end())
-            return 0;
+        if (f == folders.end()) return 0;
         const auto n = f->second.now.find(name);
         return n == f->second.now.end() ? 0 : n->second;
     }
@@ -78,13 +76,13 @@ struct SimDisk::State {
 
 class SimFile final : public core::File {
 public:
-    SimFile(SimDisk& disk, int node, bool writable) : disk_(disk), node_(node), writable_(writable) {}
+    SimFile(SimDisk& disk, int node, bool writable)
+        : disk_(disk), node_(node), writable_(writable) {}
 
     qint64 size() override { return node_ ? node().now.size() : -1; }
 
     qint64 read(qint64 offset, char* data, qint64 size) override {
-        if (!node_ || !core::faults::allow())
-            return -1;
+        if (!node_ || !core::faults::allow()) return -1;
         const QByteArray& now = node().now;
         const qint64 got = std::clamp<qint64>(now.size() - offset, 0, size);
         std::copy_n(now.constData() + offset, got, data);
@@ -92,16 +90,14 @@ public:
     }
 
     bool write(qint64 offset, const char* data, qint64 size) override {
-        if (size == 0)
-            return writable_;
+        if (size == 0) return writable_;
         return change({offset, QByteArray(data, size), 0});
     }
 
     bool resize(qint64 size) override { return change({0, {}, size}); }
 
     bool sync() override {
-        if (!node_ || !core::faults::allow())
-            return false;
+        if (!node_ || !core::faults::allow()) return false;
         node().durable = node().now;
         node().pending.clear();
         disk_.recordState();
@@ -117,8 +113,7 @@ private:
     SimDisk::State::Node& node() { return disk_.state_->nodes.at(node_); }
 
     bool change(const Write& w) {
-        if (!node_ || !writable_ || !core::faults::allow())
-            return false;
+        if (!node_ || !writable_ || !core::faults::allow()) return false;
         QByteArray after = node().now;
         apply(after, w);
         if (disk_.freeSpace_ >= 0 && after.size() > node().now.size() &&
@@ -150,8 +145,7 @@ SimDisk& SimDisk::operator=(const SimDisk& o) {
 SimDisk::~SimDisk() = default;
 
 void SimDisk::recordState() {
-    if (recording_)
-        states_.push_back(std::make_shared<const State>(*state_));
+    if (recording_) states_.push_back(std::make_shared<const State>(*state_));
 }
 
 void SimDisk::record() {
@@ -160,20 +154,25 @@ void SimDisk::record() {
     recordState();
 }
 
-const SimDisk::State& SimDisk::stateAfter(int operation) const { return *states_.at(operation); }
+const SimDisk::State& SimDisk::stateAfter(int operation) const {
+    return *states_.at(operation);
+}
 
-void SimDisk::addFolder(const QString& path) { state_->folders[path]; }
+void SimDisk::addFolder(const QString& path) {
+    state_->folders[path];
+}
 
 bool SimDisk::makeFolder(const QString& path) {
     if (!state_->folders.count(path)) {
-        if (!core::faults::allow())
-            return false;
+        if (!core::faults::allow()) return false;
         addFolder(path);
     }
     return true;
 }
 
-void SimDisk::setFreeSpace(qint64 bytes) { freeSpace_ = bytes; }
+void SimDisk::setFreeSpace(qint64 bytes) {
+    freeSpace_ = bytes;
+}
 
 void SimDisk::put(const QString& path, const QByteArray& bytes) {
     State::Folder* f = state_->folderOf(path);
@@ -187,8 +186,7 @@ void SimDisk::put(const QString& path, const QByteArray& bytes) {
 
 std::optional<QByteArray> SimDisk::contents(const QString& path) const {
     const int n = state_->nodeOf(path);
-    if (!n)
-        return std::nullopt;
+    if (!n) return std::nullopt;
     return state_->nodes.at(n).now;
 }
 
@@ -201,18 +199,14 @@ std::map<QString, QByteArray> SimDisk::allFiles() const {
 }
 
 std::unique_ptr<core::File> SimDisk::open(const QString& path, Open mode) {
-    if (!core::faults::allow())
-        return nullptr;
+    if (!core::faults::allow()) return nullptr;
     if (mode == Open::Read && state_->folders.count(path))
         return std::make_unique<SimFile>(*this, 0, false); // a folder, opened to be locked
     State::Folder* f = state_->folderOf(path);
-    if (!f)
-        return nullptr;
+    if (!f) return nullptr;
     int n = state_->nodeOf(path);
-    if (mode == Open::CreateNew && n)
-        return nullptr;
-    if ((mode == Open::Read || mode == Open::ReadWrite) && !n)
-        return nullptr;
+    if (mode == Open::CreateNew && n) return nullptr;
+    if ((mode == Open::Read || mode == Open::ReadWrite) && !n) return nullptr;
     if (!n) {
         n = state_->nextNode++;
         state_->nodes[n];
@@ -228,30 +222,25 @@ std::unique_ptr<core::File> SimDisk::open(const QString& path, Open mode) {
 }
 
 core::FileSystem::Kind SimDisk::kind(const QString& path) {
-    if (state_->folders.count(path))
-        return Kind::Folder;
+    if (state_->folders.count(path)) return Kind::Folder;
     return state_->nodeOf(path) ? Kind::File : Kind::Missing;
 }
 
 bool SimDisk::remove(const QString& path) {
-    if (!core::faults::allow())
-        return false;
+    if (!core::faults::allow()) return false;
     State::Folder* f = state_->folderOf(path);
     const QString name = State::split(path).second;
-    if (!f || !f->now.erase(name))
-        return false;
+    if (!f || !f->now.erase(name)) return false;
     f->pending.push_back({name, {}, 0});
     recordState();
     return true;
 }
 
 bool SimDisk::rename(const QString& from, const QString& to) {
-    if (!core::faults::allow())
-        return false;
+    if (!core::faults::allow()) return false;
     State::Folder* f = state_->folderOf(from);
     const int n = state_->nodeOf(from);
-    if (!f || !n || f != state_->folderOf(to))
-        return false;
+    if (!f || !n || f != state_->folderOf(to)) return false;
     const QString oldName = State::split(from).second, newName = State::split(to).second;
     f->now.erase(oldName);
     f->now[newName] = n;
@@ -261,12 +250,10 @@ bool SimDisk::rename(const QString& from, const QString& to) {
 }
 
 bool SimDisk::link(const QString& existing, const QString& newName) {
-    if (!core::faults::allow())
-        return false;
+    if (!core::faults::allow()) return false;
     State::Folder* f = state_->folderOf(newName);
     const int n = state_->nodeOf(existing);
-    if (!f || !n || state_->nodeOf(newName))
-        return false;
+    if (!f || !n || state_->nodeOf(newName)) return false;
     const QString name = State::split(newName).second;
     f->now[name] = n;
     f->pending.push_back({name, {}, n});
@@ -275,11 +262,9 @@ bool SimDisk::link(const QString& existing, const QString& newName) {
 }
 
 bool SimDisk::syncFolder(const QString& folder) {
-    if (!core::faults::allow())
-        return false;
+    if (!core::faults::allow()) return false;
     const auto it = state_->folders.find(folder);
-    if (it == state_->folders.end())
-        return false;
+    if (it == state_->folders.end()) return false;
     it->second.durable = it->second.now;
     it->second.pending.clear();
     recordState();
@@ -296,12 +281,11 @@ QStringList SimDisk::entries(const QString& folder) {
 }
 
 std::vector<SimDisk> SimDisk::crashes(const State& state, size_t limit, unsigned seed) {
-    std::vector<int> files;   // nodes with pending writes
+    std::vector<int> files;    // nodes with pending writes
     std::vector<QString> dirs; // folders with pending changes
     size_t folderChanges = 0;
     for (const auto& [n, node] : state.nodes)
-        if (!node.pending.empty())
-            files.push_back(n);
+        if (!node.pending.empty()) files.push_back(n);
     for (const auto& [path, f] : state.folders)
         if (!f.pending.empty()) {
             dirs.push_back(path);
@@ -317,16 +301,14 @@ std::vector<SimDisk> SimDisk::crashes(const State& state, size_t limit, unsigned
             QByteArray bytes = node.durable;
             const Fate fate = at == files.end() ? Fate::Dropped : fates[at - files.begin()];
             for (const Write& w : node.pending) {
-                if (fate == Fate::Dropped)
-                    break;
+                if (fate == Fate::Dropped) break;
                 if (fate == Fate::Kept || w.data.isEmpty()) {
                     apply(bytes, w);
                 } else if (fate == Fate::Zeroed) {
                     apply(bytes, {w.offset, QByteArray(w.data.size(), '\0'), 0});
                 } else { // torn: the sectors before the first boundary inside the write land
                     const qint64 cut = (w.offset / 512 + 1) * 512 - w.offset;
-                    if (cut < w.data.size())
-                        apply(bytes, {w.offset, w.data.left(cut), 0});
+                    if (cut < w.data.size()) apply(bytes, {w.offset, w.data.left(cut), 0});
                 }
             }
             node.durable = node.now = bytes;
@@ -336,10 +318,8 @@ std::vector<SimDisk> SimDisk::crashes(const State& state, size_t limit, unsigned
         for (auto& [path, f] : s.folders) {
             std::map<QString, int> names = f.durable;
             for (const State::Change& c : f.pending) {
-                if (!kept[bit++])
-                    continue;
-                if (!c.from.isEmpty())
-                    names.erase(c.from);
+                if (!kept[bit++]) continue;
+                if (!c.from.isEmpty()) names.erase(c.from);
                 if (c.node)
                     names[c.name] = c.node;
                 else
@@ -376,8 +356,8 @@ std::vector<SimDisk> SimDisk::crashes(const State& state, size_t limit, unsigned
     std::mt19937_64 rng(seed);
     out.push_back(build(std::vector<Fate>(files.size(), Fate::Dropped),
                         std::vector<bool>(folderChanges, false)));
-    out.push_back(build(std::vector<Fate>(files.size(), Fate::Kept),
-                        std::vector<bool>(folderChanges, true)));
+    out.push_back(
+        build(std::vector<Fate>(files.size(), Fate::Kept), std::vector<bool>(folderChanges, true)));
     while (out.size() < limit) {
         fates.clear();
         for (size_t i = 0; i < files.size(); ++i)
