@@ -99,7 +99,8 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
     // The old file keeps a second name until the new one is durable, so that a failed folder
     // sync can still put it back (not where the file system has no links).
     const QString old = stem + kOldSuffix;
-    const bool kept = ok && fs.kind(path) == FileSystem::Kind::File && fs.link(path, old);
+    const bool existed = fs.kind(path) != FileSystem::Kind::Missing;
+    const bool kept = ok && existed && fs.link(path, old);
     if (ok && fs.rename(temporary, path)) {
         if (fs.syncFolder(folder)) {
             const faults::Undoing tidying;
@@ -107,7 +108,10 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
             return true;
         }
         const faults::Undoing undoing;
-        if (kept) fs.rename(old, path);
+        if (kept)
+            fs.rename(old, path);
+        else if (!existed)
+            fs.remove(path); // there was none before
         return false;
     }
     const faults::Undoing undoing;
