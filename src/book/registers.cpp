@@ -1,10 +1,10 @@
 #include "book/registers.h"
 
+#include "core/file_system.h"
 #include "core/record_file.h"
 #include "core/text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -32,8 +32,8 @@ bool staysInFolder(const QString& folder, const QString& path) {
 }
 
 bool occupied(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink(); // a dangling link counts as used
+    // A dangling link counts as used.
+    return core::fileSystem().kind(path) != core::FileSystem::Kind::Missing;
 }
 
 } // namespace
@@ -59,18 +59,21 @@ CreateResult createRegister(const QString& folder, const QString& typed) {
     if (occupied(path)) return CreateResult::AlreadyExists;
     // A journal without its register (removed outside the program) would be rolled back into
     // the new, empty file at its first open.
+    core::FileSystem& fs = core::fileSystem();
     const QString journal = core::RecordFile::journalPath(path);
-    if (QFileInfo::exists(journal) && !QFile::remove(journal)) return CreateResult::Failed;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (occupied(journal) && !fs.remove(journal)) return CreateResult::Failed;
+    if (!fs.open(path, core::FileSystem::Open::CreateNew))
         return occupied(path) ? CreateResult::AlreadyExists : CreateResult::Failed;
-    file.close();
-    return CreateResult::Created;
+    // Reported as created only once the name is on disk.
+    return fs.syncFolder(folder) ? CreateResult::Created : CreateResult::Failed;
 }
 
 QStringList listRegisters(const QString& folder) {
-    return QDir(folder).entryList({u"*"_qs + kRegisterExtension},
-                                  QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    QStringList names = core::fileSystem().entries(folder);
+    names.removeIf([](const QString& name) {
+        return !name.endsWith(kRegisterExtension, Qt::CaseInsensitive);
+    });
+    return names;
 }
 
 QString registerCountLine(qsizetype count) {
@@ -79,11 +82,13 @@ QString registerCountLine(qsizetype count) {
 
 bool deleteRegister(const QString& folder, const QString& fileName) {
     const QString path = pathOf(folder, fileName);
+    core::FileSystem& fs = core::fileSystem();
     const QString journal = core::RecordFile::journalPath(path);
     // The journal first: once the register is gone, a journal left behind would outlive it.
-    if (QFileInfo::exists(journal) && !QFile::remove(journal)) return false;
-    QFile::remove(path);
-    return !occupied(path) && !QFileInfo::exists(journal);
+    if (occupied(journal) && !fs.remove(journal)) return false;
+    fs.remove(path);
+    // Reported as deleted only once the folder says so on disk.
+    return !occupied(path) && !occupied(journal) && fs.syncFolder(folder);
 }
 
 QString emptyNameMessage() {

@@ -98,11 +98,10 @@ TitleTexts readTitlePage(const QString& iniPath) {
 }
 
 bool writeTitlePage(const QString& iniPath, const TitleTexts& texts) {
-    core::IniFile ini(iniPath);
-    if (!ini.load()) return false; // never replace a file that could not be read
-    for (std::size_t i = 0; i < kTitleKeyCount; ++i)
-        ini.setValue(kTitleSection, QLatin1String(kTitleKeys[i].key), core::trimText(texts[i]));
-    return ini.save();
+    return core::IniFile::update(iniPath, [&](core::IniFile& ini) {
+        for (std::size_t i = 0; i < kTitleKeyCount; ++i)
+            ini.setValue(kTitleSection, QLatin1String(kTitleKeys[i].key), core::trimText(texts[i]));
+    });
 }
 
 QString titlePageNotSavedMessage() {

@@ -47,11 +47,10 @@ OrganisationTexts readOrganisation(const QString& iniPath) {
 }
 
 bool writeOrganisation(const QString& iniPath, const OrganisationTexts& texts) {
-    core::IniFile ini(iniPath);
-    if (!ini.load()) return false; // never replace a file we could not read
-    for (const OrganisationKey& k : kOrganisationKeys)
-        ini.setValue(kOrganisation, QLatin1String(k.key), core::trimText(texts.*k.text));
-    return ini.save();
+    return core::IniFile::update(iniPath, [&](core::IniFile& ini) {
+        for (const OrganisationKey& k : kOrganisationKeys)
+            ini.setValue(kOrganisation, QLatin1String(k.key), core::trimText(texts.*k.text));
+    });
 }
 
 int marginValue(const QString& text) {
@@ -71,13 +70,12 @@ CardPrintSettings readPrintSettings(const QString& iniPath) {
 }
 
 bool writePrintSettings(const QString& iniPath, const CardPrintSettings& settings) {
-    core::IniFile ini(iniPath);
-    if (!ini.load()) return false;
-    ini.setValue(kMargins, QStringLiteral("Superiore"), QString::number(settings.top));
-    ini.setValue(kMargins, QStringLiteral("Sinistro"), QString::number(settings.left));
-    ini.setValue(kPrint, QStringLiteral("Orientamento"),
-                 settings.landscape ? kLandscape : kPortrait);
-    return ini.save();
+    return core::IniFile::update(iniPath, [&](core::IniFile& ini) {
+        ini.setValue(kMargins, QStringLiteral("Superiore"), QString::number(settings.top));
+        ini.setValue(kMargins, QStringLiteral("Sinistro"), QString::number(settings.left));
+        ini.setValue(kPrint, QStringLiteral("Orientamento"),
+                     settings.landscape ? kLandscape : kPortrait);
+    });
 }
 
 QImage placeholderLogo() {

@@ -3,7 +3,6 @@
 #include "core/record_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <vector>
 
@@ -13,7 +12,7 @@ Archive::Archive(QString folder, QString fileName, const RecordLayout& layout)
     : path_(QDir(folder).filePath(fileName)), layout_(&layout) {}
 
 bool Archive::exists() const {
-    return QFileInfo::exists(path_);
+    return fileSystem().kind(path_) != FileSystem::Kind::Missing;
 }
 
 std::optional<qint64> Archive::count() const {

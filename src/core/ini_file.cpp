@@ -1,12 +1,10 @@
 #include "core/ini_file.h"
 
-#include "core/file_faults.h"
-
+#include "core/file_lock.h"
+#include "core/file_system.h"
+#include "core/replace_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace core {
 
@@ -14,24 +12,19 @@ namespace {
 
 bool isHeader(const QString& line, QString* name = nullptr) {
     const QString t = trimText(line);
-    if (!t.startsWith(u'['))
-        return false;
+    if (!t.startsWith(u'[')) return false;
     const qsizetype close = t.indexOf(u']');
-    if (close < 0)
-        return false;
-    if (name)
-        *name = trimText(t.mid(1, close - 1));
+    if (close < 0) return false;
+    if (name) *name = trimText(t.mid(1, close - 1));
     return true;
 }
 
 // key=value line: the key's name, or a null string for anything else.
 QString keyOf(const QString& line) {
     const qsizetype eq = line.indexOf(u'=');
-    if (eq <= 0)
-        return {};
+    if (eq <= 0) return {};
     const QString t = trimText(line);
-    if (t.startsWith(u';'))
-        return {};
+    if (t.startsWith(u';')) return {};
     return trimText(line.left(eq));
 }
 
@@ -45,28 +38,21 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
 bool IniFile::load() {
     lines_.clear();
-    QFile f(path_);
-    if (!f.exists())
-        return true;
-    if (!faults::allow() || !f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return false;
+    if (fileSystem().kind(path_) == FileSystem::Kind::Missing) return true;
+    QByteArray bytes;
+    if (!readWholeFile(path_, bytes)) return false;
     QString text = fromWin1252(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     lines_ = text.split(u'\n');
-    if (!lines_.isEmpty() && lines_.last().isEmpty())
-        lines_.removeLast(); // the final line break
+    if (!lines_.isEmpty() && lines_.last().isEmpty()) lines_.removeLast(); // the final line break
     return true;
 }
 
 int IniFile::findSection(const QString& section) const {
     QString name;
     for (int i = 0; i < lines_.size(); ++i)
-        if (isHeader(lines_[i], &name) && sameName(name, section))
-            return i;
+        if (isHeader(lines_[i], &name) && sameName(name, section)) return i;
     return -1;
 }
 
@@ -81,19 +67,16 @@ int IniFile::findKey(int header, const QString& key) const {
     const int end = sectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
         const QString k = keyOf(lines_[i]);
-        if (!k.isNull() && sameName(k, key))
-            return i;
+        if (!k.isNull() && sameName(k, key)) return i;
     }
     return -1;
 }
 
 QString IniFile::value(const QString& section, const QString& key) const {
     const int header = findSection(section);
-    if (header < 0)
-        return {};
+    if (header < 0) return {};
     const int line = findKey(header, key);
-    if (line < 0)
-        return {};
+    if (line < 0) return {};
     const QString& l = lines_[line];
     return trimText(l.mid(l.indexOf(u'=') + 1));
 }
@@ -105,8 +88,7 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     const QString line = key + u'=' + v;
     const int header = findSection(section);
     if (header < 0) {
-        if (!lines_.isEmpty() && !trimText(lines_.last()).isEmpty())
-            lines_.append(QString());
+        if (!lines_.isEmpty() && !trimText(lines_.last()).isEmpty()) lines_.append(QString());
         lines_.append(u'[' + section + u']');
         lines_.append(line);
         return;
@@ -124,17 +106,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
 }
 
 bool IniFile::save() const {
-    QSaveFile f(path_);
-    if (!faults::allow() || !f.open(QIODevice::WriteOnly))
-        return false;
     QByteArray out;
     for (const QString& l : lines_) {
         out += toWin1252(l);
         out += "\r\n";
     }
-    if (!faults::allow() || f.write(out) != out.size())
-        return false;
-    return faults::allow() && f.commit();
+    return replaceFile(path_, out);
 }
 
 QString IniFile::read(const QString& path, const QString& section, const QString& key) {
@@ -143,13 +120,23 @@ QString IniFile::read(const QString& path, const QString& section, const QString
     return ini.value(section, key);
 }
 
+bool IniFile::update(const QString& path, const std::function<void(IniFile&)>& change) {
+    // The folder, not the file: the file is replaced by a rename, and a lock on the old one
+    // would let the next writer read what is no longer there.
+    const auto folder = fileSystem().open(folderOf(path), FileSystem::Open::Read);
+    FileLock lock;
+    if (!folder ||
+        lock.acquire(*folder, FileLock::lockFileOf(path), true) != FileLock::Result::Locked)
+        return false;
+    IniFile ini(path);
+    if (!ini.load()) return false;
+    change(ini);
+    return ini.save();
+}
+
 bool IniFile::write(const QString& path, const QString& section, const QString& key,
                     const QString& value) {
-    IniFile ini(path);
-    if (!ini.load())
-        return false;
-    ini.setValue(section, key, value);
-    return ini.save();
+    return update(path, [&](IniFile& ini) { ini.setValue(section, key, value); });
 }
 
 } // namespace core

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace core {
 
 // An INI file read and written key by key, as Windows profile files behave: section and key
@@ -16,8 +18,13 @@ public:
     bool load();
     QString value(const QString& section, const QString& key) const;
     void setValue(const QString& section, const QString& key, const QString& value);
-    // Writes the whole file through a temporary file and an atomic rename.
+    // Writes the whole file through core::replaceFile.
     bool save() const;
+
+    // Reads, changes and writes the file under an exclusive lock on its folder, so two copies
+    // of the program writing different keys keep both. False when it cannot be locked or read
+    // (an unreadable file is never replaced) or written.
+    static bool update(const QString& path, const std::function<void(IniFile&)>& change);
 
     // One-shot helpers for a single key.
     static QString read(const QString& path, const QString& section, const QString& key);

@@ -2,16 +2,9 @@
 
 #include "core/file_faults.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
-
-#include <cerrno>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace core {
 
@@ -25,10 +18,6 @@ quint32 checksum(const char* data, qint64 size) {
     for (qint64 i = 0; i < size; ++i)
         h = (h ^ static_cast<unsigned char>(data[i])) * 16777619u;
     return h;
-}
-
-bool syncToDisk(QFileDevice& f) {
-    return faults::allow() && f.flush() && ::fsync(f.handle()) == 0;
 }
 
 // magic, offset (8 bytes), length (4), the old bytes, checksum of all before it (4).
@@ -58,54 +47,52 @@ std::optional<qint64> appendJournalLength(const QByteArray& j) {
     quint32 sum = 0;
     std::memcpy(&length, j.constData() + 8, 8);
     std::memcpy(&sum, j.constData() + 16, 4);
-    if (length < 0 || sum != checksum(j.constData(), 16))
-        return std::nullopt;
+    if (length < 0 || sum != checksum(j.constData(), 16)) return std::nullopt;
     return length;
 }
 
 } // namespace
 
 RecordFile::RecordFile(QString path, int recordLength)
-    : path_(std::move(path)), length_(recordLength), file_(path_) {}
+    : path_(std::move(path)), length_(recordLength) {}
 
-RecordFile::~RecordFile() { file_.close(); }
+RecordFile::~RecordFile() {
+    close();
+}
 
 bool RecordFile::open(Access access) {
-    if (file_.isOpen())
-        return true;
-    const QFileInfo info(path_);
-    if (!info.exists()) {
-        if (info.isSymLink()) // dangling link: do not create through it
+    if (file_) return true;
+    FileSystem& fs = fileSystem();
+    const auto kind = fs.kind(path_);
+    if (kind == FileSystem::Kind::Missing) {
+        // CreateNew never truncates a file that appeared in the meantime. The new name is
+        // synced in its folder: an archive the program went on to use must not vanish.
+        if (fs.open(path_, FileSystem::Open::CreateNew)) {
+            if (!fs.syncFolder(folderOf(path_))) return false;
+        } else if (fs.kind(path_) != FileSystem::Kind::File) {
             return false;
-        // NewOnly: never truncates a file that appeared in the meantime.
-        QFile create(path_);
-        if (!create.open(QIODevice::WriteOnly | QIODevice::NewOnly) && !QFileInfo::exists(path_))
-            return false;
-        create.close();
-    } else if (!info.isFile()) {
-        return false;
+        }
+    } else if (kind != FileSystem::Kind::File) {
+        return false; // a folder, a device or a dangling link: never create through it
     }
     const bool write = access == Access::ReadWrite;
-    if (!faults::allow())
-        return false;
-    const auto mode = write ? QIODevice::ReadWrite : QIODevice::ReadOnly;
-    if (!file_.open(mode | QIODevice::ExistingOnly))
-        return false;
+    file_ = fs.open(path_, write ? FileSystem::Open::ReadWrite : FileSystem::Open::Read);
+    if (!file_) return false;
+    writable_ = write;
     if (!lock(write)) {
-        file_.close();
+        close();
         return false;
     }
-    if (QFileInfo::exists(journalPath(path_))) {
+    if (fs.kind(journalPath(path_)) != FileSystem::Kind::Missing) {
         if (!write) {
             // Recovery needs the exclusive lock and write access: reopen for it.
-            file_.close();
-            if (!open(Access::ReadWrite))
-                return false;
-            file_.close();
+            close();
+            if (!open(Access::ReadWrite)) return false;
+            close();
             return open(Access::Read);
         }
         if (!recoverJournal()) {
-            file_.close();
+            close();
             return false;
         }
     }
@@ -113,28 +100,68 @@ bool RecordFile::open(Access access) {
 }
 
 bool RecordFile::lock(bool exclusive) {
-    int rc;
-    do {
-        rc = ::flock(file_.handle(), exclusive ? LOCK_EX : LOCK_SH);
-    } while (rc != 0 && errno == EINTR);
-    // A file system without locks (some network shares) still works, unlocked.
-    return rc == 0 || errno == ENOLCK || errno == EOPNOTSUPP;
+    switch (lock_.acquire(*file_, FileLock::lockFileOf(path_), exclusive)) {
+    case FileLock::Result::Locked:
+        return true;
+    case FileLock::Result::Busy:
+        return false;
+    // No lock of any kind can be had here: reading goes on, writing is refused (the caller
+    // shows the access message).
+    case FileLock::Result::Unavailable:
+        return !exclusive;
+    }
+    return false;
 }
 
-// Puts back the record image of an overwrite that never finished. A journal that is itself
-// incomplete means the overwrite had not started: it is simply removed.
-bool RecordFile::recoverJournal() {
+bool RecordFile::writeJournal(const QByteArray& image) {
+    FileSystem& fs = fileSystem();
     const QString jpath = journalPath(path_);
-    QFile journal(jpath);
-    if (!journal.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray j = journal.readAll();
-    journal.close();
+    journal_ = fs.open(jpath, FileSystem::Open::Truncate);
+    // The journal and its name are on disk before the file is touched: a power cut in the
+    // middle of the write finds it.
+    if (journal_ && journal_->write(0, image.constData(), image.size()) && journal_->sync() &&
+        fs.syncFolder(folderOf(path_))) {
+        journalImage_ = image;
+        return true;
+    }
+    journal_.reset();
+    fs.remove(jpath);
+    return false;
+}
+
+// The commit of every write. A journal left with content (this failed) rolls the write back at
+// the next open, so the caller reports the save as failed.
+bool RecordFile::clearJournal() {
+    FileSystem& fs = fileSystem();
+    const QString jpath = journalPath(path_);
+    if (!journal_) journal_ = fs.open(jpath, FileSystem::Open::ReadWrite);
+    bool ok = journal_ && journal_->resize(0);
+    if (ok && !journal_->sync()) {
+        // Cut but not durable: put the content back, so that the failure the caller reports
+        // is the outcome the next open sees.
+        const faults::Undoing undoing;
+        if (!journalImage_.isEmpty() &&
+            journal_->write(0, journalImage_.constData(), journalImage_.size()))
+            journal_->sync();
+        ok = false;
+    }
+    journal_.reset();
+    journalImage_.clear();
+    if (ok) fs.remove(jpath); // an empty journal that outlives this means nothing
+    return ok;
+}
+
+// Puts back the record image of an overwrite that never finished, or cuts a batch append back
+// to where it started. A journal that is itself incomplete means the write had not started.
+// The repair is synced and the journal cleared before the file is read.
+bool RecordFile::recoverJournal() {
+    QByteArray j;
+    if (!readWholeFile(journalPath(path_), j)) return false;
     if (const auto oldLength = appendJournalLength(j)) {
-        // A batch append that never finished: cut the file back to where it started.
-        if (file_.size() > *oldLength && (!file_.resize(*oldLength) || !syncToDisk(file_)))
+        const qint64 size = file_->size();
+        if (size < 0 || (size > *oldLength && (!file_->resize(*oldLength) || !file_->sync())))
             return false;
-        return QFile::remove(jpath);
+        return clearJournal();
     }
     const qint64 header = 8 + 8 + 4;
     bool valid = j.size() >= header + 4 && std::memcmp(j.constData(), kJournalMagic, 8) == 0;
@@ -150,144 +177,93 @@ bool RecordFile::recoverJournal() {
             valid = sum == checksum(j.constData(), header + length);
         }
     }
-    if (valid) {
-        if (!file_.seek(offset) || file_.write(j.constData() + header, length) != length ||
-            !syncToDisk(file_))
-            return false;
-    }
-    return QFile::remove(jpath);
+    if (valid && (!file_->write(offset, j.constData() + header, length) || !file_->sync()))
+        return false;
+    return clearJournal();
 }
 
 bool RecordFile::close() {
-    if (!file_.isOpen())
-        return true;
-    // Every write is already flushed and synced: closing cannot lose a save.
-    const bool ok = file_.flush() && file_.error() == QFileDevice::NoError;
-    file_.close();
-    return ok;
+    journal_.reset();
+    // Every write is already synced: closing cannot lose a save.
+    file_.reset();
+    lock_.release();
+    return true;
 }
 
-qint64 RecordFile::count() const { return file_.isOpen() ? file_.size() / length_ : 0; }
+qint64 RecordFile::count() const {
+    if (!file_) return 0;
+    const qint64 size = file_->size();
+    return size > 0 ? size / length_ : 0;
+}
 
 bool RecordFile::read(qint64 n, char* buffer) {
-    if (!file_.isOpen() || n < 1 || n > count() || !faults::allow())
-        return false;
-    if (!file_.seek((n - 1) * length_))
-        return false;
-    return file_.read(buffer, length_) == length_;
-}
-
-bool RecordFile::writeAt(qint64 offset, const char* buffer) {
-    if (!file_.isOpen() || !file_.isWritable() || !faults::allow() || !file_.seek(offset))
-        return false;
-    return file_.write(buffer, length_) == length_ && file_.flush();
+    if (!file_ || n < 1 || n > count()) return false;
+    return file_->read((n - 1) * length_, buffer, length_) == length_;
 }
 
 bool RecordFile::overwrite(qint64 n, const char* buffer) {
-    if (n < 1 || n > count() || !file_.isWritable())
-        return false;
+    if (!file_ || !writable_ || n < 1 || n > count()) return false;
     const qint64 offset = (n - 1) * length_;
     std::vector<char> old(length_);
-    if (!faults::allow() || !file_.seek(offset) || file_.read(old.data(), length_) != length_)
-        return false;
-    // The old image is safely on disk before the record is touched.
-    QFile journal(journalPath(path_));
-    const QByteArray image = journalImage(offset, old.data(), length_);
-    if (!faults::allow() || !journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        journal.write(image) != image.size() || !syncToDisk(journal)) {
-        journal.close();
-        QFile::remove(journal.fileName());
-        return false;
-    }
-    journal.close();
-    if (!writeAt(offset, buffer) || !syncToDisk(file_)) {
+    if (file_->read(offset, old.data(), length_) != length_) return false;
+    if (!writeJournal(journalImage(offset, old.data(), length_))) return false;
+    if (!file_->write(offset, buffer, length_) || !file_->sync()) {
         // Put the old record back now rather than at the next open.
-        file_.seek(offset);
-        if (file_.write(old.data(), length_) == length_ && syncToDisk(file_))
-            QFile::remove(journal.fileName());
+        if (file_->write(offset, old.data(), length_) && file_->sync()) clearJournal();
+        journal_.reset();
         return false;
     }
-    // The save counts only once the journal is gone: one left behind rolls the record back
-    // at the next open, so a failure here is reported as a failed save.
-    return faults::allow() && QFile::remove(journal.fileName());
+    return clearJournal();
 }
 
 std::optional<qint64> RecordFile::append(const char* buffer) {
-    // Under the exclusive lock the count is the true end of the file, whoever wrote last.
-    const qint64 n = count() + 1;
-    if (!writeAt((n - 1) * length_, buffer) || !syncToDisk(file_)) {
-        file_.resize((n - 1) * length_); // leave no partial record behind
-        return std::nullopt;
-    }
-    return n;
+    // Journalled like a batch: a power cut never leaves a torn or zeroed record counted.
+    return appendAll(1, [&](qint64, char* record) { std::memcpy(record, buffer, length_); });
 }
 
 std::optional<qint64> RecordFile::appendAll(qint64 total,
                                             const std::function<void(qint64, char*)>& fill,
                                             const std::function<void(qint64)>& progress) {
-    if (!file_.isOpen() || !file_.isWritable())
-        return std::nullopt;
+    if (!file_ || !writable_) return std::nullopt;
+    // Under the exclusive lock the count is the true end of the file, whoever wrote last.
     const qint64 first = count() + 1;
     const qint64 start = (first - 1) * length_;
-    if (total <= 0)
-        return first;
-    // The old length is safely on disk before the first record is written.
-    QFile journal(journalPath(path_));
-    const QByteArray image = appendJournalImage(start);
-    if (!faults::allow() || !journal.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        journal.write(image) != image.size() || !syncToDisk(journal)) {
-        journal.close();
-        QFile::remove(journal.fileName());
-        return std::nullopt;
-    }
-    journal.close();
-    const auto cutBack = [&] {
-        // Left in place when this fails too: the next open cuts the file back.
-        if (file_.resize(start) && syncToDisk(file_))
-            QFile::remove(journal.fileName());
-    };
+    if (total <= 0) return first;
+    if (!writeJournal(appendJournalImage(start))) return std::nullopt;
 
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
     std::vector<char> block(static_cast<size_t>(std::min(perBlock, total) * length_));
-    bool ok = file_.seek(start);
+    bool ok = true;
     for (qint64 done = 0; ok && done < total;) {
         const qint64 n = std::min(perBlock, total - done);
         const qint64 bytes = n * length_;
         std::fill(block.begin(), block.begin() + bytes, 0);
         for (qint64 i = 0; i < n; ++i)
             fill(done + i, block.data() + i * length_);
-        ok = faults::allow() && file_.write(block.data(), bytes) == bytes && file_.flush();
+        ok = file_->write(start + done * length_, block.data(), bytes);
         done += n;
-        if (ok && progress)
-            progress(done);
+        if (ok && progress) progress(done);
     }
-    if (!ok || !syncToDisk(file_)) {
-        cutBack();
-        return std::nullopt;
-    }
-    // As with an overwrite, the records count only once the journal is gone.
-    if (!faults::allow() || !QFile::remove(journal.fileName())) {
-        cutBack();
-        return std::nullopt;
-    }
-    return first;
+    if (ok && file_->sync() && clearJournal()) return first;
+    // Cut back now; when that fails too the journal stays and the next open cuts back.
+    if (file_->resize(start) && file_->sync()) clearJournal();
+    journal_.reset();
+    return std::nullopt;
 }
 
 bool RecordFile::scan(const std::function<bool(qint64, const char*)>& visit) {
-    if (!file_.isOpen() || !file_.seek(0))
-        return false;
+    if (!file_) return false;
     const qint64 total = count();
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
-    std::vector<char> block(static_cast<size_t>(perBlock * length_));
+    std::vector<char> block(
+        static_cast<size_t>(std::min(perBlock, std::max<qint64>(total, 1)) * length_));
     qint64 n = 0;
     while (n < total) {
         const qint64 want = std::min(perBlock, total - n);
         const qint64 bytes = want * length_;
-        if (file_.read(block.data(), bytes) != bytes)
-            return false;
+        if (file_->read(n * length_, block.data(), bytes) != bytes) return false;
         for (qint64 i = 0; i < want; ++i)
-            if (!visit(n + i + 1, block.data() + i * length_))
-                return true;
+            if (!visit(n + i + 1, block.data() + i * length_)) return true;
         n += want;
     }
     return true;

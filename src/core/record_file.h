@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QFile>
+#include "core/file_lock.h"
+#include "core/file_system.h"
+
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace core {
@@ -11,11 +14,14 @@ namespace core {
 // A file of fixed-length records, numbered from 1, opened and closed within one user action.
 // Every operation returns false (or nullopt) on failure; the caller shows the access message.
 //
-// While open, the file holds an advisory lock (shared for reading, exclusive for writing), so
-// two copies of the program on a shared folder never interleave their saves. An overwrite is
-// all-or-nothing: the old record goes to a journal beside the file first, and the next open
-// that finds a journal left by a killed process puts the old record back. A batch append
-// journals the old length the same way.
+// While open, the file holds a lock (core::FileLock: shared for reading, exclusive for writing),
+// so two copies of the program on a shared folder never interleave their saves. Every write is
+// all-or-nothing, against a killed process and a power cut alike: the old record (or, for an
+// append, the old length) goes to a journal beside the file, synced with its folder entry,
+// before the file is touched; the file is synced; then the journal is cut to nothing and synced,
+// which is the commit (an empty journal means nothing, so it holds whether or not its removal
+// outlives a power cut). The next open that finds a journal with content puts the old record
+// or length back, durably, before it reads anything. Everything goes through fileSystem().
 class RecordFile {
 public:
     enum class Access { Read, ReadWrite };
@@ -29,7 +35,7 @@ public:
     // that fails to open is an error and is never truncated.
     bool open(Access access = Access::ReadWrite);
     bool close();
-    bool isOpen() const { return file_.isOpen(); }
+    bool isOpen() const { return file_ != nullptr; }
 
     // Whole records only: an incomplete tail is ignored (and overwritten by the next append).
     qint64 count() const;
@@ -55,13 +61,18 @@ public:
     static QString journalPath(const QString& path) { return path + QStringLiteral(".jrn"); }
 
 private:
-    bool writeAt(qint64 offset, const char* buffer);
     bool lock(bool exclusive);
     bool recoverJournal();
+    bool writeJournal(const QByteArray& image);
+    bool clearJournal();
 
     QString path_;
     int length_;
-    QFile file_;
+    bool writable_ = false;
+    std::unique_ptr<File> file_;
+    std::unique_ptr<File> journal_; // open between writeJournal and clearJournal
+    QByteArray journalImage_;
+    FileLock lock_;
 };
 
 // The message every archive window shows when its file cannot be reached.

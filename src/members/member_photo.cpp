@@ -1,12 +1,11 @@
 #include "members/member_photo.h"
 
-#include "core/file_faults.h"
+#include "core/replace_file.h"
 
 #include <QIcon>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace members {
 
@@ -41,15 +40,11 @@ bool writeJpeg(const QString& path, const QImage& image) {
         QPainter(&white).drawImage(0, 0, flat);
         flat = white;
     }
-    QSaveFile file(path);
-    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, "jpg");
-    writer.setQuality(90);
-    if (!core::faults::allow() || !writer.write(flat)) {
-        file.cancelWriting();
-        return false;
-    }
-    return core::faults::allow() && file.commit();
+    return core::replaceFile(path, [&](QIODevice& out) {
+        QImageWriter writer(&out, "jpg");
+        writer.setQuality(90);
+        return writer.write(flat);
+    });
 }
 
 QString photoNotSavedMessage() {

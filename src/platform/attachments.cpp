@@ -1,13 +1,13 @@
 #include "platform/attachments.h"
 
+#include "core/file_system.h"
+#include "core/replace_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 
 #include <filesystem>
 
@@ -26,21 +26,19 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 bool copyInto(const QString& source, const QString& dest) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    QSaveFile out(dest);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    for (;;) {
-        const QByteArray block = in.read(1 << 20);
-        if (block.isEmpty()) break;
-        if (out.write(block) != block.size()) {
-            out.cancelWriting();
-            break;
+    const auto in = core::fileSystem().open(source, core::FileSystem::Open::Read);
+    if (!in) return false;
+    // Renames over the destination only when everything was read and written.
+    return core::replaceFile(dest, [&](QIODevice& out) {
+        QByteArray block(1 << 20, Qt::Uninitialized);
+        for (qint64 at = 0;;) {
+            const qint64 got = in->read(at, block.data(), block.size());
+            if (got < 0) return false;
+            if (got == 0) return true;
+            if (out.write(block.constData(), got) != got) return false;
+            at += got;
         }
-    }
-    if (in.error() != QFileDevice::NoError) out.cancelWriting();
-    // Renames over the destination only when everything was written.
-    return out.commit();
+    });
 }
 
 QString labelText(const QWidget* window, const char* name) {
@@ -77,9 +75,10 @@ QString attachmentName(const QString& source) {
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite) {
     const QString name = attachmentName(source);
-    if (name.isEmpty() || !QDir().mkpath(folder)) return AttachOutcome::Failed;
+    core::FileSystem& fs = core::fileSystem();
+    if (name.isEmpty() || !fs.makeFolder(folder)) return AttachOutcome::Failed;
     const QString dest = QDir(folder).filePath(name);
-    if (QFileInfo::exists(dest)) {
+    if (fs.kind(dest) != core::FileSystem::Kind::Missing) {
         if (sameFile(source, dest)) return AttachOutcome::SameFile;
         if (!confirmOverwrite()) return AttachOutcome::KeptExisting;
     }

@@ -1,9 +1,8 @@
 #include "platform/export_flow.h"
 
-#include "core/file_faults.h"
+#include "core/replace_file.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -31,16 +30,8 @@ bool writeDocument(QIODevice& file, const SpreadsheetExport& e) {
 } // namespace
 
 bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
-    QSaveFile file(path);
-    // Writing straight over a locked file is what makes the old export half-written; the
-    // rename at commit either replaces it whole or leaves it alone.
-    file.setDirectWriteFallback(false);
-    if (!core::faults::allow() || !file.open(QIODevice::WriteOnly)) return false;
-    if (!core::faults::allow() || !writeDocument(file, e)) {
-        file.cancelWriting();
-        return false;
-    }
-    return core::faults::allow() && file.commit();
+    // Never written straight over the old export: the rename replaces it whole or not at all.
+    return core::replaceFile(path, [&](QIODevice& out) { return writeDocument(out, e); });
 }
 
 bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e) {

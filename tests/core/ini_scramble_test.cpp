@@ -1,10 +1,17 @@
+#include "core/file_faults.h"
 #include "core/ini_file.h"
 #include "core/scramble.h"
 #include "files.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace core;
 using testing_support::fileBytes;
@@ -56,4 +63,40 @@ TEST(Scramble, RoundTripsAndRejectsBadPairs) {
     EXPECT_EQ(unscramble(hex + "7"), "ABC"); // trailing odd digit ignored
     EXPECT_EQ(unscramble(hex.left(2) + "G1"), std::nullopt);
     EXPECT_EQ(unscramble(QString(" 1")), std::nullopt);
+}
+
+// Two copies of the program writing different keys of one INI file at once, with file locks and
+// where the file system refuses them: every key each copy wrote is there at the end.
+TEST(IniFile, TwoCopiesWritingDifferentKeysKeepEveryKey) {
+    constexpr int kKeys = 40;
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "no file locks" : "file locks");
+        faults::refuseLocks(refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tesserini.ini");
+        std::vector<pid_t> children;
+        for (int copy = 0; copy < 2; ++copy) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                for (int k = 0; k < kKeys; ++k)
+                    if (!IniFile::write(path, "Copia", QString("C%1K%2").arg(copy).arg(k), "v"))
+                        ::_exit(3);
+                ::_exit(0);
+            }
+            children.push_back(pid);
+        }
+        for (pid_t pid : children) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        faults::refuseLocks(false);
+        IniFile ini(path);
+        ASSERT_TRUE(ini.load());
+        for (int copy = 0; copy < 2; ++copy)
+            for (int k = 0; k < kKeys; ++k)
+                EXPECT_EQ(ini.value("Copia", QString("C%1K%2").arg(copy).arg(k)), "v");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Tesserini.ini"});
+    }
 }

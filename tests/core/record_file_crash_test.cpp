@@ -1,9 +1,13 @@
 // Saves cut short by a killed process, and two processes saving into one file at once.
+#include "core/file_faults.h"
+#include "core/file_lock.h"
 #include "core/record_file.h"
 #include "files.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -52,6 +56,12 @@ Parsed parse(const char* r) {
     p.whole = std::memcmp(r, image(p.writer, p.record, p.version).data(), L) == 0;
     return p;
 }
+
+// Every file lock refused, as on a share without them, for as long as it lives.
+struct NoFileLocks {
+    explicit NoFileLocks(bool refuse) { core::faults::refuseLocks(refuse); }
+    ~NoFileLocks() { core::faults::refuseLocks(false); }
+};
 
 int rounds(const char* env, int fallback) {
     const int n = qEnvironmentVariableIntValue(env);
@@ -121,7 +131,8 @@ TEST(RecordFileCrash, KilledSavesLeaveOldOrNewRecordsAndKeepEveryReportedSave) {
         // Every other child is killed only after its first reported save, so the kills also
         // land on a file with fresh saves however slow the machine is; the others at any time.
         if (k % 2 == 1 && ::read(fds[0], msg, sizeof msg) == sizeof msg) heard();
-        ::usleep(QRandomGenerator::global()->bounded(200, 6000));
+        // A save waits for the disk several times: long enough for a few of them.
+        ::usleep(QRandomGenerator::global()->bounded(1000, 80000));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
@@ -196,54 +207,91 @@ TEST(RecordFileCrash, StaleJournalIsRolledBackAndATornJournalIgnored) {
     EXPECT_FALSE(QFile::exists(RecordFile::journalPath(path)));
 }
 
+// With file locks, and where the file system refuses them (some shares): then a lock file
+// beside the archive keeps the two copies apart.
 TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Tesserati.pro");
-    {
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "no file locks" : "file locks");
+        const NoFileLocks noLocks(refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tesserati.pro");
+        {
+            RecordFile f(path, L);
+            ASSERT_TRUE(f.open());
+            f.append(image(9, 1, 0).data());
+            f.close();
+        }
+        const int kRounds = rounds("QUORVIX_SHARE_ROUNDS", 150);
+        std::vector<pid_t> children;
+        for (quint32 writer = 1; writer <= 2; ++writer) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                QRandomGenerator rng(writer);
+                for (int r = 0; r < kRounds; ++r) {
+                    RecordFile f(path, L);
+                    if (!f.open()) ::_exit(2);
+                    if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data()))
+                        ::_exit(3);
+                    const qint64 n = 1 + rng.bounded(quint32(f.count()));
+                    std::vector<char> buf(L);
+                    f.read(n, buf.data());
+                    Parsed p = parse(buf.data());
+                    if (!f.overwrite(n, image(p.writer, p.record, p.version).data())) ::_exit(4);
+                    f.close();
+                }
+                ::_exit(0);
+            }
+            children.push_back(pid);
+        }
+        for (pid_t pid : children) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 0);
+        }
+        RecordFile f(path, L);
+        ASSERT_TRUE(f.open(RecordFile::Access::Read));
+        ASSERT_EQ(f.count(), 1 + 2 * kRounds);
+        std::set<std::pair<quint32, quint32>> seen;
+        std::vector<char> buf(L);
+        for (qint64 n = 1; n <= f.count(); ++n) {
+            ASSERT_TRUE(f.read(n, buf.data()));
+            const Parsed p = parse(buf.data());
+            ASSERT_TRUE(p.whole) << n;
+            EXPECT_EQ(p.record, quint32(n)) << "an append landed on another's record";
+            seen.insert({p.writer, p.version});
+        }
+        f.close();
+        EXPECT_EQ(seen.size(), size_t(1 + 2 * kRounds));
+        EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
+    }
+}
+
+TEST(RecordFileCrash, ALockFileLeftBehindIsTakenOver) {
+    const NoFileLocks noLocks(true);
+    QByteArray boot = testing_support::fileBytes("/proc/sys/kernel/random/boot_id").trimmed();
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray now = QByteArray::number(QDateTime::currentSecsSinceEpoch());
+    const struct {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
+        {"a process that is gone", host + ' ' + boot + "\n999999999\n" + now + "\n"},
+        {"before the machine restarted", host + " another-start\n1\n" + now + "\n"},
+        {"another machine, long ago", "elsewhere x\n1\n1000\n"},
+        {"left empty by a power cut", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.pro");
+        writeFile(core::FileLock::lockFileOf(path), c.content);
         RecordFile f(path, L);
         ASSERT_TRUE(f.open());
-        f.append(image(9, 1, 0).data());
+        ASSERT_TRUE(f.append(image(0, 1, 1).data()));
+        EXPECT_TRUE(QFile::exists(core::FileLock::lockFileOf(path)));
         f.close();
+        EXPECT_FALSE(QFile::exists(core::FileLock::lockFileOf(path)));
     }
-    const int kRounds = rounds("QUORVIX_SHARE_ROUNDS", 150);
-    std::vector<pid_t> children;
-    for (quint32 writer = 1; writer <= 2; ++writer) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            QRandomGenerator rng(writer);
-            for (int r = 0; r < kRounds; ++r) {
-                RecordFile f(path, L);
-                if (!f.open()) ::_exit(2);
-                if (!f.append(image(writer, quint32(f.count() + 1), quint32(r)).data())) ::_exit(3);
-                const qint64 n = 1 + rng.bounded(quint32(f.count()));
-                std::vector<char> buf(L);
-                f.read(n, buf.data());
-                Parsed p = parse(buf.data());
-                if (!f.overwrite(n, image(p.writer, p.record, p.version).data())) ::_exit(4);
-                f.close();
-            }
-            ::_exit(0);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0);
-    }
-    RecordFile f(path, L);
-    ASSERT_TRUE(f.open(RecordFile::Access::Read));
-    ASSERT_EQ(f.count(), 1 + 2 * kRounds);
-    std::set<std::pair<quint32, quint32>> seen;
-    std::vector<char> buf(L);
-    for (qint64 n = 1; n <= f.count(); ++n) {
-        ASSERT_TRUE(f.read(n, buf.data()));
-        const Parsed p = parse(buf.data());
-        ASSERT_TRUE(p.whole) << n;
-        EXPECT_EQ(p.record, quint32(n)) << "an append landed on another's record";
-        seen.insert({p.writer, p.version});
-    }
-    EXPECT_EQ(seen.size(), size_t(1 + 2 * kRounds));
 }

@@ -174,11 +174,9 @@ TEST(RecordFile, ScanVisitsEveryRecordAcrossBlocks) {
     const int L = 3000;
     RecordFile f(dir.filePath("big.pro"), L);
     ASSERT_TRUE(f.open());
-    std::vector<char> rec(L, 0);
-    for (int i = 1; i <= 3000; ++i) { // more than one 4 MB block
-        storeField(rec.data(), 10, QString::number(i));
-        ASSERT_TRUE(f.append(rec.data()));
-    }
+    // More than one 4 MB block.
+    ASSERT_TRUE(f.appendAll(
+        3000, [](qint64 i, char* rec) { storeField(rec, 10, QString::number(i + 1)); }));
     qint64 seen = 0;
     bool inOrder = true;
     ASSERT_TRUE(f.scan([&](qint64 n, const char* r) {
