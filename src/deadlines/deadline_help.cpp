@@ -39,7 +39,8 @@ platform::HelpTopic deadlineHelp() {
                     "elenca quelli ancora aperti, scaduti e non: con Trova si individua la voce "
                     "cercata e con un doppio clic se ne richiama la scheda."),
                 QStringLiteral(
-                    "I riepiloghi sono ordinati cronologicamente per data e ora della scadenza; "
+                    "I riepiloghi sono ordinati per causale e, a parit\u00e0 di causale, per "
+                    "giorno, ora e pagatore; "
                     "il riepilogo dei pagamenti effettuati conserva la storia dei pagamenti "
                     "dell'anno."),
                 QStringLiteral(

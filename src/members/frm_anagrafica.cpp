@@ -80,6 +80,10 @@ TfrmAnagrafica::TfrmAnagrafica(platform::Context& ctx)
     buildFields();
     form_.bind(lblPosizione_, panInfo_);
     form_.onShown = [this](qint64) { loadPhotoFile(); };
+    // A new picture is a change of the sheet too.
+    form_.snapshot = [this] { return values() << (photoChanged_ ? u"foto"_qs : QString()); };
+    form_.saveChanges = [this] { save(); };
+    form_.markUnchanged();
     newSheet();
 }
 

@@ -257,14 +257,20 @@ void TfrmImportaFoglio::importRows() {
         ctx_.platform.message(this, platform::MsgKind::Error, importFailedMessage());
         return;
     }
+    const qsizetype imported = plan_.accepted;
     ctx_.platform.message(this, platform::MsgKind::Information,
-                          importDoneMessage(plan_.accepted, leftOut));
+                          importDoneMessage(imported, leftOut));
     // The imported rows are now in the archive: shown so, and not importable twice.
     qint64 number = *first;
     for (const ImportRow& row : plan_.rows)
         if (row.accepted())
             existing_.insert(memberKey(row.values[Tesserato], row.values[NumTessera]), number++);
     recheck();
+    // The summary tells what was done, not that every row is now a duplicate.
+    lblRiepilogo_->setText(u"Righe del foglio: %1   -   importate: %2   -   escluse: %3"_qs
+                               .arg(qsizetype(plan_.rows.size()))
+                               .arg(imported)
+                               .arg(leftOut));
 }
 
 } // namespace members

@@ -1,5 +1,7 @@
 #include "platform/ui.h"
 
+#include "platform/input_rules.h"
+
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -172,6 +174,7 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     if (maxLength > 0) e->setMaxLength(maxLength);
+    cleanInsertions(e);
     return e;
 }
 
