@@ -141,8 +141,8 @@ void TfrmImportaFoglio::browse() {
 }
 
 bool TfrmImportaFoglio::openSheet(const QString& path) {
-    SheetFile sheet = readSheetFile(path);
-    if (sheet.error != SheetError::None)
+    sheets::SheetFile sheet = sheets::readSheetFile(path);
+    if (sheet.error != sheets::SheetError::None)
         return !platform::showProblem(ctx_, this, sheetProblem(sheet.error));
     auto keys = archiveMemberKeys(ctx_.folder);
     if (!keys) {
@@ -271,6 +271,31 @@ void TfrmImportaFoglio::importRows() {
                                .arg(qsizetype(plan_.rows.size()))
                                .arg(imported)
                                .arg(leftOut));
+}
+
+platform::Problem sheetProblem(sheets::SheetError error) {
+    using platform::MsgKind;
+    using sheets::SheetError;
+    switch (error) {
+    case SheetError::Unreadable:
+        return {MsgKind::Error,
+                u"Attenzione: il sistema non permette di leggere il file selezionato.\n\r\n\r"
+                u"Accertarsi che il file esista e che non sia aperto in un altro programma."_qs,
+                {}};
+    case SheetError::NotASheet:
+        return {MsgKind::Warning,
+                u"Attenzione: il file selezionato non è un foglio di calcolo in formato CSV, XLSX "
+                u"o XLS che il programma possa leggere, oppure è danneggiato.\n\r\n\r"
+                u"Salvare il foglio in formato CSV o XLSX con il proprio programma di fogli di "
+                u"calcolo e riprovare."_qs,
+                {}};
+    case SheetError::Empty:
+    case SheetError::None:
+        break;
+    }
+    return {MsgKind::Warning,
+            u"Attenzione: il file selezionato non contiene nessuna riga da importare."_qs,
+            {}};
 }
 
 } // namespace members

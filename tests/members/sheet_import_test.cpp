@@ -272,8 +272,8 @@ TEST(SheetImport, OurOwnExportImportsBackIntoAnEmptyFolder) {
         from.fake.answers = {platform::Answer::Yes, platform::Answer::No};
         exportWindow.exportGrid();
     }
-    const SheetFile sheet = readSheetFile(from.path(u"Tesserati.xls"_qs));
-    ASSERT_EQ(sheet.error, SheetError::None);
+    const sheets::SheetFile sheet = sheets::readSheetFile(from.path(u"Tesserati.xls"_qs));
+    ASSERT_EQ(sheet.error, sheets::SheetError::None);
     const std::vector<int> columns = matchColumns(sheet.rows[0]);
     for (size_t c = 0; c < columns.size(); ++c)
         EXPECT_NE(columns[c], kIgnoreColumn) << sheet.rows[0][qsizetype(c)].toStdString();
