@@ -103,12 +103,14 @@ public:
     InsertionCleaner(QLineEdit* field, bool (*keep)(QChar)) : QObject(field), keep_(keep) {
         setObjectName(QStringLiteral("cleanInsertions"));
         current_ = field->text();
-        // textChanged comes before textEdited, and other rules may rewrite the text in between:
+        // Where textChanged comes before textEdited, and other rules rewrite the text in between,
         // the recent changes tell which text the edit started from.
-        connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
-            changes_.append({current_, text});
+        // A signal may carry a text already rewritten by a handler before: the field's own.
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            const QString now = field->text();
+            changes_.append({current_, now});
             if (changes_.size() > 8) changes_.removeFirst();
-            current_ = text;
+            current_ = now;
         });
         connect(field, &QLineEdit::textEdited, this,
                 [this, field](const QString& text) { clean(field, text); });
@@ -167,7 +169,9 @@ private:
 };
 
 void rewriteOnChange(QLineEdit* field, QString (*fix)(const QString&)) {
-    QObject::connect(field, &QLineEdit::textChanged, field, [field, fix](const QString& text) {
+    // The field's own text: the signal's may be older when a handler changed it meanwhile.
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, fix] {
+        const QString text = field->text();
         const QString fixed = fix(text);
         if (fixed != text) {
             const int cursor = std::min<int>(field->cursorPosition(), int(fixed.size()));

@@ -44,8 +44,8 @@ struct Window {
 
     explicit Window(Kind k) : kind(k) {
         const QStringList first = record(), second = record(u"Secondo"_qs);
-        ASSERT_TRUE(archive().save(0, first));
-        ASSERT_TRUE(archive().save(0, second));
+        EXPECT_TRUE(archive().save(0, first));
+        EXPECT_TRUE(archive().save(0, second));
         switch (kind) {
         case Kind::Members:
             w = std::make_unique<members::TfrmAnagrafica>(h.ctx);
@@ -218,11 +218,10 @@ TEST(RecordWindows, ASaveNeverChangesText) {
         EXPECT_EQ(t.h.fake.lastMessage().kind, MsgKind::Warning) << where;
         EXPECT_TRUE(t.h.fake.lastMessage().text.contains(QString::fromUtf8(c.shown))) << where;
         EXPECT_EQ(fileBytes(t.filePath()), before) << where;
-        if (qobject_cast<QLabel*>(target))
-            EXPECT_NE(t.w->focusWidget(), target) << where;
-        else
+        if (!qobject_cast<QLabel*>(target)) {
             EXPECT_TRUE(t.w->focusWidget() == target || target->isAncestorOf(t.w->focusWidget()))
                 << where;
+        }
     }
 }
 
@@ -365,11 +364,14 @@ TEST(RecordWindows, LeavingAChangedSheetAsks) {
                 EXPECT_EQ(t.stored(1)[field], answer == Answer::Yes ? u"Cambiato"_qs : u"Primo"_qs)
                     << where;
                 const bool stayed = answer == Answer::Cancel;
-                if (leave == Leave::Close)
+                if (leave == Leave::Close) {
                     EXPECT_EQ(t.w->isVisible(), stayed) << where;
-                else
+                } else {
                     EXPECT_EQ(t.position() == u"1"_qs, stayed) << where;
-                if (stayed) EXPECT_EQ(t.edit(t.textControl())->text(), u"Cambiato"_qs) << where;
+                }
+                if (stayed) {
+                    EXPECT_EQ(t.edit(t.textControl())->text(), u"Cambiato"_qs) << where;
+                }
             }
         }
     }
