@@ -4,6 +4,7 @@
 #include "book/registers.h"
 #include "core/text.h"
 #include "platform/help.h"
+#include "platform/input_rules.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,6 +49,7 @@ TfrmCreaRegistro::TfrmCreaRegistro(platform::Context& ctx)
     txtFile_->setGeometry(197, 326, 600, 30);
     styleBookField(txtFile_);
     txtFile_->installEventFilter(new NameKeyFilter(txtFile_));
+    platform::cleanInsertions(txtFile_, [](QChar c) { return !discardedInRegisterName(c); });
 
     QPushButton* applica =
         textButton(panel(), u"btnApplica"_qs, u"Applica e chiudi"_qs, u"salva"_qs);

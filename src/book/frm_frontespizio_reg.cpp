@@ -3,11 +3,14 @@
 #include "book/book_ui.h"
 #include "core/text.h"
 #include "platform/print_prompt.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace book {
 
@@ -40,8 +43,11 @@ TfrmFrontespizioReg::TfrmFrontespizioReg(platform::Context& ctx, QWidget* parent
                           {760, 520});
     build();
     const TitleTexts stored = readTitlePage(ctx_.path(kTitleIniFileName));
-    for (std::size_t i = 0; i < kTitleKeyCount; ++i)
+    for (std::size_t i = 0; i < kTitleKeyCount; ++i) {
+        // The limit holds back typing only: a longer stored value is shown and kept whole.
+        fields_[i]->setMaxLength(std::max<int>(kTitleKeys[i].limit, int(stored[i].size())));
         fields_[i]->setText(stored[i]);
+    }
     fields_[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -100,7 +106,14 @@ void TfrmFrontespizioReg::print() {
 }
 
 void TfrmFrontespizioReg::done(int result) {
-    // Every way of closing keeps what was typed; there is no cancel.
+    // Every way of closing keeps what was typed; there is no cancel. A character the file
+    // cannot hold keeps the window open on its field instead of being written as another.
+    for (std::size_t i = 0; i < kTitleKeyCount; ++i)
+        if (platform::showProblem(ctx_, this,
+                                  platform::storableProblem(fields_[i]->text(), 0,
+                                                            QLatin1String(kTitleKeys[i].key),
+                                                            QLatin1String(kTitleKeys[i].control))))
+            return;
     if (!writeTitlePage(ctx_.path(kTitleIniFileName), texts()))
         ctx_.platform.message(this, platform::MsgKind::Warning, titlePageNotSavedMessage());
     QDialog::done(result);

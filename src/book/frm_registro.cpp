@@ -60,6 +60,7 @@ TfrmRegistro::TfrmRegistro(platform::Context& ctx)
     buildRows();
     // The picker hint of the book differs from the member window's: set with the others.
     form_.bind(lblPosizione_);
+    form_.saveChanges = [this] { save(); };
     unpaintRowFrames();
 }
 
@@ -86,6 +87,7 @@ void TfrmRegistro::openLastPage() {
 }
 
 void TfrmRegistro::newPage() {
+    if (!form_.mayLeave()) return;
     // The heading stays, also across registers.
     PageValues heading;
     for (int f = 0; f < HeadingFieldCount; ++f)
@@ -94,6 +96,7 @@ void TfrmRegistro::newPage() {
     for (int f = 0; f < HeadingFieldCount; ++f)
         form_.setText(f, heading[f]);
     form_.control("txtOrdine_A")->setFocus();
+    form_.markUnchanged();
 }
 
 void TfrmRegistro::duplicate() {
@@ -115,7 +118,7 @@ void TfrmRegistro::find() {
     TfrmTrovaRegistro dialog(ctx_, this, registerPath());
     if (ctx_.platform.runModal(dialog) == QDialog::Accepted)
         if (const std::optional<PickedPage> page = dialog.picked())
-            form_.show(page->number, page->values);
+            form_.pick(archive(), page->number, page->values);
 }
 
 void TfrmRegistro::attach() {

@@ -20,7 +20,7 @@ public:
     // The 63 field texts as they would be stored (trimmed), in record order.
     PageValues values() const { return form_.values(); }
     // Shows page `number` with these texts (a page chosen in the page list).
-    void showPage(qint64 number, const PageValues& page) { form_.show(number, page); }
+    void showPage(qint64 number, const PageValues& page) { form_.pick(archive(), number, page); }
 
 public slots:
     void newPage();

@@ -17,12 +17,22 @@ QString pathOf(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);
 }
 
-// A pasted name is not filtered like a typed one: refuse what would leave the folder or name
-// something other than a file in it.
+// Names the common systems keep for devices, whatever follows a dot.
+bool deviceName(const QString& name) {
+    const QString base = name.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList devices = {u"CON"_qs, u"PRN"_qs, u"AUX"_qs, u"NUL"_qs};
+    if (devices.contains(base)) return true;
+    return base.size() == 4 && (base.startsWith(u"COM"_qs) || base.startsWith(u"LPT"_qs)) &&
+           base[3] >= u'1' && base[3] <= u'9';
+}
+
+// Refuse what would leave the folder, name something other than a plain file in it, or a file
+// the folder could not hold under that name on another system (the folder may be copied).
 bool unsafeName(const QString& name) {
-    if (name == u"." || name == u"..") return true;
+    if (name.endsWith(u'.') || name.endsWith(u' ') || deviceName(name)) return true;
+    static const QString reserved = u"<>:\"/\\|?*"_qs;
     for (QChar c : name)
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) return true;
+        if (reserved.contains(c) || c.category() == QChar::Other_Control) return true;
     return false;
 }
 
@@ -98,8 +108,10 @@ QString emptyNameMessage() {
 
 QString unsafeNameMessage() {
     return QStringLiteral("Attenzione: il nome del Libro Soci indicato non è valido.\r\n\r\nIl "
-                          "nome non può contenere i caratteri / e \\ né caratteri di controllo e "
-                          "non può essere \".\" o \"..\".");
+                          "nome non può contenere i caratteri < > : \" / \\ | ? * né caratteri di "
+                          "controllo, non può terminare con un punto e non può essere un nome "
+                          "riservato dal sistema (CON, PRN, AUX, NUL, da COM1 a COM9, da LPT1 a "
+                          "LPT9).");
 }
 
 QString nameUsedMessage() {

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "platform/buttons.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 
 #include <QLabel>
@@ -10,8 +11,9 @@
 
 namespace cards {
 
-TfrmDatiEnte::TfrmDatiEnte(QWidget* parent, const QString& mode, const OrganisationTexts& texts)
-    : QDialog(parent) {
+TfrmDatiEnte::TfrmDatiEnte(platform::Context& ctx, QWidget* parent, const QString& mode,
+                           const OrganisationTexts& texts)
+    : QDialog(parent), ctx_(ctx) {
     platform::setupDialog(this, QStringLiteral("TfrmDatiEnte"),
                           QStringLiteral(" Dati Ente o Associazione"), {520, 250});
     platform::makeLabel(
@@ -61,6 +63,21 @@ void TfrmDatiEnte::showEvent(QShowEvent* event) {
 
 QString TfrmDatiEnte::mode() const {
     return lblMemory_->text();
+}
+
+void TfrmDatiEnte::accept() {
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {txtAssociazione_, "Denominazione"},
+        {txtSottotitolo01_, "Sottotitolo 1"},
+        {txtSottotitolo02_, "Sottotitolo 2"},
+        {txtAnnotazioni_, "Annotazioni"},
+    };
+    for (const auto& [field, name] : fields)
+        if (platform::showProblem(ctx_, this,
+                                  platform::storableProblem(field->text(), 0, QLatin1String(name),
+                                                            field->objectName())))
+            return;
+    QDialog::accept();
 }
 
 OrganisationTexts TfrmDatiEnte::texts() const {

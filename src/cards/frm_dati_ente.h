@@ -15,15 +15,21 @@ namespace cards {
 class TfrmDatiEnte : public QDialog {
     Q_OBJECT
 public:
-    TfrmDatiEnte(QWidget* parent, const QString& mode, const OrganisationTexts& texts);
+    TfrmDatiEnte(platform::Context& ctx, QWidget* parent, const QString& mode,
+                 const OrganisationTexts& texts);
 
     QString mode() const;
     OrganisationTexts texts() const; // trimmed
+
+    // "Applica e chiudi": refused, on the field, while a text holds a character the settings
+    // file cannot.
+    void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    platform::Context& ctx_;
     QLabel* lblMemory_;
     QLineEdit* txtAssociazione_;
     QLineEdit* txtSottotitolo01_;

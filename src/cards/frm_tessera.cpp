@@ -216,7 +216,7 @@ void TfrmTessera::chooseLogo() {
 }
 
 void TfrmTessera::editOrganisation() {
-    TfrmDatiEnte dialog(this, QStringLiteral("tessera"), card_->organisation());
+    TfrmDatiEnte dialog(ctx_, this, QStringLiteral("tessera"), card_->organisation());
     if (ctx_.platform.runModal(dialog) != QDialog::Accepted) return;
     if (dialog.mode() == QLatin1String("tessera")) card_->setOrganisation(dialog.texts());
 }

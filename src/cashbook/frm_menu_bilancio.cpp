@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace cashbook {
 
@@ -123,6 +124,7 @@ void TfrmMenuBilancio::yearChanged() {
 
 void TfrmMenuBilancio::showEvent(QShowEvent* event) {
     WorkArea::showEvent(event);
+    if (event->spontaneous()) return; // back from minimised: the fields stay as they were
     for (QComboBox* box : {txtGiornoInizio_, txtMeseInizio_, txtGiornoFine_, txtMeseFine_})
         box->setCurrentIndex(-1);
     txtTipologia_->clear();
@@ -152,7 +154,9 @@ void TfrmMenuBilancio::visualizza() {
                        *core::parseDate(check.end, today), today);
     if (!balance.ok) {
         // Nothing of a summary that could not read every movement is shown or printed.
-        ctx_.platform.message(this, platform::MsgKind::Error, core::archiveAccessMessage());
+        // A damaged movement is no matter of write permissions: the summary's own text.
+        ctx_.platform.message(this, platform::MsgKind::Plain,
+                              u"Attenzione: il file di archivio non risulta accessibile."_qs);
         lblAttendere_->hide();
         return;
     }

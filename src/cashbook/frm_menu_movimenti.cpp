@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace cashbook {
 
@@ -46,6 +47,7 @@ TfrmMenuMovimenti::TfrmMenuMovimenti(platform::Context& ctx)
 
 void TfrmMenuMovimenti::showEvent(QShowEvent* event) {
     MenuWindow::showEvent(event);
+    if (event->spontaneous()) return; // back from minimised: the year stays as typed
     txtAnno_->setText(
         QStringLiteral("%1").arg(ctx_.platform.today().year(), 4, 10, QLatin1Char('0')));
     txtAnno_->setFocus();

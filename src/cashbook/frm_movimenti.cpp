@@ -11,8 +11,11 @@
 #include "core/dates.h"
 #include "platform/frm_allega_cartella.h"
 #include "platform/help.h"
+#include "platform/input_rules.h"
+#include "platform/shell_open.h"
 #include "platform/toolbar.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +66,9 @@ TfrmMovimenti::TfrmMovimenti(platform::Context& ctx)
     // The status line gets this window's own hints, the date fields' among them.
     form_.bind(lblPosizione_);
     form_.onShown = [this](qint64) { showType(); };
+    form_.snapshot = [this] { return values(); };
+    form_.saveChanges = [this] { save(); };
+    form_.markUnchanged();
     newSheet();
 }
 
@@ -88,11 +94,24 @@ void TfrmMovimenti::setIncome(bool income) {
 }
 
 void TfrmMovimenti::showType() {
-    setIncome(form_.text(Entrata) == kYes);
+    const QString entrata = form_.text(Entrata);
+    if (entrata == kYes || entrata == kNo) return setIncome(entrata == kYes);
+    // A damaged record is neither: no option chosen, and a save asks for one.
+    QButtonGroup* group = optEntrata_->group();
+    group->setExclusive(false);
+    optEntrata_->setChecked(false);
+    optUscita_->setChecked(false);
+    group->setExclusive(true);
+    lblImporto_->setText(u"Importo: \u20ac"_qs);
+    lblImporto_->setStyleSheet(u"color: black;"_qs);
 }
 
 QStringList TfrmMovimenti::values() const {
     QStringList v = form_.values();
+    if (!optEntrata_->isChecked() && !optUscita_->isChecked()) {
+        v[Entrata] = v[Uscita] = QString();
+        return v;
+    }
     v[Entrata] = income() ? kYes : kNo;
     v[Uscita] = income() ? kNo : kYes;
     v[Totale] = signedTotal(income(), v[Importo]);
@@ -100,11 +119,11 @@ QStringList TfrmMovimenti::values() const {
 }
 
 void TfrmMovimenti::showMovement(const Movement& movement) {
-    form_.show(movement.number, movement.values);
-    showType();
+    form_.pick(archive(), movement.number, movement.values);
 }
 
 void TfrmMovimenti::newSheet() {
+    if (!form_.mayLeave()) return;
     form_.clear();
     form_.setText(Data, core::formatDate(ctx_.platform.today()));
     form_.setText(Preavviso, u"0"_qs);
@@ -113,10 +132,13 @@ void TfrmMovimenti::newSheet() {
     setIncome(true);
     panInfo_->setText(u"Pronto per archiviare una nuova scheda..."_qs);
     form_.control("txtCausale")->setFocus();
+    form_.markUnchanged();
 }
 
 void TfrmMovimenti::normaliseAmount() {
-    form_.setText(Importo, cashbook::normaliseAmount(form_.text(Importo)));
+    // A text that is no amount stays as typed: the save refuses it.
+    const QString typed = form_.text(Importo);
+    if (platform::isAmountText(typed)) form_.setText(Importo, cashbook::normaliseAmount(typed));
 }
 
 void TfrmMovimenti::save() {
@@ -210,7 +232,8 @@ void TfrmMovimenti::email() {
             platform::Problem{platform::MsgKind::Warning, emailMissingMessage(), u"txtEmail"_qs});
         return;
     }
-    ctx_.platform.shellOpen(u"\"mailto:"_qs + address + u'"');
+    if (!ctx_.platform.shellOpen(u"\"mailto:"_qs + address + u'"'))
+        ctx_.platform.message(this, platform::MsgKind::Error, platform::mailRefusedMessage());
 }
 
 void TfrmMovimenti::help() {

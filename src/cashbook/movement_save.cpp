@@ -49,6 +49,10 @@ platform::Check saveProblem(const QStringList& values, const QDate& today) {
     if (text(Beneficiario).isEmpty())
         return Problem{MsgKind::Warning, missing(u"il nome del Beneficiario"_qs),
                        u"txtBeneficiario"_qs};
+    if (text(Entrata).isEmpty())
+        return Problem{MsgKind::Warning,
+                       missing(u"se il movimento \u00e8 un'entrata o un'uscita"_qs),
+                       u"optEntrata"_qs};
     // A stored field is cut to its capacity: an amount that does not fit would be summed as a
     // different value, so it is refused instead.
     if (text(Importo).size() > kMaxAmountLength)

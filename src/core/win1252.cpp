@@ -13,13 +13,10 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char encodeChar(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (int i = 0; i < 32; ++i) {
-        if (kHigh[i] == c && c != 0)
-            return static_cast<char>(0x80 + i);
-        if (kHigh[i] == 0 && c == 0x80 + i)
-            return static_cast<char>(c);
+        if (kHigh[i] == c && c != 0) return static_cast<char>(0x80 + i);
+        if (kHigh[i] == 0 && c == 0x80 + i) return static_cast<char>(c);
     }
     return '?';
 }
@@ -32,11 +29,21 @@ QByteArray toWin1252(const QString& s) {
     for (qsizetype i = 0; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
         // A surrogate pair is one character outside the code page: one '?'.
-        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode()))
+        if (QChar::isHighSurrogate(c) && i + 1 < s.size() &&
+            QChar::isLowSurrogate(s[i + 1].unicode()))
             ++i;
         out.append(encodeChar(c));
     }
     return out;
+}
+
+qsizetype firstOutsideWin1252(QStringView s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c == u'?') continue;
+        if (QChar::isSurrogate(c) || encodeChar(c) == '?') return i;
+    }
+    return -1;
 }
 
 QString fromWin1252(const char* data, qsizetype size) {

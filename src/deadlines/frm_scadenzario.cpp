@@ -214,8 +214,7 @@ void TfrmScadenzario::openYear() {
     }
     const QString trimmed = year.trimmed();
     lblFile_->setText(ctx_.path(yearFileName(trimmed)));
-    lblAnno_->setText(trimmed);
-    openedYear_ = trimmed;
+    openedYear_ = trimmed; // New shows it in lblAnno
     setWindowTitle(kCaption + QStringLiteral(" anno ") + trimmed);
     panAvvio_->hide();
     panContainer_->show();

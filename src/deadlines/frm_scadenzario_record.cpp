@@ -133,6 +133,14 @@ void TfrmScadenzario::buildRecordPanel() {
         platform::buildToolbar<TfrmScadenzario>(this, panContainer_, panInfo_, kToolbar);
     buildRecordFields();
     form_.bind(lblPosizione_, panInfo_);
+    // The date and time labels follow the other fields: no change of their own.
+    form_.snapshot = [this] {
+        QStringList v = form_.values();
+        v[Data] = v[Ora] = QString();
+        return v;
+    };
+    form_.saveChanges = [this] { save(); };
+    form_.markUnchanged();
     platform::setStatusHints(this, panInfo_, kDeadlineHints);
 }
 
@@ -220,16 +228,20 @@ bool TfrmScadenzario::loadRecord(qint64 number) {
 }
 
 void TfrmScadenzario::newSheet() {
-    const QString anno = lblAnno_->text(); // the year stays
+    if (!form_.mayLeave()) return;
     form_.clear();
-    lblAnno_->setText(anno);
+    // The opened year, whatever the year of the record shown before.
+    lblAnno_->setText(openedYear_);
     form_.setText(Ore, QStringLiteral("00"));
     form_.setText(Minuti, QStringLiteral("00"));
     form_.setText(Costo, QStringLiteral("0,00"));
     form_.control("txtGiorno")->setFocus();
+    form_.markUnchanged();
 }
 
 void TfrmScadenzario::normaliseCosto() {
+    // A text that is no amount stays as typed: the save refuses it.
+    if (!platform::isAmountText(txtCosto_->text())) return;
     const QString amount = normaliseAmount(txtCosto_->text());
     // The limit holds back typing only: a longer result is shown whole, and Save refuses it
     // rather than storing it cut.

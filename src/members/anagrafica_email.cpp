@@ -1,6 +1,7 @@
 // The plain e-mail and the renewal notice of the member window.
 #include "members/frm_anagrafica.h"
 #include "members/member_email.h"
+#include "platform/shell_open.h"
 
 namespace members {
 
@@ -12,13 +13,15 @@ void TfrmAnagrafica::email() {
                                                 QStringLiteral("txtEmail")});
         return;
     }
-    context().platform.shellOpen(plainMailCommand(address));
+    if (!context().platform.shellOpen(plainMailCommand(address)))
+        ctx_.platform.message(this, platform::MsgKind::Error, platform::mailRefusedMessage());
 }
 
 void TfrmAnagrafica::renewalEmail() {
     const QStringList fields = values();
     if (platform::showProblem(ctx_, this, renewalNoticeProblem(fields))) return;
-    context().platform.shellOpen(renewalMailCommand(fields));
+    if (!context().platform.shellOpen(renewalMailCommand(fields)))
+        ctx_.platform.message(this, platform::MsgKind::Error, platform::mailRefusedMessage());
 }
 
 } // namespace members

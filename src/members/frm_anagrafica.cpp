@@ -81,6 +81,10 @@ TfrmAnagrafica::TfrmAnagrafica(platform::Context& ctx)
     buildFields();
     form_.bind(lblPosizione_, panInfo_);
     form_.onShown = [this](qint64) { loadPhotoFile(); };
+    // A new picture is a change of the sheet too.
+    form_.snapshot = [this] { return values() << (photoChanged_ ? u"foto"_qs : QString()); };
+    form_.saveChanges = [this] { save(); };
+    form_.markUnchanged();
     // Straight to a record by its number: Ctrl+G, or a click on the number.
     auto* goTo = new QShortcut(QKeySequence(QStringLiteral("Ctrl+G")), this);
     connect(goTo, &QShortcut::activated, this, &TfrmAnagrafica::goToRecord);

@@ -23,11 +23,13 @@ qint64 TfrmAnagrafica::position() const {
 }
 
 void TfrmAnagrafica::newSheet() {
+    if (!form_.mayLeave()) return;
     form_.clear();
     form_.setText(DataRil, core::formatDate(ctx_.platform.today()));
     form_.setText(Preavviso, QStringLiteral("0"));
     setPhoto(QImage(), false);
     form_.control("txtTesserato")->setFocus();
+    form_.markUnchanged();
 }
 
 bool TfrmAnagrafica::loadRecord(qint64 number) {
@@ -40,6 +42,7 @@ void TfrmAnagrafica::save() {
     const qint64 shown = position();
     if (!form_.save(archive().archive())) return;
     const bool photoSaved = savePhotoFile(shown == 0);
+    if (photoSaved) form_.markUnchanged(); // the photo with the record
     ctx_.platform.message(this, MsgKind::Information, platform::savedMessage(shown != 0));
     // The record is saved; a photo that was not must not pass for saved.
     if (!photoSaved) ctx_.platform.message(this, MsgKind::Warning, photoNotSavedMessage());

@@ -271,6 +271,11 @@ void TfrmImportaFoglio::importRows() {
     // and cannot be imported twice.
     existing_ = outcome->keys;
     recheck();
+    // The summary tells what was done, not that every row is now a duplicate.
+    lblRiepilogo_->setText(u"Righe del foglio: %1   -   importate: %2   -   escluse: %3"_qs
+                               .arg(qsizetype(plan_.rows.size()))
+                               .arg(outcome->imported)
+                               .arg(leftOut + outcome->foundMeanwhile));
 }
 
 } // namespace members

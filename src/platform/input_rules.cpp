@@ -97,8 +97,81 @@ public:
     }
 };
 
+// Compares each user edit with the text before it and cleans only what it inserted.
+class InsertionCleaner : public QObject {
+public:
+    InsertionCleaner(QLineEdit* field, bool (*keep)(QChar)) : QObject(field), keep_(keep) {
+        setObjectName(QStringLiteral("cleanInsertions"));
+        current_ = field->text();
+        // Where textChanged comes before textEdited, and other rules rewrite the text in between,
+        // the recent changes tell which text the edit started from.
+        // A signal may carry a text already rewritten by a handler before: the field's own.
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            const QString now = field->text();
+            changes_.append({current_, now});
+            if (changes_.size() > 8) changes_.removeFirst();
+            current_ = now;
+        });
+        connect(field, &QLineEdit::textEdited, this,
+                [this, field](const QString& text) { clean(field, text); });
+    }
+    void setKeep(bool (*keep)(QChar)) { keep_ = keep; }
+
+private:
+    void clean(QLineEdit* field, const QString& text) {
+        QString old = current_;
+        for (qsizetype i = changes_.size() - 1; i >= 0; --i)
+            if (changes_[i].second == text) {
+                old = changes_[i].first;
+                break;
+            }
+        changes_.clear();
+        qsizetype head = 0;
+        const qsizetype shortest = std::min(old.size(), text.size());
+        while (head < shortest && old[head] == text[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < shortest - head && old[old.size() - 1 - tail] == text[text.size() - 1 - tail])
+            ++tail;
+        const QStringView inserted = QStringView(text).mid(head, text.size() - head - tail);
+        const QString cleaned = cleanInserted(inserted, keep_);
+        if (cleaned == inserted) return;
+        field->setText(text.left(head) + cleaned + text.right(tail));
+        field->setCursorPosition(int(head + cleaned.size()));
+    }
+
+    bool (*keep_)(QChar);
+    QString current_;
+    QList<std::pair<QString, QString>> changes_; // (before, after), oldest first
+};
+
+class SelectOnEntry : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (e->type() == QEvent::FocusIn) {
+            field->selectAll();
+            entered_ = true;
+        } else if (e->type() == QEvent::MouseButtonRelease && entered_) {
+            // The click that brought the focus placed the cursor: select again, unless the
+            // user dragged a selection of their own.
+            entered_ = false;
+            if (!field->hasSelectedText()) field->selectAll();
+        } else if (e->type() == QEvent::FocusOut || e->type() == QEvent::KeyPress) {
+            entered_ = false;
+        }
+        return false;
+    }
+
+private:
+    bool entered_ = false;
+};
+
 void rewriteOnChange(QLineEdit* field, QString (*fix)(const QString&)) {
-    QObject::connect(field, &QLineEdit::textChanged, field, [field, fix](const QString& text) {
+    // The field's own text: the signal's may be older when a handler changed it meanwhile.
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, fix] {
+        const QString text = field->text();
         const QString fixed = fix(text);
         if (fixed != text) {
             const int cursor = std::min<int>(field->cursorPosition(), int(fixed.size()));
@@ -124,8 +197,46 @@ bool isCodeCharacter(QChar c) {
     return isDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
+bool isAmountText(QStringView text) {
+    const QStringView t = text.trimmed();
+    int commas = 0;
+    for (QChar c : t) {
+        if (c == u',')
+            ++commas;
+        else if (!isDigit(c))
+            return false;
+    }
+    return t.isEmpty() || (commas <= 1 && t.size() > commas);
+}
+
+QString cleanInserted(QStringView inserted, bool (*keep)(QChar)) {
+    QString out;
+    out.reserve(inserted.size());
+    for (qsizetype i = 0; i < inserted.size(); ++i) {
+        QChar c = inserted[i];
+        if (c == u'\r' && i + 1 < inserted.size() && inserted[i + 1] == u'\n') continue;
+        if (c == u'\r' || c == u'\n' || c == u'\t') c = u' ';
+        if (c.category() == QChar::Other_Control) continue;
+        if (keep && !keep(c)) continue;
+        out += c;
+    }
+    return out;
+}
+
+void cleanInsertions(QLineEdit* field, bool (*keep)(QChar)) {
+    if (auto* cleaner = field->findChild<QObject*>(QStringLiteral("cleanInsertions"),
+                                                   Qt::FindDirectChildrenOnly))
+        return static_cast<InsertionCleaner*>(cleaner)->setKeep(keep);
+    new InsertionCleaner(field, keep);
+}
+
+void selectOnEntry(QLineEdit* field) {
+    field->installEventFilter(new SelectOnEntry(field));
+}
+
 void acceptKeys(QLineEdit* field, bool (*accepts)(QChar), TabKey tab) {
     field->installEventFilter(new KeyFilter(field, accepts, tab));
+    cleanInsertions(field, accepts);
 }
 
 void digitsOnly(QLineEdit* field) {
@@ -181,6 +292,7 @@ QComboBox* makeProvinceCombo(QWidget* parent, const QString& name) {
     combo->setMaxVisibleItems(16);
     combo->setCurrentIndex(-1);
     combo->lineEdit()->setMaxLength(2);
+    cleanInsertions(combo->lineEdit());
     upperTrimmedWhileTyping(combo->lineEdit());
     combo->installEventFilter(new ProvinceFocusFilter(combo));
     return combo;

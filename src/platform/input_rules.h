@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 
@@ -15,9 +16,23 @@ bool isDigit(QChar c);
 bool isAmountCharacter(QChar c); // digits and the comma
 bool isCodeCharacter(QChar c);   // digits and the letters A-Z, a-z
 
+// Whether `text` reads as an amount: trimmed, digits with at most one comma, or nothing at all.
+bool isAmountText(QStringView text);
+
+// What the user puts into a field other than by typing (pasting, dropping) goes through the
+// field's typing rule: control characters are removed, a line break or tab becoming one blank,
+// and so are the characters `keep` refuses. Text already in the field is left as it is.
+void cleanInsertions(QLineEdit* field, bool (*keep)(QChar) = nullptr);
+// The text an insertion becomes under that rule.
+QString cleanInserted(QStringView inserted, bool (*keep)(QChar) = nullptr);
+
+// Entering the field selects its text, so that typing replaces it (amounts shown as "0,00").
+void selectOnEntry(QLineEdit* field);
+
 // A key rule: a single character typed without Ctrl or Alt that `accepts` takes, Backspace,
 // Delete and the Left/Right arrows pass; Enter is left to the Enter chain; every other key is
-// swallowed, Tab too unless `tab` lets it move the focus on. Pasting is not checked.
+// swallowed, Tab too unless `tab` lets it move the focus on. Pasted text keeps only what
+// `accepts` takes.
 enum class TabKey { Swallowed, MovesOn };
 void acceptKeys(QLineEdit* field, bool (*accepts)(QChar), TabKey tab = TabKey::Swallowed);
 

@@ -15,8 +15,9 @@ class QWidget;
 
 namespace platform {
 
-// Warning, Error and Information show OK and Cancel; Question shows Yes and No; Plain shows OK.
-enum class MsgKind { Warning, Error, Information, Question, Plain };
+// Warning, Error and Information show OK and Cancel; Question shows Yes and No; Plain shows OK;
+// SaveQuestion shows Yes, No and Cancel.
+enum class MsgKind { Warning, Error, Information, Question, Plain, SaveQuestion };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileDialog {
@@ -59,8 +60,8 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileDialog& options) = 0;
 
     // Hands a quoted path, a web address or a "mailto:" link to the desktop's default open
-    // action; the result is not looked at.
-    virtual void shellOpen(const QString& command) = 0;
+    // action. False when the desktop refused it (no program takes that kind of link).
+    virtual bool shellOpen(const QString& command) = 0;
 
     // Print dialog, then the chosen printer. False when the user cancelled.
     virtual bool print(QWidget* parent, const QPageLayout& layout, const RenderPages& render) = 0;

@@ -36,6 +36,7 @@ QString messageTitle(MsgKind kind) {
     case MsgKind::Information:
         return QStringLiteral("Informazione");
     case MsgKind::Question:
+    case MsgKind::SaveQuestion:
         return QStringLiteral("Conferma");
     case MsgKind::Plain:
         break;
@@ -63,6 +64,7 @@ Answer QtPlatform::message(QWidget* parent, MsgKind kind, const QString& text) {
         box.setIcon(QMessageBox::Information);
         break;
     case MsgKind::Question:
+    case MsgKind::SaveQuestion:
         box.setIcon(QMessageBox::Question);
         break;
     case MsgKind::Plain:
@@ -71,6 +73,8 @@ Answer QtPlatform::message(QWidget* parent, MsgKind kind, const QString& text) {
     }
     if (kind == MsgKind::Question)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    else if (kind == MsgKind::SaveQuestion)
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     else if (kind == MsgKind::Plain)
         box.setStandardButtons(QMessageBox::Ok);
     else
@@ -100,8 +104,8 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialog& o) {
     return dialog.selectedFiles().first();
 }
 
-void QtPlatform::shellOpen(const QString& command) {
-    QDesktopServices::openUrl(desktopUrl(command));
+bool QtPlatform::shellOpen(const QString& command) {
+    return QDesktopServices::openUrl(desktopUrl(command));
 }
 
 bool QtPlatform::print(QWidget* parent, const QPageLayout& layout, const RenderPages& render) {

@@ -21,7 +21,7 @@ public:
     Answer message(QWidget* parent, MsgKind kind, const QString& text) override;
     QString openFileName(QWidget* parent, const FileDialog& options) override;
     QString saveFileName(QWidget* parent, const FileDialog& options) override;
-    void shellOpen(const QString& command) override;
+    bool shellOpen(const QString& command) override;
     bool print(QWidget* parent, const QPageLayout& layout, const RenderPages& render) override;
     void preview(QWidget* parent, const QPageLayout& layout, const RenderPages& render,
                  const PreviewOptions& options = {}) override;

@@ -2,10 +2,12 @@
 
 #include "core/record_file.h"
 #include "core/text.h"
+#include "core/win1252.h"
 #include "platform/input_rules.h"
 #include "platform/ui.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,16 +39,16 @@ void writeControl(QWidget* w, const Binding& b, const QString& value) {
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         if (combo->isEditable()) {
             combo->setCurrentIndex(-1);
+            if (b.limit > 0)
+                combo->lineEdit()->setMaxLength(std::max<int>(b.limit, int(value.size())));
             combo->setEditText(value);
         } else {
             combo->setCurrentIndex(combo->findText(value)); // -1 (nothing) when not listed
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        // A value other than "Sì" or "No" leaves the box as it was.
-        if (value == kYes)
-            check->setChecked(true);
-        else if (value == kNo)
-            check->setChecked(false);
+        // A value other than "Sì" or "No" (a damaged record) is no tick: never the state of
+        // the record shown before.
+        check->setChecked(value == kYes);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
     }
@@ -65,12 +67,14 @@ void applyRule(QLineEdit* edit, InputRule rule) {
         break;
     case InputRule::Amount:
         amountOnly(edit);
+        selectOnEntry(edit);
         break;
     case InputRule::Fee:
         acceptKeys(edit, isAmountCharacter);
         break;
     case InputRule::FeeTabbing:
         acceptKeys(edit, isAmountCharacter, TabKey::MovesOn);
+        selectOnEntry(edit);
         break;
     case InputRule::Code:
         acceptKeys(edit, isCodeCharacter);
@@ -93,7 +97,61 @@ void applyRule(QLineEdit* edit, InputRule rule) {
     }
 }
 
+bool isAmountRule(InputRule rule) {
+    return rule == InputRule::Amount || rule == InputRule::FeeTabbing;
+}
+
+// Closing the window leaves the sheet: the question first, and Cancel keeps it open.
+class CloseGuard : public QObject {
+public:
+    CloseGuard(QObject* window, std::function<bool()> mayLeave)
+        : QObject(window), mayLeave_(std::move(mayLeave)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Close || mayLeave_()) return false;
+        e->ignore();
+        return true;
+    }
+
+private:
+    std::function<bool()> mayLeave_;
+};
+
 } // namespace
+
+Check storableProblem(const QString& text, int capacity, const QString& name,
+                      const QString& control) {
+    const QString value = core::trimText(text);
+    const qsizetype outside = core::firstOutsideWin1252(value);
+    if (outside >= 0) {
+        const qsizetype length = value[outside].isHighSurrogate() ? 2 : 1;
+        return Problem{MsgKind::Warning,
+                       u"Attenzione: il carattere \""_qs + value.mid(outside, length) +
+                           u"\" del campo "_qs + name +
+                           u" non pu\u00f2 essere archiviato.\n\r\n\rPer poter salvare i dati "
+                           u"\u00e8 necessario sostituirlo."_qs,
+                       control};
+    }
+    if (capacity > 0 && value.size() > capacity)
+        return Problem{
+            MsgKind::Warning,
+            u"Attenzione: il campo "_qs + name + u" contiene "_qs + QString::number(value.size()) +
+                u" caratteri, ma ne pu\u00f2 contenere al massimo "_qs + QString::number(capacity) +
+                u".\n\r\n\rPer poter salvare i dati \u00e8 necessario accorciarlo."_qs,
+            control};
+    return std::nullopt;
+}
+
+Problem amountProblem(const QString& text, const QString& control) {
+    return Problem{MsgKind::Warning,
+                   u"Attenzione: l'importo "_qs + core::trimText(text) +
+                       u" non \u00e8 un numero valido.\n\r\n\rPer poter salvare la scheda \u00e8 "
+                       u"necessario indicare un importo nel formato 0,00."_qs,
+                   control};
+}
+
+QString unsavedChangesQuestion() {
+    return QStringLiteral("Salvare le modifiche alla scheda?");
+}
 
 qint64 positionOf(const QLabel* label) {
     bool ok = false;
@@ -107,7 +165,7 @@ void showAccessMessage(Context& ctx, QWidget* window, MsgKind kind) {
 
 void navigateArchive(Context& ctx, QWidget* window, const core::Archive& archive,
                      core::NavCommand command, QLabel* position, const ShowRecord& show,
-                     MsgKind accessKind) {
+                     MsgKind accessKind, const std::function<bool()>& mayGo) {
     const auto count = archive.count();
     if (!count) return showAccessMessage(ctx, window, accessKind);
     const core::NavStep step = core::navigate(command, position->text(), *count);
@@ -120,6 +178,13 @@ void navigateArchive(Context& ctx, QWidget* window, const core::Archive& archive
         return;
     case core::NavStep::Kind::Read:
         break;
+    }
+    if (mayGo) {
+        const QString shown = position->text();
+        if (!mayGo()) return;
+        // A save on the way added a record: the step is taken again from the new label.
+        if (position->text() != shown)
+            return navigateArchive(ctx, window, archive, command, position, show, accessKind);
     }
     const auto values = archive.read(step.record);
     if (!values) return showAccessMessage(ctx, window, accessKind);
@@ -156,6 +221,7 @@ void RecordForm::bind(QLabel* position, QLabel* statusLine) {
         addHighlight(w);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (b.limit > 0) edit->setMaxLength(b.limit);
+            cleanInsertions(edit);
             applyRule(edit, b.rule);
             if (b.rule == InputRule::PickerDate) {
                 QString mode;
@@ -171,6 +237,7 @@ void RecordForm::bind(QLabel* position, QLabel* statusLine) {
             }
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             if (combo->isEditable() && b.limit > 0) combo->lineEdit()->setMaxLength(b.limit);
+            if (combo->isEditable()) cleanInsertions(combo->lineEdit());
             if (b.rule == InputRule::ListOnly) listOnly(combo);
         }
         if (b.next)
@@ -178,6 +245,8 @@ void RecordForm::bind(QLabel* position, QLabel* statusLine) {
     }
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    window_->installEventFilter(new CloseGuard(window_, [this] { return mayLeave(); }));
+    markUnchanged();
 }
 
 const RecordForm::Bound* RecordForm::boundField(int field) const {
@@ -216,6 +285,12 @@ void RecordForm::show(qint64 number, const QStringList& values) {
     for (int f = 0; f < layout_.fieldCount(); ++f)
         if (boundField(f)) setText(f, loaded_[f]);
     if (position_) position_->setText(QString::number(number));
+    markUnchanged();
+}
+
+void RecordForm::shown(qint64 number) {
+    if (onShown) onShown(number);
+    markUnchanged(); // what the window shows with the record is part of it
 }
 
 void RecordForm::clear() {
@@ -230,13 +305,27 @@ void RecordForm::clear() {
 }
 
 bool RecordForm::load(const core::Archive& archive, qint64 number) {
-    const auto values = archive.read(number);
+    std::optional<QStringList> values = archive.read(number);
+    if (values) {
+        const int saves = saves_;
+        if (!mayLeave()) return false;
+        if (saves_ != saves) values = archive.read(number); // the save may have written it
+    }
     if (!values) {
         showAccessMessage(ctx_, window_, accessKind);
         return false;
     }
     show(number, *values);
-    if (onShown) onShown(number);
+    shown(number);
+    return true;
+}
+
+bool RecordForm::pick(const core::Archive& archive, qint64 number, const QStringList& values) {
+    const int saves = saves_;
+    if (!mayLeave()) return false;
+    if (saves_ != saves) return load(archive, number); // what the list read may be older
+    show(number, values);
+    shown(number);
     return true;
 }
 
@@ -245,19 +334,62 @@ void RecordForm::navigate(const core::Archive& archive, core::NavCommand command
         ctx_, window_, archive, command, position_,
         [this](qint64 n, const QStringList& values) {
             show(n, values);
-            if (onShown) onShown(n);
+            shown(n);
         },
-        accessKind);
+        accessKind, [this] { return mayLeave(); });
+}
+
+Check RecordForm::valueProblem(const QStringList& values) const {
+    for (int f = 0; f < layout_.fieldCount(); ++f) {
+        const Bound* b = boundField(f);
+        const bool input =
+            b && (qobject_cast<QLineEdit*>(b->widget) || qobject_cast<QComboBox*>(b->widget));
+        const QString control = input ? QLatin1String(b->binding->control) : QString();
+        if (b && isAmountRule(b->binding->rule) && !isAmountText(values.value(f)))
+            return amountProblem(values.value(f), control);
+        if (auto problem = storableProblem(values.value(f), layout_.capacity(f),
+                                           QLatin1String(layout_.name(f)), control))
+            return problem;
+    }
+    return std::nullopt;
 }
 
 std::optional<qint64> RecordForm::save(const core::Archive& archive) {
-    const auto written = archive.save(position(), values());
+    const QStringList v = values();
+    if (showProblem(ctx_, window_, valueProblem(v))) return std::nullopt;
+    const auto written = archive.save(position(), v);
     if (!written) {
         showAccessMessage(ctx_, window_, accessKind);
         return std::nullopt;
     }
     if (position_) position_->setText(QString::number(*written));
+    ++saves_;
+    markUnchanged();
     return written;
+}
+
+bool RecordForm::changed() const {
+    return current() != unchanged_;
+}
+
+void RecordForm::markUnchanged() {
+    unchanged_ = current();
+}
+
+bool RecordForm::mayLeave() {
+    if (!changed()) return true;
+    switch (ctx_.platform.message(window_, MsgKind::SaveQuestion, unsavedChangesQuestion())) {
+    case Answer::Yes: {
+        const int before = saves_;
+        if (saveChanges) saveChanges();
+        return saves_ != before;
+    }
+    case Answer::No:
+        markUnchanged(); // the changes are given up
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool RecordForm::duplicate(const core::Archive& archive, std::span<const int> resetFields,
@@ -269,6 +401,7 @@ bool RecordForm::duplicate(const core::Archive& archive, std::span<const int> re
                                              "in archivio."));
         return false;
     }
+    if (!mayLeave()) return false;
     for (int f : resetFields)
         setText(f, QString());
     if (alsoReset) alsoReset();
@@ -277,6 +410,7 @@ bool RecordForm::duplicate(const core::Archive& archive, std::span<const int> re
         showAccessMessage(ctx_, window_, accessKind);
         return false;
     }
+    markUnchanged(); // the copy is a new sheet
     if (focus)
         if (QWidget* w = control(focus)) w->setFocus();
     ctx_.platform.message(window_, MsgKind::Information,

@@ -52,4 +52,10 @@ QUrl desktopUrl(const QString& command) {
     return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
 }
 
+QString mailRefusedMessage() {
+    return QStringLiteral("Attenzione: non \u00e8 stato possibile aprire il programma di posta "
+                          "elettronica.\r\n\r\nAccertarsi che nel computer sia impostato un "
+                          "programma predefinito per la posta elettronica.");
+}
+
 } // namespace platform

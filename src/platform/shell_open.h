@@ -10,4 +10,7 @@ namespace platform {
 // links are percent-encoded piece by piece, the link text itself being kept as given.
 QUrl desktopUrl(const QString& command);
 
+// Shown when the desktop takes no e-mail link.
+QString mailRefusedMessage();
+
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/ui.h"
 
+#include "platform/input_rules.h"
 #include "platform/screen_fit.h"
 
 #include <QCloseEvent>
@@ -166,6 +167,7 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     if (maxLength > 0) e->setMaxLength(maxLength);
+    cleanInsertions(e);
     return e;
 }
 

@@ -380,5 +380,6 @@ TEST(PageEditor, PrintAndPreviewTakeTheFieldsAsTheyStandWhenPressed) {
     EXPECT_TRUE(printed.contains(u"Rossi Maria"_qs));
     EXPECT_TRUE(printed.contains(u"Pag. 1"_qs));
     EXPECT_FALSE(pdfText(e.h.fake.pdfPath).contains(u"Pag. 1"_qs)); // a new page has no number
-    EXPECT_TRUE(e.h.fake.messages.empty());
+    ASSERT_EQ(e.h.fake.messages.size(), 1u);                        // New asked about the edit
+    EXPECT_EQ(e.h.fake.lastMessage().kind, MsgKind::SaveQuestion);
 }

@@ -80,7 +80,7 @@ TEST(BookMenu, ModeWordDecidesWhereClosingLeads) {
     EXPECT_EQ(b.h.fake.helpTopics[0].title, "Creazione e compilazione di un Libro Soci.");
 }
 
-TEST(CreateRegister, TypingDropsFileNameCharactersButPastingDoesNot) {
+TEST(CreateRegister, TypingAndPastingDropFileNameCharacters) {
     BookWindows b;
     b.show("TfrmCreaRegistro");
     auto* field = child<QLineEdit>(b.get("TfrmCreaRegistro"), u"txtFile"_qs);
@@ -91,9 +91,9 @@ TEST(CreateRegister, TypingDropsFileNameCharactersButPastingDoesNot) {
     testing_support::type(field, u"Soci: \"2026\" ç/ñ|°*?<>\\ÇÑ"_qs);
     EXPECT_EQ(field->text(), "Soci 2026 |");
     field->clear();
-    QApplication::clipboard()->setText(u"a:b"_qs);
+    QApplication::clipboard()->setText(u"a:b\r\nc\u0000d\u001b"_qs);
     field->paste();
-    EXPECT_EQ(field->text(), "a:b");
+    EXPECT_EQ(field->text(), "ab cd");
     EXPECT_EQ(field->maxLength(), 250);
 }
 

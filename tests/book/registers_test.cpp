@@ -53,7 +53,22 @@ TEST(RegisterNames, RefusesEmptyEscapingAndUsedNames) {
         {"Soci 2025", nameUsedMessage()},
         {"  Soci 2025  ", nameUsedMessage()},
         {"Soci 2026", {}},
-        {"Soci: \"2026\" | ok", {}}, // characters the typing filter drops may still be pasted
+        // Names another system could not hold, should the folder be copied there.
+        {"a:b", unsafeNameMessage()},
+        {"Soci | 2026", unsafeNameMessage()},
+        {"Soci?*<>\"", unsafeNameMessage()},
+        {"Soci.", unsafeNameMessage()},
+        {"CON", unsafeNameMessage()},
+        {"con.txt", unsafeNameMessage()},
+        {"Nul ", unsafeNameMessage()},
+        {"PRN", unsafeNameMessage()},
+        {"aux", unsafeNameMessage()},
+        {"COM1", unsafeNameMessage()},
+        {"lpt9", unsafeNameMessage()},
+        {"COM0", {}},
+        {"COM10", {}},
+        {"Console", {}},
+        {"Soci.2026", {}},
     };
     for (const Case& c : cases) {
         const platform::Check problem = registerNameProblem(folder, QString::fromUtf8(c.typed));

@@ -105,3 +105,33 @@ TEST(TitlePageTemplate, PrintedCoverMatchesItsReference) {
     EXPECT_TRUE(testing_support::matchesGolden(u"book_title_page"_qs,
                                                printedTitlePage(texts, QDate(2026, 3, 15))));
 }
+
+// Stored values longer than the typing limit are shown and written back whole; a character the
+// file cannot hold keeps the window open on its field, and nothing is written.
+TEST(TitlePageWindow, NeverChangesAText) {
+    testing_support::Harness h;
+    QWidget list;
+    const QString ini = h.path(kTitleIniFileName);
+    const QString signature = QString(70, u'F');
+    testing_support::writeFile(
+        ini, "[Frontespizio Registro]\r\nFirma Presidente=" + signature.toLatin1() + "\r\n");
+    {
+        TfrmFrontespizioReg w(h.ctx, &list);
+        EXPECT_EQ(field(&w, 8)->text(), signature);
+        w.done(QDialog::Accepted);
+    }
+    EXPECT_EQ(readTitlePage(ini)[8], signature);
+
+    const QByteArray before = testing_support::fileBytes(ini);
+    TfrmFrontespizioReg w(h.ctx, &list);
+    field(&w, 1)->setText(u"\u0141\u00f3d\u017a"_qs);
+    w.done(QDialog::Accepted);
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Warning);
+    EXPECT_TRUE(h.fake.lastMessage().text.contains(u"\"\u0141\" del campo Sede Legale"_qs));
+    EXPECT_EQ(w.focusWidget(), field(&w, 1));
+    EXPECT_EQ(testing_support::fileBytes(ini), before);
+    field(&w, 1)->setText(u"Lodz"_qs);
+    w.done(QDialog::Accepted);
+    EXPECT_EQ(readTitlePage(ini)[1], u"Lodz"_qs);
+}

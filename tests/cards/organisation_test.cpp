@@ -113,8 +113,28 @@ TEST(Organisation, CancelInDialogLeavesCardTexts) {
     EXPECT_EQ(c.text("titAnnotazioni"), QString());
 }
 
+// A character the settings file cannot hold keeps the dialog open on its field.
+TEST(Organisation, DialogRefusesWhatTheFileCannotHold) {
+    testing_support::Harness h;
+    TfrmDatiEnte d(h.ctx, nullptr, QStringLiteral("tessera"), {});
+    d.show();
+    auto* notes = child<QLineEdit>(&d, QStringLiteral("txtAnnotazioni"));
+    notes->setText(QStringLiteral("Valida fino al 31/12 \u2192 rinnovo"));
+    child<QPushButton>(&d, QStringLiteral("btnApplica"))->click();
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_TRUE(h.fake.lastMessage().text.startsWith(
+        QStringLiteral("Attenzione: il carattere \"\u2192\" del campo Annotazioni")));
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.focusWidget(), notes);
+    notes->setText(QStringLiteral("Valida un anno \u20ac"));
+    child<QPushButton>(&d, QStringLiteral("btnApplica"))->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.texts().notes, QStringLiteral("Valida un anno \u20ac"));
+}
+
 TEST(Organisation, EnterMovesRoundTheFourFields) {
-    TfrmDatiEnte d(nullptr, QStringLiteral("tessera"), {});
+    testing_support::Harness h;
+    TfrmDatiEnte d(h.ctx, nullptr, QStringLiteral("tessera"), {});
     d.show();
     const char* ring[] = {"txtAssociazione", "txtSottotitolo01", "txtSottotitolo02",
                           "txtAnnotazioni", "txtAssociazione"};

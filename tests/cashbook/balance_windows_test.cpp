@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace cashbook;
 using namespace cashbook_fixture;
 using testing_support::child;
@@ -96,16 +98,31 @@ TEST_F(BalanceMenu, RefusesANonexistentDayWithFocus) {
     EXPECT_FALSE(QFile::exists(yearPath(h.dir.path())));
 }
 
-// A summary that cannot read the year file to the end is not shown at all.
-TEST_F(BalanceMenu, AnUnreadableYearShowsTheAccessMessageAndNoSummary) {
-    ASSERT_TRUE(QDir().mkdir(yearPath(h.dir.path())));
-    interval(u"01"_qs, u"Gennaio"_qs, u"31"_qs, u"Dicembre"_qs);
-    visualizza();
-    ASSERT_EQ(h.fake.messages.size(), 1u);
-    EXPECT_EQ(h.fake.lastMessage().kind, platform::MsgKind::Error);
-    EXPECT_TRUE(h.fake.lastMessage().text.startsWith(
-        u"Attenzione: il sistema non permette di accedere all'archivio."_qs));
-    EXPECT_TRUE(h.fake.modalDialogs.isEmpty());
+// A summary that cannot read the year file to the end, or a movement in it, is not shown at all.
+TEST_F(BalanceMenu, AnUnreadableYearShowsItsOwnMessageAndNoSummary) {
+    const std::function<void(const QString&)> spoil[] = {
+        [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+        [](const QString& path) {
+            addMovement(path, income(u"1,00"_qs, {{Totale, u"+x"_qs}}));
+        },
+    };
+    for (const auto& damage : spoil) {
+        Harness other;
+        TfrmMenuBilancio w{other.ctx};
+        damage(yearPath(other.dir.path()));
+        w.show();
+        auto* box = [&](const char* name) { return child<QComboBox>(&w, QLatin1String(name)); };
+        box("txtGiornoInizio")->setCurrentIndex(0);
+        box("txtMeseInizio")->setCurrentIndex(0);
+        box("txtGiornoFine")->setCurrentIndex(30);
+        box("txtMeseFine")->setCurrentIndex(11);
+        child<QPushButton>(&w, u"btnVisualizza"_qs)->click();
+        ASSERT_EQ(other.fake.messages.size(), 1u);
+        EXPECT_EQ(other.fake.lastMessage().kind, platform::MsgKind::Plain);
+        EXPECT_EQ(other.fake.lastMessage().text,
+                  u"Attenzione: il file di archivio non risulta accessibile."_qs);
+        EXPECT_TRUE(other.fake.modalDialogs.isEmpty());
+    }
 }
 
 TEST(BalanceWindow, PrintAsksFirstAndRefusesAnEmptyList) {

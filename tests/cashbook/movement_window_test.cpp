@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "platform/shell_open.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -322,6 +324,11 @@ TEST(MovementWindowTest, SideCommandsOpenTheirWindowsAndLinks) {
     m.set("txtEmail", u"carlo@example.org"_qs);
     m.click("sndEmail");
     EXPECT_EQ(m.h.fake.opened, QStringList{u"\"mailto:carlo@example.org\""_qs});
+    m.h.fake.openAccepted = false; // no mail program takes the link
+    m.click("sndEmail");
+    EXPECT_EQ(m.h.fake.lastMessage().kind, MsgKind::Error);
+    EXPECT_EQ(m.h.fake.lastMessage().text, platform::mailRefusedMessage());
+    m.h.fake.openAccepted = true;
 
     m.set("txtCodFisc", u"01234567890"_qs);
     m.click("chkCodFisc"); // digits only: the VAT check

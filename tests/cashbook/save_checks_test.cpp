@@ -56,6 +56,11 @@ TEST(MovementSave, ChecksRunInOrderWithTheirTextsAndFocus) {
          MsgKind::Warning,
          need + u"il nome del Beneficiario."_qs,
          u"txtBeneficiario"_qs},
+        // A damaged record shows neither option.
+        {{{Entrata, {}}, {Importo, u"123456789012,00"_qs}},
+         MsgKind::Warning,
+         need + u"se il movimento \u00e8 un'entrata o un'uscita."_qs,
+         u"optEntrata"_qs},
     };
     for (const Case& c : cases) {
         const platform::Check p = saveProblem(movementValues(c.set), kToday);

@@ -309,6 +309,21 @@ TEST(ScadenzarioRecord, NavigationLoadsWholeRecords) {
     EXPECT_EQ(r.edit("txtCosto")->text(), "0,00");
 }
 
+// A record of another year kept in this year's file does not carry its year into New.
+TEST(ScadenzarioRecord, NewKeepsTheOpenedYear) {
+    RecordPanel r;
+    ASSERT_TRUE(deadline_tests::yearArchive(r.h.ctx.folder, 2026)
+                    .save(0, deadline_tests::deadline("10/03/2025", "5")));
+    r.w.first();
+    EXPECT_EQ(r.label("lblAnno"), "2025");
+    r.click("cmdNuovo");
+    EXPECT_EQ(r.label("lblAnno"), "2026");
+    r.fillValid("15", "Dicembre");
+    r.w.save();
+    EXPECT_EQ(r.lastText(), kAppended);
+    EXPECT_EQ(deadline_tests::yearArchive(r.h.ctx.folder, 2026).read(2)->at(Data), "15/12/2026");
+}
+
 TEST(ScadenzarioRecord, PayerImportFillsSixFields) {
     RecordPanel r;
     QStringList member(members::MemberFieldCount);

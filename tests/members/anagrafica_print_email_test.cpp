@@ -2,6 +2,8 @@
 
 #include "pdf_text.h"
 
+#include "platform/shell_open.h"
+
 #include <gtest/gtest.h>
 
 using members_test::MemberWindow;
@@ -51,6 +53,25 @@ TEST(MemberEmailCommands, PlainEmailNeedsAnAddress) {
     m.w->email();
     EXPECT_EQ(m.h.fake.opened, QStringList{QStringLiteral("\"mailto:luca@example.it\"")});
     EXPECT_EQ(m.h.fake.messages.size(), 1u);
+}
+
+// With no program to take the link, both mail commands say so.
+TEST(MemberEmailCommands, ARefusedLinkIsReported) {
+    MemberWindow m;
+    m.h.fake.openAccepted = false;
+    m.set(QStringLiteral("txtTesserato"), QStringLiteral("Bianchi Luca"));
+    m.set(QStringLiteral("txtNumTessera"), QStringLiteral("17"));
+    m.set(QStringLiteral("txtDataScade"), QStringLiteral("31/12/2026"));
+    m.set(QStringLiteral("txtEmail"), QStringLiteral("luca@example.it"));
+    for (void (members::TfrmAnagrafica::*send)() :
+         {&members::TfrmAnagrafica::email, &members::TfrmAnagrafica::renewalEmail}) {
+        m.h.fake.messages.clear();
+        (m.w.get()->*send)();
+        ASSERT_EQ(m.h.fake.messages.size(), 1u);
+        EXPECT_EQ(m.h.fake.lastMessage().kind, MsgKind::Error);
+        EXPECT_EQ(m.lastText(), platform::mailRefusedMessage());
+    }
+    EXPECT_EQ(m.h.fake.opened.size(), 2);
 }
 
 TEST(MemberEmailCommands, RenewalNoticeStopsAtCardNumberBeforeAddress) {

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -76,6 +77,7 @@ TEST(FrmImportaFoglio, PreviewThenOneImportOfTheGoodRowsOnly) {
                        QString(51, u'c') + u"\r\n"_qs);
 
     QStringList before, after;
+    QString summaryBefore, summaryAfter;
     bool enabledBefore = false, enabledAfter = true;
     h.fake.fileAnswers = {file};
     h.fake.onModal = [&](QDialog& d) {
@@ -83,9 +85,11 @@ TEST(FrmImportaFoglio, PreviewThenOneImportOfTheGoodRowsOnly) {
         EXPECT_EQ(d.windowTitle(), u" Quorvix 5.0 - Importazione soci da foglio di calcolo"_qs);
         click(&d, u"btnSfoglia"_qs);
         before = preview(&d);
+        summaryBefore = child<QLabel>(&d, u"lblRiepilogo"_qs)->text();
         enabledBefore = child<QPushButton>(&d, u"btnImporta"_qs)->isEnabled();
         click(&d, u"btnImporta"_qs);
         after = preview(&d);
+        summaryAfter = child<QLabel>(&d, u"lblRiepilogo"_qs)->text();
         enabledAfter = child<QPushButton>(&d, u"btnImporta"_qs)->isEnabled();
         return int(QDialog::Accepted);
     };
@@ -107,6 +111,7 @@ TEST(FrmImportaFoglio, PreviewThenOneImportOfTheGoodRowsOnly) {
             u"caratteri: il valore ne ha 51."_qs,
     };
     EXPECT_EQ(before, want);
+    EXPECT_EQ(summaryBefore, u"Righe del foglio: 4   -   da importare: 1   -   escluse: 3"_qs);
     EXPECT_TRUE(enabledBefore);
 
     // One question, one import of the good row, one message.
@@ -129,6 +134,7 @@ TEST(FrmImportaFoglio, PreviewThenOneImportOfTheGoodRowsOnly) {
     EXPECT_EQ(after[0], u"2|Verdi Anna|Segretaria|2|01/01/2026|31/12/2026|Già presente in "
                         u"archivio (scheda n. 2)."_qs);
     EXPECT_FALSE(enabledAfter);
+    EXPECT_EQ(summaryAfter, u"Righe del foglio: 4   -   importate: 1   -   escluse: 3"_qs);
 }
 
 TEST(FrmImportaFoglio, ChangingAColumnsFieldChecksAgain) {

@@ -109,23 +109,54 @@ TEST(InputRules, TabMovesOnOnlyWhereTheRuleSaysSo) {
     }
 }
 
+// Pasting goes through the typing rule; what the field held already stays as it was.
 TEST(InputRules, PastedText) {
     Form f;
     struct Case {
         const char* control;
+        const char* held;
         const char* pasted;
         const char* shown;
     } cases[] = {
-        {"txtCifre", "12ab", ""},           // refused whole
-        {"txtImporto", "1,5 euro", ""},     // refused whole
-        {"txtQuota", "35 euro", "35 euro"}, // taken as it is
-        {"txtCodice", " rss mra ", "RSS MRA"},
+        {"txtCifre", "", "12ab", ""},       // refused whole
+        {"txtImporto", "", "1,5 euro", ""}, // refused whole
+        {"txtQuota", "", "35 euro", "35"},
+        {"txtQuota", "\u20ac 1", "0,5x", "\u20ac 10,5"},
+        {"txtCodice", "", " rss\tmra ", "RSSMRA"},
+        {"txtDopo", "", "a\r\nb\tc\nd\re", "a b c d e"},
+        {"txtDopo", "", "Ro\u0001ssi\u001b\u007f\u0085!", "Rossi!"},
+        {"txtDopo", "x\u0007y", "\u00e8", "x\u0007y\u00e8"},
     };
     for (const Case& c : cases) {
         QLineEdit* field = f.edit(c.control);
+        field->setText(QString::fromUtf8(c.held));
         field->insert(QString::fromUtf8(c.pasted));
-        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.control;
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.control << " " << c.pasted;
     }
+    // A paste that replaces a selection in the middle.
+    QLineEdit* plain = f.edit("txtDopo");
+    plain->setText(u"Mario Rossi"_qs);
+    plain->setSelection(0, 5);
+    plain->insert(u"Anna\nMaria"_qs);
+    EXPECT_EQ(plain->text(), u"Anna Maria Rossi"_qs);
+    EXPECT_EQ(plain->cursorPosition(), 10);
+}
+
+// Entering an amount field selects it, so the typed amount replaces "0,00".
+TEST(InputRules, EnteringAnAmountSelectsIt) {
+    Form f;
+    for (const char* control : {"txtImporto", "txtQuotaTab"}) {
+        QLineEdit* field = f.edit(control);
+        field->setText(u"0,00"_qs);
+        f.edit("txtDopo")->setFocus();
+        field->setFocus();
+        type(field, u"48,90"_qs);
+        EXPECT_EQ(field->text(), u"48,90"_qs) << control;
+    }
+    QLineEdit* fee = f.edit("txtQuota"); // not an amount: the cursor goes where it goes
+    fee->setText(u"0,00"_qs);
+    fee->setFocus();
+    EXPECT_FALSE(fee->hasSelectedText());
 }
 
 TEST(InputRules, LeavingRunsTheActionEachTime) {

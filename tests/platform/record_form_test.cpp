@@ -1,6 +1,7 @@
 #include "core/archive.h"
 #include "core/record_file.h"
 #include "fake_platform.h"
+#include "files.h"
 #include "platform/record_form.h"
 #include "platform/ui.h"
 
@@ -94,7 +95,8 @@ TEST(RecordForm, NavigationMessagesAndFailuresChangeNothing) {
     t.form.navigate(t.archive, core::NavCommand::First);
     ASSERT_EQ(t.h.fake.messages.size(), 1u);
     EXPECT_EQ(t.h.fake.lastMessage().kind, MsgKind::Information);
-    EXPECT_EQ(t.h.fake.lastMessage().text, QStringLiteral("L'archivio non contiene nessuna scheda."));
+    EXPECT_EQ(t.h.fake.lastMessage().text,
+              QStringLiteral("L'archivio non contiene nessuna scheda."));
 
     ASSERT_TRUE(t.archive.save(0, t.record("Anna", "Uno", "No")));
     ASSERT_TRUE(t.archive.save(0, t.record("Bruno", "Due", "No")));
@@ -148,6 +150,50 @@ TEST(RecordForm, DuplicateKeepsTheFieldsResetsTheNamedOnesAndAppendsOnSave) {
     EXPECT_EQ(t.w.focusWidget(), t.scelta);
     ASSERT_EQ(t.form.save(t.archive), 2);
     EXPECT_EQ((*t.archive.read(2))[Nome], QStringLiteral("Anna"));
+}
+
+// Nothing is stored changed: a value the code page or the field cannot hold is refused with the
+// field named and focused; a flag that is neither word loads unticked.
+TEST(RecordForm, StoresTextsOnlyAsTheyAre) {
+    Window t;
+    t.w.show();
+    ASSERT_TRUE(t.archive.save(0, t.record("Anna", "Uno", "S\u00ec")));
+    ASSERT_TRUE(t.archive.save(0, t.record("Annamaria Rossi", "Due", "Forse")));
+    ASSERT_TRUE(t.form.load(t.archive, 1));
+    ASSERT_TRUE(t.flag->isChecked());
+    ASSERT_TRUE(t.form.load(t.archive, 2));
+    EXPECT_FALSE(t.flag->isChecked());
+    EXPECT_EQ(t.nome->text(), QStringLiteral("Annamaria Rossi")); // longer than typing allows
+
+    const QString tooLong(21, u'x');
+    const struct {
+        QWidget* control;
+        QString text;
+        QString said;
+    } cases[] = {
+        {t.nome, QStringLiteral("\u0141ukasz"), QStringLiteral("\"\u0141\" del campo Nome")},
+        {t.nome, QStringLiteral("Chiara \U0001F600"), QStringLiteral("\"\U0001F600\"")},
+        {t.nome, tooLong, QStringLiteral("campo Nome contiene 21 caratteri")},
+        {t.nascosto, tooLong, QStringLiteral("campo Nascosto contiene 21 caratteri")},
+    };
+    const QByteArray before = testing_support::fileBytes(t.archive.path());
+    for (const auto& c : cases) {
+        ASSERT_TRUE(t.form.load(t.archive, 2));
+        t.form.setText(c.control == t.nome ? Nome : Nascosto, c.text);
+        t.h.fake.messages.clear();
+        EXPECT_FALSE(t.form.save(t.archive)) << c.said.toStdString();
+        ASSERT_EQ(t.h.fake.messages.size(), 1u);
+        EXPECT_EQ(t.h.fake.lastMessage().kind, MsgKind::Warning);
+        EXPECT_TRUE(t.h.fake.lastMessage().text.contains(c.said)) << c.said.toStdString();
+        EXPECT_EQ(t.w.focusWidget() == t.nome, c.control == t.nome) << c.said.toStdString();
+        t.nome->clearFocus();
+        t.form.setText(Nome, QStringLiteral("Anna")); // leaves the sheet unchanged for load
+        t.form.markUnchanged();
+    }
+    EXPECT_EQ(testing_support::fileBytes(t.archive.path()), before);
+    ASSERT_TRUE(t.form.load(t.archive, 2));
+    ASSERT_TRUE(t.form.save(t.archive));
+    EXPECT_EQ((*t.archive.read(2))[Flag], QStringLiteral("No"));
 }
 
 } // namespace

@@ -14,6 +14,7 @@ Answer FakePlatform::message(QWidget*, MsgKind kind, const QString& text) {
         answers.pop_front();
         return a;
     }
+    if (kind == MsgKind::SaveQuestion) return Answer::No; // leaving a changed sheet goes on
     return kind == MsgKind::Question ? Answer::Yes : Answer::Ok;
 }
 

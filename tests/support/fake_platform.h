@@ -36,7 +36,8 @@ public:
     std::deque<QString> fileAnswers; // empty text = cancelled
     std::vector<platform::FileDialog> fileDialogs;
 
-    QStringList opened; // shell-open texts, as given
+    QStringList opened;       // shell-open texts, as given
+    bool openAccepted = true; // what the desktop answers to a shell-open
 
     bool printAccepted = true;
     std::vector<PrintCall> printCalls;
@@ -64,7 +65,10 @@ public:
     platform::Answer message(QWidget*, platform::MsgKind kind, const QString& text) override;
     QString openFileName(QWidget*, const platform::FileDialog& options) override;
     QString saveFileName(QWidget*, const platform::FileDialog& options) override;
-    void shellOpen(const QString& command) override { opened << command; }
+    bool shellOpen(const QString& command) override {
+        opened << command;
+        return openAccepted;
+    }
     bool print(QWidget*, const QPageLayout& layout, const platform::RenderPages& render) override;
     void preview(QWidget*, const QPageLayout& layout, const platform::RenderPages& render,
                  const platform::PreviewOptions& options = {}) override;
