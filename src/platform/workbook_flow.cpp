@@ -47,6 +47,12 @@ bool saveWorkbook(const QString& path, const SpreadsheetExport& e) {
     QTemporaryFile temp(target.absolutePath() + u"/."_qs + target.fileName() + u".XXXXXX"_qs);
     if (!core::faults::allow() || !temp.open()) return false;
     const QString tempPath = temp.fileName();
+    // A temporary file is private to its owner; the export is read like any other file, and
+    // one replaced keeps its own permissions.
+    temp.setPermissions(target.exists() ? target.permissions()
+                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
     temp.close(); // the library writes the file by its name; autoRemove clears it on failure
     const bool written =
         core::faults::allow() &&
