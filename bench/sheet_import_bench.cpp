@@ -141,7 +141,7 @@ BENCHMARK(BM_ReadIntoMemory)->Apply(sizes);
 void BM_ReadXlsx(benchmark::State& state) {
     const QString path = workbook(int(state.range(0)));
     for (auto _ : state) {
-        const SheetFile sheet = readSheetFile(path);
+        const sheets::SheetFile sheet = sheets::readSheetFile(path);
         if (sheet.rows.size() != size_t(state.range(0)) + 1) state.SkipWithError("rows lost");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -158,7 +158,7 @@ void BM_ImportXlsx(benchmark::State& state) {
         state.PauseTiming();
         QFile::remove(MemberArchive(folder.path()).path());
         state.ResumeTiming();
-        const SheetFile sheet = readSheetFile(path);
+        const sheets::SheetFile sheet = sheets::readSheetFile(path);
         const auto existing = archiveMemberKeys(folder.path());
         const ImportPlan plan =
             checkSheet(sheet.rows, matchColumns(sheet.rows[0]), *existing, today);

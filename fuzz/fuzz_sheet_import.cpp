@@ -1,7 +1,7 @@
 // The spreadsheet import readers over any bytes: CSV and HTML on the input itself; XLSX both on
 // the input as a package and on a package built from it, so the XML readers get past the zip
 // checks. Input split at NUL bytes gives the parts, in kParts order.
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include <QBuffer>
 
@@ -43,7 +43,7 @@ QByteArray packageOf(const QByteArray& data) {
 void readPackage(QByteArray package) {
     QBuffer device(&package);
     device.open(QIODevice::ReadOnly);
-    members::readXlsx(device);
+    sheets::readXlsx(device);
 }
 
 } // namespace
@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         readPackage(bytes);
         return 0;
     }
-    members::readCsv(bytes);
-    members::readHtmlSheet(bytes);
+    sheets::readCsv(bytes);
+    sheets::readHtmlSheet(bytes);
     readPackage(packageOf(bytes));
     return 0;
 }

@@ -141,8 +141,8 @@ void TfrmImportaFoglio::browse() {
 }
 
 bool TfrmImportaFoglio::openSheet(const QString& path) {
-    SheetFile sheet = readSheetFile(path);
-    if (sheet.error != SheetError::None)
+    sheets::SheetFile sheet = sheets::readSheetFile(path);
+    if (sheet.error != sheets::SheetError::None)
         return !platform::showProblem(ctx_, this, sheetProblem(sheet.error));
     auto keys = archiveMemberKeys(ctx_.folder);
     if (!keys) {
@@ -265,6 +265,31 @@ void TfrmImportaFoglio::importRows() {
         if (row.accepted())
             existing_.insert(memberKey(row.values[Tesserato], row.values[NumTessera]), number++);
     recheck();
+}
+
+platform::Problem sheetProblem(sheets::SheetError error) {
+    using platform::MsgKind;
+    using sheets::SheetError;
+    switch (error) {
+    case SheetError::Unreadable:
+        return {MsgKind::Error,
+                u"Attenzione: il sistema non permette di leggere il file selezionato.\n\r\n\r"
+                u"Accertarsi che il file esista e che non sia aperto in un altro programma."_qs,
+                {}};
+    case SheetError::NotASheet:
+        return {MsgKind::Warning,
+                u"Attenzione: il file selezionato non è un foglio di calcolo in formato CSV, XLSX "
+                u"o XLS che il programma possa leggere, oppure è danneggiato.\n\r\n\r"
+                u"Salvare il foglio in formato CSV o XLSX con il proprio programma di fogli di "
+                u"calcolo e riprovare."_qs,
+                {}};
+    case SheetError::Empty:
+    case SheetError::None:
+        break;
+    }
+    return {MsgKind::Warning,
+            u"Attenzione: il file selezionato non contiene nessuna riga da importare."_qs,
+            {}};
 }
 
 } // namespace members

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "members/member_record.h"
-#include "members/sheet_import_read.h"
+#include "platform/problem.h"
+#include "sheets/sheet_read.h"
 
 #include <QDate>
 #include <QHash>
@@ -14,6 +15,11 @@
 #include <vector>
 
 namespace members {
+
+using sheets::SheetRows;
+
+// What the user is told about a picked file that cannot be read as a sheet.
+platform::Problem sheetProblem(sheets::SheetError error);
 
 // How a sheet column fills the member record.
 enum class ColumnFill {

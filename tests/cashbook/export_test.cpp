@@ -3,7 +3,7 @@
 #include "cashbook_fixture.h"
 #include "fake_platform.h"
 #include "files.h"
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 #include "workbook_check.h"
 
 #include <QDir>
@@ -132,7 +132,7 @@ TEST(MovementExport, WorkbookShowsTheGridAndItsAmountsSumToTheBalance) {
 
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto read = members::readXlsx(f);
+    const auto read = sheets::readXlsx(f);
     ASSERT_TRUE(read);
     testing_support::expectWorkbookShowsGrid(*read, w);
     const std::vector<QString> kinds = testing_support::workbookCellKinds(file);

@@ -1,7 +1,7 @@
 #include "core/record_file.h"
 #include "deadline_window_fixture.h"
-#include "members/sheet_import_read.h"
 #include "platform/export_flow.h"
+#include "sheets/sheet_read.h"
 #include "workbook_check.h"
 
 #include <QCalendarWidget>
@@ -228,7 +228,7 @@ TEST(DeadlineExports, EachGridWritesItsWorkbookTyped) {
             testing_support::exportWorkbookTo(d.h.fake, grid, file);
             QFile f(file);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            read = members::readXlsx(f).value_or(std::vector<QStringList>{});
+            read = sheets::readXlsx(f).value_or(std::vector<QStringList>{});
             testing_support::expectWorkbookShowsGrid(read, grid);
             for (qsizetype r = 0; r < grid.rowCount(); ++r)
                 expectedKinds.push_back(testing_support::expectedKinds(grid, r));

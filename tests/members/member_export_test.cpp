@@ -4,7 +4,7 @@
 #include "fake_platform.h"
 #include "files.h"
 #include "member_fixture.h"
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 #include "workbook_check.h"
 
 #include <QDir>
@@ -226,7 +226,7 @@ TEST(MemberExport, WorkbookShowsTheGridWithDatesAmountsAndCodesTyped) {
 
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto read = readXlsx(f);
+    const auto read = sheets::readXlsx(f);
     ASSERT_TRUE(read);
     testing_support::expectWorkbookShowsGrid(*read, w);
 

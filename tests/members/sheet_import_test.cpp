@@ -278,8 +278,8 @@ TEST(SheetImport, OurOwnExportsImportBackIntoAnEmptyFolder) {
             from.fake.fileAnswers = {file};
             workbook ? exportWindow.exportWorkbook() : exportWindow.exportGrid();
         }
-        const SheetFile sheet = readSheetFile(file);
-        ASSERT_EQ(sheet.error, SheetError::None);
+        const sheets::SheetFile sheet = sheets::readSheetFile(file);
+        ASSERT_EQ(sheet.error, sheets::SheetError::None);
         const std::vector<int> columns = matchColumns(sheet.rows[0]);
         for (size_t c = 0; c < columns.size(); ++c)
             EXPECT_NE(columns[c], kIgnoreColumn) << sheet.rows[0][qsizetype(c)].toStdString();

@@ -1,11 +1,11 @@
 // Reading the HTML table of a ".xls" sheet, as our own export writes it.
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include "core/win1252.h"
 
 #include <array>
 
-namespace members {
+namespace sheets {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::optional<SheetRows> readHtmlSheet(const QByteArray& bytes) {
     return rows;
 }
 
-} // namespace members
+} // namespace sheets

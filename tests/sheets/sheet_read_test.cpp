@@ -3,7 +3,7 @@
 // sheet at all.
 #include "core/spreadsheet.h"
 #include "core/win1252.h"
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include "files.h"
 #include "qt_print.h"
@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-using members::SheetError;
-using members::SheetRows;
+using sheets::SheetError;
+using sheets::SheetRows;
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST(SheetCsv, QuotingDelimitersAndLineEnds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(members::readCsv(c.bytes), c.rows);
+        EXPECT_EQ(sheets::readCsv(c.bytes), c.rows);
     }
 }
 
@@ -85,7 +85,7 @@ TEST(SheetCsv, EncodingsWithAndWithoutByteOrderMark) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const SheetRows rows = members::readCsv(c.bytes);
+        const SheetRows rows = sheets::readCsv(c.bytes);
         ASSERT_EQ(rows.size(), 2u);
         EXPECT_EQ(rows[0], QStringList{u"Nome"_qs}); // no mark left in the first heading
         EXPECT_EQ(rows[1], QStringList{name});
@@ -121,7 +121,7 @@ TEST(SheetXlsx, WorkbooksFromTwoWriters) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const members::SheetFile sheet = members::readSheetFile(fixture(c.file));
+        const sheets::SheetFile sheet = sheets::readSheetFile(fixture(c.file));
         ASSERT_EQ(sheet.error, SheetError::None);
         EXPECT_EQ(sheet.rows, c.rows);
     }
@@ -134,13 +134,13 @@ TEST(SheetHtml, OurOwnExportReadsBack) {
         {u"Bianchi"_qs, QString()},
     };
     const QByteArray xls = core::spreadsheetDocument(u"Foglio"_qs, columns, data);
-    const auto rows = members::readHtmlSheet(xls);
+    const auto rows = sheets::readHtmlSheet(xls);
     ASSERT_TRUE(rows);
     const SheetRows want = {{"Nome", "Note"}, data[0], data[1]};
     EXPECT_EQ(*rows, want);
 
     // A sheet written without escaping keeps a stray "<" and "&" as text.
-    const auto raw = members::readHtmlSheet(
+    const auto raw = sheets::readHtmlSheet(
         "<html><body><table x:str><tr><td>A</td></tr><tr><td style=\"x\">Rossi <Mario> & c."
         "</td></tr></table></body></html>");
     ASSERT_TRUE(raw);
@@ -178,6 +178,6 @@ TEST(SheetFile, FilesThatCannotBeImported) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(members::readSheetFile(c.path).error, c.error);
+        EXPECT_EQ(sheets::readSheetFile(c.path).error, c.error);
     }
 }

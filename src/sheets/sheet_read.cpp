@@ -1,12 +1,12 @@
 // Telling a picked file's format by its contents and reading it.
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include "core/text.h"
 
 #include <QBuffer>
 #include <QFile>
 
-namespace members {
+namespace sheets {
 
 namespace {
 
@@ -59,28 +59,4 @@ SheetFile readSheetFile(const QString& path) {
     return {std::move(*rows), SheetError::None};
 }
 
-platform::Problem sheetProblem(SheetError error) {
-    using platform::MsgKind;
-    switch (error) {
-    case SheetError::Unreadable:
-        return {MsgKind::Error,
-                u"Attenzione: il sistema non permette di leggere il file selezionato.\n\r\n\r"
-                u"Accertarsi che il file esista e che non sia aperto in un altro programma."_qs,
-                {}};
-    case SheetError::NotASheet:
-        return {MsgKind::Warning,
-                u"Attenzione: il file selezionato non è un foglio di calcolo in formato CSV, XLSX "
-                u"o XLS che il programma possa leggere, oppure è danneggiato.\n\r\n\r"
-                u"Salvare il foglio in formato CSV o XLSX con il proprio programma di fogli di "
-                u"calcolo e riprovare."_qs,
-                {}};
-    case SheetError::Empty:
-    case SheetError::None:
-        break;
-    }
-    return {MsgKind::Warning,
-            u"Attenzione: il file selezionato non contiene nessuna riga da importare."_qs,
-            {}};
-}
-
-} // namespace members
+} // namespace sheets

@@ -1,5 +1,5 @@
 // Reading CSV files and telling their encoding.
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include "core/win1252.h"
 
@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace members {
+namespace sheets {
 
 QString decodeSheetText(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -108,4 +108,4 @@ SheetRows readCsv(const QByteArray& bytes) {
     return parseCsv(text, sniffCsvDelimiter(text));
 }
 
-} // namespace members
+} // namespace sheets

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/problem.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,7 +9,7 @@
 
 class QIODevice;
 
-namespace members {
+namespace sheets {
 
 // A spreadsheet as rows of cell texts, the first row the headings, as the sheet shows them:
 // date cells already as dd/mm/yyyy, numbers with a decimal comma and the decimals their format
@@ -49,7 +47,4 @@ struct SheetFile {
 };
 SheetFile readSheetFile(const QString& path);
 
-// What the user is told about a file that cannot be imported.
-platform::Problem sheetProblem(SheetError error);
-
-} // namespace members
+} // namespace sheets

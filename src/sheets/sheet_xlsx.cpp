@@ -1,9 +1,9 @@
 // Reading the first sheet of an XLSX workbook: the package through QuaZip, its parts with
 // Qt's XML stream reader, one pass each.
-#include "members/sheet_import_read.h"
+#include "sheets/sheet_read.h"
 
 #include "core/dates.h"
-#include "members/member_record.h"
+#include "core/yes_no.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +17,7 @@
 #include <cmath>
 #include <functional>
 
-namespace members {
+namespace sheets {
 
 namespace {
 
@@ -367,7 +367,7 @@ std::optional<SheetRows> readXlsx(QIODevice& device) {
                 } else if (type == u"str" || type == u"e") {
                     text = value;
                 } else if (type == u"b") {
-                    text = value.isEmpty() ? QString() : value == u"1" ? kYes : kNo;
+                    text = value.isEmpty() ? QString() : value == u"1" ? core::kYes : core::kNo;
                 } else if (type == u"d") {
                     const QDate d = QDate::fromString(value.left(10), Qt::ISODate);
                     text = d.isValid() ? core::formatDate(d) : value;
@@ -391,4 +391,4 @@ std::optional<SheetRows> readXlsx(QIODevice& device) {
     return rows;
 }
 
-} // namespace members
+} // namespace sheets
