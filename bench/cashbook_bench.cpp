@@ -1,11 +1,13 @@
-// The balance, the movement search, the pending list and the export rows over generated year
-// files, beside a plain read of the same file. Run: build/bench/bench_cashbook_bench
+// The balance, the annual statement, the movement search, the pending list and the export rows
+// over generated year files, beside a plain read of the same file. Run:
+// build/bench/bench_cashbook_bench
 #include "bench_kit.h"
 #include "cashbook/balance.h"
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/movement_lists.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/movement_save.h"
+#include "cashbook/statement.h"
 
 #include <QDir>
 
@@ -68,6 +70,18 @@ void BM_BalanceWholeYear(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BalanceWholeYear)->Apply(bench::threeSizes);
+
+// The annual statement: every movement by reason and by month, and the tables' texts.
+void BM_StatementWholeYear(benchmark::State& state) {
+    const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
+    for (auto _ : state) {
+        const Statement s = computeStatement(archive, 2026, {2026, 6, 1});
+        const StatementTable reasons = reasonTable(s, euroText);
+        benchmark::DoNotOptimize(reasons.rows.size());
+        if (!s.ok || s.total.all.count != state.range(0)) state.SkipWithError("statement failed");
+    }
+}
+BENCHMARK(BM_StatementWholeYear)->Apply(bench::threeSizes);
 
 void BM_BalanceReasonAndQuarter(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));

@@ -4,6 +4,7 @@
 #include "cashbook/frm_menu_movimenti.h"
 #include "cashbook/frm_menu_primanota.h"
 #include "cashbook/frm_movimenti.h"
+#include "cashbook/frm_rendiconto.h"
 
 namespace cashbook {
 
@@ -15,6 +16,7 @@ void addCashbookWindows(platform::Context& ctx) {
     ctx.windows.add(chooser);
     ctx.windows.add(new TfrmMenuBilancio(ctx));
     ctx.windows.add(movements);
+    ctx.windows.add(new TfrmRendiconto(ctx));
 }
 
 } // namespace cashbook

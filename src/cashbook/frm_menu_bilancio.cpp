@@ -70,6 +70,9 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     auto* btnEsci = new QPushButton(u"Esci"_qs, p);
     btnEsci->setObjectName(u"btnEsci"_qs);
     btnEsci->setGeometry(647, 470, 150, 36);
+    auto* btnRendiconto = new QPushButton(u"Rendiconto annuale"_qs, p);
+    btnRendiconto->setObjectName(u"btnRendiconto"_qs);
+    btnRendiconto->setGeometry(197, 470, 170, 36);
     lblAttendere_ = platform::makeLabel(p, u"Caricamento riepilogo in corso. Attendere..."_qs,
                                         u"lblAttendere"_qs);
     lblAttendere_->setGeometry(197, 520, 600, 24);
@@ -96,6 +99,8 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     });
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuBilancio::visualizza);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnRendiconto, &QPushButton::clicked, this,
+            [this] { ctx_.windows.switchTo(u"TfrmRendiconto"_qs, this); });
 }
 
 QComboBox* TfrmMenuBilancio::makeCombo(QWidget* parent, const QString& name,

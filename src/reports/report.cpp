@@ -221,11 +221,13 @@ void Report::prepare(const QDate& today) {
 }
 
 void Report::layoutPageTemplate(const QDate& today) {
-    PreparedPage page;
-    for (const Band& b : tmpl_.bands)
+    // Each page band is one page of its own, in order.
+    for (const Band& b : tmpl_.bands) {
+        PreparedPage page;
         for (const ReportObject& o : b.objects)
             page.objects.push_back(evaluated(o, today));
-    pages_.push_back(std::move(page));
+        pages_.push_back(std::move(page));
+    }
 }
 
 void Report::layoutBands(const QDate& today) {

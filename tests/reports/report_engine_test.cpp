@@ -207,6 +207,22 @@ TEST(ReportEngine, PrepareReplacesEarlierOutput) {
     EXPECT_EQ(recordPages(r).at(0).lines(), QStringList{QStringLiteral("dopo")});
 }
 
+TEST(ReportEngine, EachPageBandIsAPageOfItsOwn) {
+    Template t =
+        pageOf({textBox(QStringLiteral("a"), {0, 0, 50, 6}, QStringLiteral("uno"), arial(10))});
+    t.bands.push_back(
+        Band{QStringLiteral("Page2"),
+             BandKind::Page,
+             297,
+             {textBox(QStringLiteral("b"), {0, 0, 50, 6}, QStringLiteral("due"), arial(10))}});
+    Report r(t);
+    r.prepare(kToday);
+    const auto pages = recordPages(r);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].lines(), QStringList{QStringLiteral("uno")});
+    EXPECT_EQ(pages[1].lines(), QStringList{QStringLiteral("due")});
+}
+
 TEST(ReportEngine, PrinterFailureBecomesAnErrorMessage) {
     testing_support::Harness h;
     h.fake.pdfPath = QStringLiteral("/nonexistent-folder/out.pdf"); // the printer cannot start
