@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 
 namespace cashbook {
@@ -38,6 +39,24 @@ std::optional<QDate> movementDate(const char* record, const QDate& today) {
     return core::parseDate(load(record, Data), today);
 }
 
+// A stored total in its usual form ("+1234,56": sign, digits, comma, two decimals) read straight
+// from its bytes; any other text goes through the full amount rule.
+std::optional<Cents> movementCents(QByteArrayView t) {
+    const qsizetype n = t.size();
+    if (n >= 5 && n <= 18 && (t[0] == '+' || t[0] == '-') && t[n - 3] == ',') {
+        Cents cents = 0;
+        bool digits = true;
+        for (qsizetype i = 1; i < n && digits; ++i) {
+            if (i == n - 3) continue;
+            const int d = digit(t[i]);
+            digits = d >= 0;
+            cents = cents * 10 + d;
+        }
+        if (digits) return t[0] == '-' ? -cents : cents;
+    }
+    return parseCents(QString::fromLatin1(t.data(), t.size()));
+}
+
 void add(Sums& s, char sign, Cents cents) {
     if (sign == '+')
         s.income += cents;
@@ -52,11 +71,11 @@ void add(Figures& f, char sign, Cents cents, bool settled) {
     if (!settled) add(f.unsettled, sign, cents);
 }
 
-QByteArray foldedKey(QByteArrayView bytes) {
-    QByteArray key(bytes.data(), bytes.size());
+// Reasons are one when they differ only in the case of A-Z (the stored bytes are trimmed).
+void foldedKey(QByteArrayView bytes, std::string& key) {
+    key.assign(bytes.data(), std::size_t(bytes.size()));
     for (char& c : key)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return key;
 }
 
 QString reasonShown(const QString& reason) {
@@ -79,20 +98,19 @@ Statement computeStatement(const core::Archive& archive, int year, const QDate& 
     std::unordered_map<std::string, std::size_t> byReason;
     const QByteArrayView settledWord("S\xec", 2); // "Sì" as stored
     bool readable = true;
+    std::string key;
     const bool read = archive.scanExisting([&](qint64, const char* rec) {
         const std::optional<QDate> date = movementDate(rec, today);
         if (!date) return readable = false;
         if (date->year() != year) return true;
         const QByteArrayView total = storedText(rec, Totale);
-        const std::optional<Cents> cents =
-            parseCents(QString::fromLatin1(total.data(), total.size()));
+        const std::optional<Cents> cents = movementCents(total);
         if (!cents) return readable = false;
         const char sign = total.isEmpty() ? 0 : total.front();
         const bool settled = storedText(rec, Saldato) == settledWord;
 
-        const QByteArray key = foldedKey(storedText(rec, Causale));
-        auto [it, added] =
-            byReason.try_emplace(std::string(key.constData(), key.size()), out.reasons.size());
+        foldedKey(storedText(rec, Causale), key);
+        auto [it, added] = byReason.try_emplace(key, out.reasons.size());
         if (added) out.reasons.push_back({load(rec, Causale), {}});
         add(out.reasons[it->second].figures, sign, *cents, settled);
         add(out.months[date->month() - 1], sign, *cents, settled);

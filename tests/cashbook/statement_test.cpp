@@ -92,6 +92,10 @@ TEST(Statement, FiguresByReasonAndByMonth) {
 TEST(Statement, AgreesWithTheBalanceOfEveryMonthAndOfTheYear) {
     Folder f;
     fillYear(f);
+    // Totals in less usual forms, as other software may have stored them.
+    for (const char* total : {"+7", "-0,305", "+0012,5", "7,25", "+99999999999,99"})
+        f.add("2026",
+              dated(movementValues({{Totale, QString::fromLatin1(total)}}), "05/05/2026", "Varie"));
     const Statement s = f.statement(2026);
     const core::Archive archive = yearArchive(f.year("2026"));
     for (int m = 0; m <= 12; ++m) {

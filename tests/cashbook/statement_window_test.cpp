@@ -1,6 +1,7 @@
 #include "cashbook/frm_menu_bilancio.h"
 #include "cashbook/frm_rendiconto.h"
 #include "cashbook/statement.h"
+#include "cashbook/statement_report.h"
 
 #include "cashbook_fixture.h"
 #include "core/ini_file.h"
@@ -210,4 +211,26 @@ TEST_F(StatementWindow, ExportsTheTablesAndShowsItsHelp) {
     child<QToolButton>(&w, u"cmdGuida"_qs)->click();
     ASSERT_EQ(h.fake.helpTopics.size(), 1u);
     EXPECT_EQ(h.fake.helpTopics[0].title, u"Applicazione Rendiconto annuale."_qs);
+}
+
+TEST(StatementPrint, ManyReasonsFoldIntoTheLastPrintedRow) {
+    cashbook::Statement s;
+    s.year = 2026;
+    for (int i = 1; i <= kMaxPrintedReasons + 2; ++i) {
+        ReasonFigures r{QStringLiteral("Causale %1").arg(i, 2, 10, QLatin1Char('0')), {}};
+        r.figures.all = {0, -100 * i, -100 * i, 1};
+        s.reasons.push_back(r);
+    }
+    reports::Report report = statementReport(
+        {u"Ente"_qs, s, 0, QImage(), QImage(), QDateTime(QDate(2026, 3, 15), QTime(10, 30))});
+    auto text = [&](int column, int row) {
+        return report.object(cellName(u"Causali"_qs, column, row)).text();
+    };
+    const int last = kMaxPrintedReasons;
+    EXPECT_EQ(text(0, last - 1), u"Causale 37"_qs);
+    EXPECT_EQ(text(0, last), u"Altre causali (3)"_qs);
+    EXPECT_EQ(text(2, last), u"-117,00 €"_qs); // 38 + 39 + 40
+    EXPECT_EQ(text(4, last), u"3"_qs);
+    EXPECT_FALSE(report.has(cellName(u"Causali"_qs, 0, last + 1)));
+    EXPECT_EQ(report.pages().size(), 2u);
 }
