@@ -169,4 +169,28 @@ void BM_ImportXlsx(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportXlsx)->Apply(sizes);
 
+// An HTML sheet of 5 MB whose cells are runs of one character that opens markup and never
+// closes it: "<" (a tag) or "&" (an entity). The argument is the size in bytes.
+QByteArray htmlRun(char run, qint64 bytes) {
+    const QByteArray row = "<tr><td>" + QByteArray(30000, run) + "</td></tr>";
+    QByteArray html = "<table>";
+    while (html.size() + row.size() <= bytes)
+        html += row;
+    return html;
+}
+
+void BM_ReadHtmlAngles(benchmark::State& state) {
+    const QByteArray html = htmlRun('<', state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sheets::readHtmlSheet(html));
+}
+BENCHMARK(BM_ReadHtmlAngles)->Arg(5 << 20)->Unit(benchmark::kMillisecond);
+
+void BM_ReadHtmlAmpersands(benchmark::State& state) {
+    const QByteArray html = htmlRun('&', state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sheets::readHtmlSheet(html));
+}
+BENCHMARK(BM_ReadHtmlAmpersands)->Arg(5 << 20)->Unit(benchmark::kMillisecond);
+
 } // namespace

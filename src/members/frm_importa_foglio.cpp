@@ -143,7 +143,7 @@ void TfrmImportaFoglio::browse() {
 bool TfrmImportaFoglio::openSheet(const QString& path) {
     sheets::SheetFile sheet = sheets::readSheetFile(path);
     if (sheet.error != sheets::SheetError::None)
-        return !platform::showProblem(ctx_, this, sheetProblem(sheet.error));
+        return !platform::showProblem(ctx_, this, sheetProblem(sheet));
     auto keys = archiveMemberKeys(ctx_.folder);
     if (!keys) {
         ctx_.platform.message(this, platform::MsgKind::Error, core::archiveAccessMessage());
@@ -168,13 +168,21 @@ void TfrmImportaFoglio::fillColumns() {
     for (const ImportField& f : importFields())
         choices << QString::fromUtf16(f.label);
 
+    // The first value of each column, in one pass over the cells the rows hold.
+    QStringList samples(width);
+    qsizetype missing = width;
+    for (size_t r = size_t(heading) + 1; r < rows_.size() && missing > 0; ++r)
+        for (qsizetype c = 0; c < rows_[r].size(); ++c)
+            if (samples[c].isEmpty()) {
+                samples[c] = rows_[r][c].simplified();
+                if (!samples[c].isEmpty()) --missing;
+            }
+
     grdColonne_->setRowCount(int(width));
     for (int c = 0; c < int(width); ++c) {
         QString title = rows_[size_t(heading)].value(c).simplified();
         if (title.isEmpty()) title = u"(colonna %1 senza intestazione)"_qs.arg(c + 1);
-        QString sample;
-        for (size_t r = size_t(heading) + 1; r < rows_.size() && sample.isEmpty(); ++r)
-            sample = rows_[r].value(c).simplified();
+        const QString& sample = samples[c];
         grdColonne_->setItem(c, 0, new QTableWidgetItem(title));
         grdColonne_->setItem(c, 2, new QTableWidgetItem(sample));
         auto* field = new QComboBox(grdColonne_);
@@ -246,50 +254,23 @@ void TfrmImportaFoglio::importRows() {
         prgImporta_->setValue(0);
         prgImporta_->show();
     }
-    const auto first = importAccepted(ctx_.folder, plan_, [&](qint64 done) {
+    const auto outcome = importAccepted(ctx_.folder, plan_, [&](qint64 done) {
         if (!showProgress) return;
         prgImporta_->setValue(int(done));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     prgImporta_->hide();
     lblRiepilogo_->show();
-    if (!first) {
+    if (!outcome) {
         ctx_.platform.message(this, platform::MsgKind::Error, importFailedMessage());
         return;
     }
     ctx_.platform.message(this, platform::MsgKind::Information,
-                          importDoneMessage(plan_.accepted, leftOut));
-    // The imported rows are now in the archive: shown so, and not importable twice.
-    qint64 number = *first;
-    for (const ImportRow& row : plan_.rows)
-        if (row.accepted())
-            existing_.insert(memberKey(row.values[Tesserato], row.values[NumTessera]), number++);
+                          importDoneMessage(outcome->imported, leftOut, outcome->foundMeanwhile));
+    // The archive as it now is: every row written, by this copy or another, shows as present
+    // and cannot be imported twice.
+    existing_ = outcome->keys;
     recheck();
-}
-
-platform::Problem sheetProblem(sheets::SheetError error) {
-    using platform::MsgKind;
-    using sheets::SheetError;
-    switch (error) {
-    case SheetError::Unreadable:
-        return {MsgKind::Error,
-                u"Attenzione: il sistema non permette di leggere il file selezionato.\n\r\n\r"
-                u"Accertarsi che il file esista e che non sia aperto in un altro programma."_qs,
-                {}};
-    case SheetError::NotASheet:
-        return {MsgKind::Warning,
-                u"Attenzione: il file selezionato non è un foglio di calcolo in formato CSV, XLSX "
-                u"o XLS che il programma possa leggere, oppure è danneggiato.\n\r\n\r"
-                u"Salvare il foglio in formato CSV o XLSX con il proprio programma di fogli di "
-                u"calcolo e riprovare."_qs,
-                {}};
-    case SheetError::Empty:
-    case SheetError::None:
-        break;
-    }
-    return {MsgKind::Warning,
-            u"Attenzione: il file selezionato non contiene nessuna riga da importare."_qs,
-            {}};
 }
 
 } // namespace members

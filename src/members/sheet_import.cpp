@@ -3,6 +3,7 @@
 
 #include "core/archive.h"
 #include "core/dates.h"
+#include "core/record_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
 #include "members/member_archive.h"
@@ -411,12 +412,18 @@ QString memberKey(const QString& name, const QString& cardNumber) {
            core::lowerAscii(cardNumber.simplified());
 }
 
+namespace {
+void addStoredKey(MemberKeys& keys, qint64 n, const char* record) {
+    const QString key = memberKey(core::fromWin1252(storedText(record, Tesserato).toByteArray()),
+                                  core::fromWin1252(storedText(record, NumTessera).toByteArray()));
+    if (!keys.contains(key)) keys.insert(key, n); // the first record with the key names it
+}
+} // namespace
+
 std::optional<MemberKeys> archiveMemberKeys(const QString& folder) {
     MemberKeys keys;
     const bool ok = MemberArchive(folder).archive().scanExisting([&](qint64 n, const char* rec) {
-        keys.insert(memberKey(core::fromWin1252(storedText(rec, Tesserato).toByteArray()),
-                              core::fromWin1252(storedText(rec, NumTessera).toByteArray())),
-                    n);
+        addStoredKey(keys, n, rec);
         return true;
     });
     if (!ok) return std::nullopt;
@@ -453,14 +460,47 @@ ImportPlan checkSheet(const SheetRows& rows, const std::vector<int>& columns,
     return plan;
 }
 
-std::optional<qint64> importAccepted(const QString& folder, const ImportPlan& plan,
-                                     const std::function<void(qint64)>& progress) {
-    std::vector<QStringList> records;
-    records.reserve(size_t(plan.accepted));
-    for (const ImportRow& row : plan.rows)
-        if (row.accepted()) records.push_back(row.values);
-    if (records.empty()) return std::nullopt;
-    return MemberArchive(folder).archive().appendAll(records, progress);
+std::optional<ImportOutcome> importAccepted(const QString& folder, const ImportPlan& plan,
+                                            const std::function<void(qint64)>& progress) {
+    if (plan.accepted == 0) return std::nullopt;
+    const core::Archive archive = MemberArchive(folder).archive();
+    core::RecordFile file(archive.path(), archive.layout().recordLength());
+    // From here to the close the file is locked for writing: another copy waits.
+    if (!file.open()) return std::nullopt;
+    ImportOutcome outcome;
+    // Another copy may have stored some of these members since the sheet was checked.
+    const bool read = file.scan([&](qint64 n, const char* rec) {
+        addStoredKey(outcome.keys, n, rec);
+        return true;
+    });
+    std::vector<const ImportRow*> rows;
+    std::vector<QString> keys;
+    for (const ImportRow& row : plan.rows) {
+        if (!row.accepted()) continue;
+        QString key = memberKey(row.values[Tesserato], row.values[NumTessera]);
+        if (outcome.keys.contains(key)) {
+            ++outcome.foundMeanwhile;
+            continue;
+        }
+        rows.push_back(&row);
+        keys.push_back(std::move(key));
+    }
+    std::optional<qint64> first;
+    if (read)
+        first = file.appendAll(
+            qint64(rows.size()),
+            [&](qint64 i, char* record) {
+                archive.layout().storeAll(record, rows[size_t(i)]->values);
+            },
+            progress);
+    // Every byte is synced before appendAll returns: closing cannot undo the records.
+    file.close();
+    if (!first) return std::nullopt;
+    outcome.first = *first;
+    outcome.imported = qsizetype(rows.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        outcome.keys.insert(keys[i], *first + qint64(i));
+    return outcome;
 }
 
 namespace {
@@ -483,11 +523,20 @@ QString importQuestion(qsizetype accepted, qsizetype leftOut) {
     return cards + others + u".\r\n\r\nSi vuole procedere con l'importazione?"_qs;
 }
 
-QString importDoneMessage(qsizetype imported, qsizetype leftOut) {
-    const QString done = imported == 1
+QString importDoneMessage(qsizetype imported, qsizetype leftOut, qsizetype foundMeanwhile) {
+    const QString done = imported == 0 ? u"nessun socio è stato importato in archivio."_qs
+                         : imported == 1
                              ? u"1 socio è stato importato in archivio."_qs
                              : u"%1 soci sono stati importati in archivio."_qs.arg(imported);
-    return u"Importazione completata: "_qs + done + u"\n\r\n\r"_qs + rowsLeftOut(leftOut);
+    QString text = u"Importazione completata: "_qs + done + u"\n\r\n\r"_qs + rowsLeftOut(leftOut);
+    if (foundMeanwhile == 1)
+        text += u"\n\r\n\r1 riga non è stata importata perché nel frattempo il socio è stato "
+                u"inserito in archivio (ad esempio da un'altra copia del programma)."_qs;
+    else if (foundMeanwhile > 1)
+        text += u"\n\r\n\r%1 righe non sono state importate perché nel frattempo i soci sono "
+                u"stati inseriti in archivio (ad esempio da un'altra copia del programma)."_qs.arg(
+                    foundMeanwhile);
+    return text;
 }
 
 QString importFailedMessage() {

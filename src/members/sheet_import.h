@@ -18,8 +18,9 @@ namespace members {
 
 using sheets::SheetRows;
 
-// What the user is told about a picked file that cannot be read as a sheet.
-platform::Problem sheetProblem(sheets::SheetError error);
+// What the user is told about a picked file that cannot be read as a sheet (the limit it
+// passes, the byte that is no text).
+platform::Problem sheetProblem(const sheets::SheetFile& file);
 
 // How a sheet column fills the member record.
 enum class ColumnFill {
@@ -75,14 +76,22 @@ inline const QString kImportOk = QStringLiteral("OK");
 ImportPlan checkSheet(const SheetRows& rows, const std::vector<int>& columns,
                       const MemberKeys& existing, const QDate& today);
 
-// Appends every accepted row to Tesserati.pro in one step, all or none. Returns the number of
-// the first new record; nullopt when nothing was written.
-std::optional<qint64> importAccepted(const QString& folder, const ImportPlan& plan,
-                                     const std::function<void(qint64 done)>& progress = {});
+// Appends the accepted rows to Tesserati.pro in one step, all or none. The duplicate check is
+// made again under the file's exclusive lock just before writing: a row whose member another
+// copy of the program stored since the sheet was checked is left out and counted. Nullopt
+// when the archive could not be read or written (nothing was written).
+struct ImportOutcome {
+    qint64 first = 0;             // the number of the first record appended
+    qsizetype imported = 0;       // rows appended
+    qsizetype foundMeanwhile = 0; // accepted rows found in the archive when writing
+    MemberKeys keys;              // the archive's duplicate keys after the write
+};
+std::optional<ImportOutcome> importAccepted(const QString& folder, const ImportPlan& plan,
+                                            const std::function<void(qint64 done)>& progress = {});
 
 // The messages of the import step.
 QString importQuestion(qsizetype accepted, qsizetype leftOut);
-QString importDoneMessage(qsizetype imported, qsizetype leftOut);
+QString importDoneMessage(qsizetype imported, qsizetype leftOut, qsizetype foundMeanwhile = 0);
 QString importFailedMessage();
 
 } // namespace members

@@ -3,6 +3,7 @@
 
 #include "core/win1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sheets {
@@ -10,14 +11,13 @@ namespace sheets {
 namespace {
 
 // The text of an HTML document in the character set it declares.
-QString decodeHtml(const QByteArray& bytes) {
+DecodedText decodeHtml(const QByteArray& bytes) {
     const QByteArray head = bytes.left(4096).toLower();
     const qsizetype at = head.indexOf("charset=");
     if (at >= 0) {
         const QByteArray charset = head.mid(at + 8, 12);
         if (charset.startsWith("windows-1252") || charset.startsWith("iso-8859-1"))
-            return core::fromWin1252(bytes);
-        if (charset.startsWith("utf-8")) return decodeSheetText(bytes);
+            return {core::fromWin1252(bytes), {}};
     }
     return decodeSheetText(bytes);
 }
@@ -38,12 +38,14 @@ QString unescape(QStringView s) {
     QString out;
     out.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
-        const qsizetype semi = s[i] == u'&' ? s.indexOf(u';', i) : -1;
-        if (semi < 0 || semi - i > 10) {
+        // An entity is short: a ";" further on is not looked for, so a run of "&" stays linear.
+        const qsizetype semi =
+            s[i] == u'&' ? s.sliced(i, std::min<qsizetype>(12, s.size() - i)).indexOf(u';') : -1;
+        if (semi < 0) {
             out += s[i];
             continue;
         }
-        const QStringView name = s.sliced(i + 1, semi - i - 1);
+        const QStringView name = s.sliced(i + 1, semi - 1);
         char32_t code = 0;
         if (name == u"amp")
             code = u'&';
@@ -68,33 +70,60 @@ QString unescape(QStringView s) {
             continue;
         }
         out += QString::fromUcs4(&code, 1);
-        i = semi;
+        i += semi;
     }
     return out;
 }
 
 } // namespace
 
-std::optional<SheetRows> readHtmlSheet(const QByteArray& bytes) {
-    const QString text = decodeHtml(bytes);
+SheetFile readHtmlSheet(const QByteArray& bytes) {
+    const DecodedText decoded = decodeHtml(bytes);
+    if (decoded.bad) return SheetFile::badByte(*decoded.bad);
+    const QString& text = decoded.text;
     const qsizetype start = text.indexOf(u"<table", 0, Qt::CaseInsensitive);
-    if (start < 0) return std::nullopt;
+    if (start < 0) return SheetFile::failed(SheetError::NotASheet);
     qsizetype end = text.indexOf(u"</table", start, Qt::CaseInsensitive);
     if (end < 0) end = text.size();
 
+    SheetBudget budget;
     SheetRows rows;
     bool inRow = false, inCell = false;
     QString cell;
     const auto endCell = [&] {
-        if (inCell) rows.back().append(unescape(cell));
+        bool ok = true;
+        if (inCell) {
+            QStringList& row = rows.back();
+            row.append(unescape(cell));
+            ok = budget.cell(row.last().size(), row.size(), qint64(rows.size()));
+        }
         cell.clear();
         inCell = false;
+        return ok;
+    };
+    const auto newRow = [&] {
+        rows.emplace_back();
+        inRow = true;
+        return budget.row(qint64(rows.size()));
+    };
+    // The next ">" is looked for once per stretch, so a run of "<" stays linear.
+    qsizetype nextGt = -2;
+    const auto gtFrom = [&](qsizetype from) {
+        if (nextGt != -1 && nextGt < from) nextGt = text.indexOf(u'>', from);
+        return nextGt;
     };
     qsizetype i = start;
-    while (i < end) {
+    while (i < end && !budget.passed) {
         const qsizetype lt = text.indexOf(u'<', i);
         const qsizetype stop = lt < 0 || lt > end ? end : lt;
-        if (inCell) cell += QStringView(text).sliced(i, stop - i);
+        if (inCell) {
+            cell += QStringView(text).sliced(i, stop - i);
+            // Written escaped, a cell may take six times its length; beyond that it is too long.
+            if (cell.size() > 6 * kMaxCellChars) {
+                budget.fail(SheetLimit::CellLength, qint64(rows.size()));
+                break;
+            }
+        }
         if (stop == end) break;
         if (QStringView(text).sliced(lt).startsWith(u"<!--")) {
             const qsizetype close = text.indexOf(u"-->", lt);
@@ -108,24 +137,21 @@ std::optional<SheetRows> readHtmlSheet(const QByteArray& bytes) {
         while (j < end && text[j].isLetterOrNumber())
             ++j;
         const QString name = text.mid(nameStart, j - nameStart).toLower();
-        const qsizetype gt = text.indexOf(u'>', j);
-        if (!isTableTag(name) || gt < 0 || gt > end) {
+        const qsizetype gt = isTableTag(name) ? gtFrom(j) : -1;
+        if (gt < 0 || gt > end) {
             if (inCell) cell += u'<';
             i = lt + 1;
             continue;
         }
         i = gt + 1;
         if (name == u"tr") {
-            endCell();
+            if (!endCell()) break;
             inRow = !closing;
-            if (inRow) rows.emplace_back();
+            if (inRow && !newRow()) break;
         } else if (name == u"td" || name == u"th") {
-            endCell();
+            if (!endCell()) break;
             if (!closing) {
-                if (!inRow) {
-                    rows.emplace_back();
-                    inRow = true;
-                }
+                if (!inRow && !newRow()) break;
                 inCell = true;
             }
         } else if (inCell && (name == u"br" || name == u"p" || name == u"div")) {
@@ -133,7 +159,8 @@ std::optional<SheetRows> readHtmlSheet(const QByteArray& bytes) {
         }
     }
     endCell();
-    return rows;
+    if (budget.passed) return SheetFile::tooLarge(budget);
+    return SheetFile::of(std::move(rows));
 }
 
 } // namespace sheets

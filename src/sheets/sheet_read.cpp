@@ -10,8 +10,6 @@ namespace sheets {
 
 namespace {
 
-constexpr qint64 kMaxFileBytes = qint64(512) << 20;
-
 bool looksBinary(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return false; // UTF-16
     return bytes.left(64 * 1024).contains('\0');
@@ -36,27 +34,31 @@ bool hasContent(const SheetRows& rows) {
 
 SheetFile readSheetFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, SheetError::Unreadable};
-    if (file.size() > kMaxFileBytes) return {{}, SheetError::NotASheet};
+    if (!file.open(QIODevice::ReadOnly)) return SheetFile::failed(SheetError::Unreadable);
+    if (file.size() > kMaxFileBytes) {
+        SheetBudget budget;
+        budget.fail(SheetLimit::FileSize);
+        return SheetFile::tooLarge(budget);
+    }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return {{}, SheetError::Unreadable};
+    if (file.error() != QFileDevice::NoError) return SheetFile::failed(SheetError::Unreadable);
     file.close();
 
-    std::optional<SheetRows> rows;
+    SheetFile sheet;
     if (bytes.startsWith("PK\x03\x04")) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        rows = readXlsx(buffer);
+        sheet = readXlsx(buffer);
     } else if (looksBinary(bytes)) {
-        rows = std::nullopt; // an old binary workbook, a picture, a document...
+        sheet = SheetFile::failed(SheetError::NotASheet); // an old workbook, a picture...
     } else if (looksHtml(bytes)) {
-        rows = readHtmlSheet(bytes);
+        sheet = readHtmlSheet(bytes);
     } else {
-        rows = readCsv(bytes);
+        sheet = readCsv(bytes);
     }
-    if (!rows) return {{}, SheetError::NotASheet};
-    if (!hasContent(*rows)) return {{}, SheetError::Empty};
-    return {std::move(*rows), SheetError::None};
+    if (sheet.error == SheetError::None && !hasContent(sheet.rows))
+        return SheetFile::failed(SheetError::Empty);
+    return sheet;
 }
 
 } // namespace sheets

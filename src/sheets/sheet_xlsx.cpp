@@ -14,6 +14,7 @@
 #include <quazipfile.h>
 #include <quazipfileinfo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -21,28 +22,115 @@ namespace sheets {
 
 namespace {
 
-// A sheet this large is not a member list (and may be a crafted one): refuse it.
-constexpr quint64 kMaxPartBytes = quint64(512) << 20;
-constexpr int kMaxColumns = 1024;
-constexpr qint64 kMaxRows = 1 << 20;
+// Parts smaller than this inflate as they like.
+constexpr qint64 kRatioFloor = qint64(1) << 20;
+
+// The inflated bytes of one part as the XML reader asks for them, checked on the way: never
+// more than the part declares, never inflating past the ratio, no stretch between two "<"
+// longer than a cell may be and no nesting deeper than a sheet needs (the XML reader would
+// keep either whole, whatever its size).
+class GuardedPart : public QIODevice {
+public:
+    GuardedPart(QuaZipFile& file, qint64 declared, qint64 compressed)
+        : file_(file), declared_(declared), compressed_(std::max<qint64>(compressed, 1)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    // Read to its end, whole and as declared (what the XML reader left is read here).
+    bool complete() {
+        char rest[4096];
+        while (!passed && !damaged_ && read(rest, sizeof rest) > 0) {
+        }
+        return !damaged_ && !passed && total_ == declared_;
+    }
+    std::optional<SheetLimit> passed;
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (passed || damaged_) return -1;
+        if (max <= 0) return 0; // a probe, not the end
+        const qint64 n = file_.read(data, max);
+        if (n <= 0) {
+            damaged_ = n < 0 || total_ != declared_;
+            return damaged_ ? -1 : 0;
+        }
+        total_ += n;
+        if (total_ > declared_)
+            damaged_ = true;
+        else if (total_ > kRatioFloor && total_ / compressed_ > kMaxInflateRatio)
+            passed = SheetLimit::InflateRatio;
+        else
+            scan(data, n);
+        return passed || damaged_ ? -1 : n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    void scan(const char* p, qint64 n) {
+        for (qint64 i = 0; i < n && !passed; ++i) {
+            const char b = p[i];
+            if (++stretch_ > kMaxStretchBytes) passed = SheetLimit::CellLength;
+            if (afterLt_) {
+                afterLt_ = false;
+                if (b == '/') {
+                    --depth_;
+                } else if (b != '!' && b != '?') {
+                    inStartTag_ = true;
+                    if (++depth_ > kMaxXmlDepth) passed = SheetLimit::XmlDepth;
+                }
+            } else if (inStartTag_) {
+                if (quote_) {
+                    if (b == quote_) quote_ = 0;
+                } else if (b == '"' || b == '\'') {
+                    quote_ = b;
+                } else if (b == '>') {
+                    if (last_ == '/') --depth_;
+                    inStartTag_ = false;
+                }
+            }
+            if (b == '<' && !quote_) {
+                afterLt_ = true;
+                inStartTag_ = false;
+                stretch_ = 0;
+            }
+            last_ = b;
+        }
+    }
+
+    // A text or a tag longer than this holds a cell longer than the limit (six bytes at most
+    // stand for one character, as in "&quot;").
+    static constexpr qint64 kMaxStretchBytes = 6 * kMaxCellChars + 1024;
+    QuaZipFile& file_;
+    qint64 declared_, compressed_, total_ = 0, stretch_ = 0;
+    bool damaged_ = false, afterLt_ = false, inStartTag_ = false;
+    char quote_ = 0, last_ = 0;
+    int depth_ = 0;
+};
 
 using PartReader = std::function<bool(QXmlStreamReader&)>;
 
 // Runs `read` over the XML of one part; false when the part is missing (unless optional),
-// too large, or not well-formed.
-bool readPart(QuaZip& zip, const QString& name, const PartReader& read, bool optional = false) {
+// passes a limit (said in `budget`), is damaged or is not well-formed.
+bool readPart(QuaZip& zip, const QString& name, const PartReader& read, SheetBudget& budget,
+              bool optional = false) {
     if (!zip.setCurrentFile(name, QuaZip::csInsensitive)) return optional;
     QuaZipFileInfo64 info;
-    if (!zip.getCurrentFileInfo(&info) || info.uncompressedSize > kMaxPartBytes) return false;
+    if (!zip.getCurrentFileInfo(&info)) return false;
+    // Refused before inflating a byte when the header says too much.
+    if (info.uncompressedSize > quint64(kMaxPartBytes)) return budget.fail(SheetLimit::PartSize);
+    const auto declared = qint64(info.uncompressedSize);
+    const qint64 compressed = std::min(
+        qint64(std::min(info.compressedSize, quint64(kMaxPartBytes))), zip.getIoDevice()->size());
+    if (declared > kRatioFloor && declared / std::max<qint64>(compressed, 1) > kMaxInflateRatio)
+        return budget.fail(SheetLimit::InflateRatio);
     QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    // Whole, then parsed: the XML reader asks its device for small pieces.
-    const QByteArray bytes = file.readAll();
+    GuardedPart part(file, declared, compressed);
+    QXmlStreamReader xml(&part);
+    const bool ok = read(xml) && !xml.hasError() && !budget.passed && part.complete();
     file.close();
-    if (file.getZipError() != UNZ_OK || quint64(bytes.size()) != info.uncompressedSize)
-        return false;
-    QXmlStreamReader xml(bytes);
-    return read(xml) && !xml.hasError();
+    if (part.passed) return budget.fail(*part.passed);
+    return ok && file.getZipError() == UNZ_OK;
 }
 
 bool atStart(QXmlStreamReader& xml, QStringView name) {
@@ -63,7 +151,8 @@ struct Relationship {
 
 // The relationships of a part ("" for the package's own): id -> (type, target resolved
 // against the part's folder).
-QHash<QString, Relationship> readRelationships(QuaZip& zip, const QString& part) {
+QHash<QString, Relationship> readRelationships(QuaZip& zip, const QString& part,
+                                               SheetBudget& budget) {
     const QString folder = part.isEmpty() ? QString() : QFileInfo(part).path();
     const QString prefix = folder.isEmpty() || folder == u"." ? QString() : folder + u'/';
     const QString relsName = part.isEmpty()
@@ -85,7 +174,7 @@ QHash<QString, Relationship> readRelationships(QuaZip& zip, const QString& part)
             }
             return true;
         },
-        true);
+        budget, true);
     return rels;
 }
 
@@ -146,6 +235,7 @@ bool isBuiltInDateFormat(int id) {
     return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
 }
 
+<<<<<<< HEAD
 // The fixed decimals a number format shows ("#,##0.00 \"€\"" shows two): the placeholders
 // after the decimal point of its first section, outside quotes, escapes and brackets. -1 for
 // none, so the number shows as it is.
@@ -190,6 +280,12 @@ struct NumberStyle {
 std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, bool& ok) {
     QHash<int, NumberStyle> custom;
     std::vector<NumberStyle> styles;
+=======
+// For each cell style (the "s" of a cell), whether it shows a date.
+std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, SheetBudget& budget, bool& ok) {
+    QHash<int, bool> customIsDate;
+    std::vector<bool> styles;
+>>>>>>> main
     ok = readPart(
         zip, part,
         [&](QXmlStreamReader& xml) {
@@ -216,7 +312,7 @@ std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, bool
             }
             return true;
         },
-        true);
+        budget, true);
     return styles;
 }
 
@@ -269,30 +365,68 @@ int columnOf(QStringView ref) {
     return letters ? column - 1 : -1;
 }
 
+// The text a cell shows, from its <v> or inline string and its type and style.
+QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QStringList& shared,
+                  const std::vector<bool>& dateStyle, bool base1904) {
+    const QStringView type = a.value(QLatin1String("t"));
+    const qsizetype style = a.value(QLatin1String("s")).toInt();
+    QString value, inlineText;
+    bool hasInline = false;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"v") {
+            value = xml.readElementText();
+        } else if (xml.name() == u"is") {
+            inlineText = richText(xml);
+            hasInline = true;
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    if (type == u"s") {
+        bool ok = false;
+        const int index = value.toInt(&ok);
+        return ok ? shared.value(index) : QString();
+    }
+    if (type == u"inlineStr" || hasInline) return inlineText;
+    if (type == u"str" || type == u"e") return value;
+    if (type == u"b") return value.isEmpty() ? QString() : value == u"1" ? core::kYes : core::kNo;
+    if (type == u"d") {
+        const QDate d = QDate::fromString(value.left(10), Qt::ISODate);
+        return d.isValid() ? core::formatDate(d) : value;
+    }
+    if (value.isEmpty()) return {};
+    const bool isDate =
+        style >= 0 && style < qsizetype(dateStyle.size()) && dateStyle[size_t(style)];
+    return isDate ? serialDate(value, base1904) : formatNumber(value);
+}
+
 struct Workbook {
     QString sheet, sharedStrings, styles;
     bool base1904 = false;
 };
 
-std::optional<Workbook> readWorkbook(QuaZip& zip) {
+std::optional<Workbook> readWorkbook(QuaZip& zip, SheetBudget& budget) {
     const QString workbookPart =
-        targetOfType(readRelationships(zip, {}), u"/officeDocument", u"xl/workbook.xml"_qs);
+        targetOfType(readRelationships(zip, {}, budget), u"/officeDocument", u"xl/workbook.xml"_qs);
     QString firstSheetId;
     Workbook wb;
-    const bool ok = readPart(zip, workbookPart, [&](QXmlStreamReader& xml) {
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (atStart(xml, u"workbookPr")) {
-                const auto v = xml.attributes().value(u"date1904"_qs);
-                wb.base1904 = v == u"1" || v == u"true";
-            } else if (atStart(xml, u"sheet") && firstSheetId.isEmpty()) {
-                firstSheetId = relationshipId(xml.attributes());
+    const bool ok = readPart(
+        zip, workbookPart,
+        [&](QXmlStreamReader& xml) {
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (atStart(xml, u"workbookPr")) {
+                    const auto v = xml.attributes().value(u"date1904"_qs);
+                    wb.base1904 = v == u"1" || v == u"true";
+                } else if (atStart(xml, u"sheet") && firstSheetId.isEmpty()) {
+                    firstSheetId = relationshipId(xml.attributes());
+                }
             }
-        }
-        return true;
-    });
+            return true;
+        },
+        budget);
     if (!ok || firstSheetId.isEmpty()) return std::nullopt;
-    const auto rels = readRelationships(zip, workbookPart);
+    const auto rels = readRelationships(zip, workbookPart, budget);
     const QString folder = QFileInfo(workbookPart).path();
     const auto inFolder = [&](const char16_t* name) {
         return QDir::cleanPath(folder + u'/' + QString::fromUtf16(name));
@@ -306,11 +440,17 @@ std::optional<Workbook> readWorkbook(QuaZip& zip) {
 
 } // namespace
 
-std::optional<SheetRows> readXlsx(QIODevice& device) {
+SheetFile readXlsx(QIODevice& device) {
     QuaZip zip(&device);
-    if (!zip.open(QuaZip::mdUnzip)) return std::nullopt;
-    const auto wb = readWorkbook(zip);
-    if (!wb) return std::nullopt;
+    if (!zip.open(QuaZip::mdUnzip)) return SheetFile::failed(SheetError::NotASheet);
+    SheetBudget budget;
+    const auto finish = [&](std::optional<SheetRows> rows) {
+        if (budget.passed) return SheetFile::tooLarge(budget);
+        if (!rows) return SheetFile::failed(SheetError::NotASheet);
+        return SheetFile::of(std::move(*rows));
+    };
+    const auto wb = readWorkbook(zip, budget);
+    if (!wb) return finish(std::nullopt);
 
     QStringList shared;
     const bool sharedOk = readPart(
@@ -318,45 +458,59 @@ std::optional<SheetRows> readXlsx(QIODevice& device) {
         [&](QXmlStreamReader& xml) {
             while (!xml.atEnd()) {
                 xml.readNext();
-                if (atStart(xml, u"si")) shared.append(richText(xml));
+                if (!atStart(xml, u"si")) continue;
+                shared.append(richText(xml));
+                // Held until the sheet is read: counted as cells kept.
+                if (!budget.cell(shared.last().size(), 1, 0)) return false;
             }
             return true;
         },
-        true);
+        budget, true);
     bool stylesOk = true;
+<<<<<<< HEAD
     const std::vector<NumberStyle> numberStyle = readNumberStyles(zip, wb->styles, stylesOk);
     if (!sharedOk || !stylesOk) return std::nullopt;
+=======
+    const std::vector<bool> dateStyle = readDateStyles(zip, wb->styles, budget, stylesOk);
+    if (!sharedOk || !stylesOk) return finish(std::nullopt);
+>>>>>>> main
 
     SheetRows rows;
-    const bool sheetOk = readPart(zip, wb->sheet, [&](QXmlStreamReader& xml) {
-        qint64 rowIndex = -1;
-        int column = -1;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (atStart(xml, u"row")) {
-                const qint64 r = xml.attributes().value(QLatin1String("r")).toLongLong();
-                rowIndex = r > 0 ? r - 1 : rowIndex + 1;
-                column = -1;
-                if (rowIndex >= kMaxRows) break;
-                if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
-            } else if (atStart(xml, u"c") && rowIndex >= 0) {
-                const QXmlStreamAttributes a = xml.attributes();
-                const int c = columnOf(a.value(QLatin1String("r")));
-                column = c >= 0 ? c : column + 1;
-                const QStringView type = a.value(QLatin1String("t"));
-                const qsizetype style = a.value(QLatin1String("s")).toInt();
-                QString value, inlineText;
-                bool hasInline = false;
-                while (xml.readNextStartElement()) {
-                    if (xml.name() == u"v") {
-                        value = xml.readElementText();
-                    } else if (xml.name() == u"is") {
-                        inlineText = richText(xml);
-                        hasInline = true;
-                    } else {
-                        xml.skipCurrentElement();
+    const bool sheetOk = readPart(
+        zip, wb->sheet,
+        [&](QXmlStreamReader& xml) {
+            qint64 rowIndex = -1;
+            int column = -1;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (atStart(xml, u"row")) {
+                    const qint64 r = xml.attributes().value(QLatin1String("r")).toLongLong();
+                    rowIndex = r > 0 ? r - 1 : rowIndex + 1;
+                    column = -1;
+                    // Rows in between are blank rows, kept as such.
+                    if (!budget.row(rowIndex + 1)) return false;
+                    if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
+                } else if (atStart(xml, u"c") && rowIndex >= 0) {
+                    const QXmlStreamAttributes a = xml.attributes();
+                    const int c = columnOf(a.value(QLatin1String("r")));
+                    column = c >= 0 ? c : column + 1;
+                    const QString text = cellValue(xml, a, shared, dateStyle, wb->base1904);
+                    if (text.isEmpty()) continue;
+                    if (column >= kMaxColumns)
+                        return budget.fail(SheetLimit::Columns, rowIndex + 1);
+                    QStringList& row = rows[size_t(rowIndex)];
+                    if (column < row.size()) {
+                        row[column] = text;
+                        continue;
                     }
+                    while (row.size() < column) {
+                        row.append(QString());
+                        if (!budget.cell(0, row.size(), rowIndex + 1)) return false;
+                    }
+                    row.append(text);
+                    if (!budget.cell(text.size(), row.size(), rowIndex + 1)) return false;
                 }
+<<<<<<< HEAD
                 QString text;
                 if (type == u"s") {
                     bool ok = false;
@@ -383,12 +537,13 @@ std::optional<SheetRows> readXlsx(QIODevice& device) {
                 while (row.size() <= column)
                     row.append(QString());
                 row[column] = text;
+=======
+>>>>>>> main
             }
-        }
-        return true;
-    });
-    if (!sheetOk) return std::nullopt;
-    return rows;
+            return true;
+        },
+        budget);
+    return finish(sheetOk ? std::optional(std::move(rows)) : std::nullopt);
 }
 
 } // namespace sheets

@@ -172,7 +172,8 @@ TEST(FrmImportaFoglio, NothingHappensWithoutAGoodFileOrAYes) {
     click(&w, u"btnSfoglia"_qs);
     ASSERT_EQ(h.fake.messages.size(), 1u);
     EXPECT_EQ(h.fake.lastMessage().kind, MsgKind::Warning);
-    EXPECT_EQ(h.fake.lastMessage().text, sheetProblem(sheets::SheetError::NotASheet).text);
+    EXPECT_EQ(h.fake.lastMessage().text,
+              sheetProblem(sheets::SheetFile::failed(sheets::SheetError::NotASheet)).text);
     EXPECT_EQ(child<QLineEdit>(&w, u"txtFile"_qs)->text(), good);
     EXPECT_EQ(preview(&w).size(), 1);
 

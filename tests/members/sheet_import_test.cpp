@@ -287,7 +287,7 @@ TEST(SheetImport, OurOwnExportsImportBackIntoAnEmptyFolder) {
         QTemporaryDir to;
         const ImportPlan plan = checkSheet(sheet.rows, columns, {}, kToday);
         ASSERT_EQ(plan.accepted, 3);
-        ASSERT_EQ(importAccepted(to.path(), plan), 1);
+        ASSERT_EQ(importAccepted(to.path(), plan)->first, 1);
         for (int n = 1; n <= 3; ++n) {
             const auto back = MemberArchive(to.path()).read(n);
             ASSERT_TRUE(back);

@@ -64,7 +64,7 @@ TEST(SheetCsv, QuotingDelimitersAndLineEnds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(sheets::readCsv(c.bytes), c.rows);
+        EXPECT_EQ(sheets::readCsv(c.bytes).rows, c.rows);
     }
 }
 
@@ -85,7 +85,7 @@ TEST(SheetCsv, EncodingsWithAndWithoutByteOrderMark) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const SheetRows rows = sheets::readCsv(c.bytes);
+        const SheetRows rows = sheets::readCsv(c.bytes).rows;
         ASSERT_EQ(rows.size(), 2u);
         EXPECT_EQ(rows[0], QStringList{u"Nome"_qs}); // no mark left in the first heading
         EXPECT_EQ(rows[1], QStringList{name});
@@ -134,17 +134,17 @@ TEST(SheetHtml, OurOwnExportReadsBack) {
         {u"Bianchi"_qs, QString()},
     };
     const QByteArray xls = core::spreadsheetDocument(u"Foglio"_qs, columns, data);
-    const auto rows = sheets::readHtmlSheet(xls);
-    ASSERT_TRUE(rows);
+    const sheets::SheetFile sheet = sheets::readHtmlSheet(xls);
+    ASSERT_EQ(sheet.error, SheetError::None);
     const SheetRows want = {{"Nome", "Note"}, data[0], data[1]};
-    EXPECT_EQ(*rows, want);
+    EXPECT_EQ(sheet.rows, want);
 
     // A sheet written without escaping keeps a stray "<" and "&" as text.
     const auto raw = sheets::readHtmlSheet(
         "<html><body><table x:str><tr><td>A</td></tr><tr><td style=\"x\">Rossi <Mario> & c."
         "</td></tr></table></body></html>");
-    ASSERT_TRUE(raw);
-    EXPECT_EQ(raw->at(1), QStringList{u"Rossi <Mario> & c."_qs});
+    ASSERT_EQ(raw.error, SheetError::None);
+    EXPECT_EQ(raw.rows.at(1), QStringList{u"Rossi <Mario> & c."_qs});
 }
 
 TEST(SheetFile, FilesThatCannotBeImported) {
