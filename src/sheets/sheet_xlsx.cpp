@@ -235,7 +235,6 @@ bool isBuiltInDateFormat(int id) {
     return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
 }
 
-<<<<<<< HEAD
 // The fixed decimals a number format shows ("#,##0.00 \"€\"" shows two): the placeholders
 // after the decimal point of its first section, outside quotes, escapes and brackets. -1 for
 // none, so the number shows as it is.
@@ -277,15 +276,10 @@ struct NumberStyle {
     int decimals = -1;
 };
 
-std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, bool& ok) {
+std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, SheetBudget& budget,
+                                          bool& ok) {
     QHash<int, NumberStyle> custom;
     std::vector<NumberStyle> styles;
-=======
-// For each cell style (the "s" of a cell), whether it shows a date.
-std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, SheetBudget& budget, bool& ok) {
-    QHash<int, bool> customIsDate;
-    std::vector<bool> styles;
->>>>>>> main
     ok = readPart(
         zip, part,
         [&](QXmlStreamReader& xml) {
@@ -367,7 +361,7 @@ int columnOf(QStringView ref) {
 
 // The text a cell shows, from its <v> or inline string and its type and style.
 QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QStringList& shared,
-                  const std::vector<bool>& dateStyle, bool base1904) {
+                  const std::vector<NumberStyle>& numberStyle, bool base1904) {
     const QStringView type = a.value(QLatin1String("t"));
     const qsizetype style = a.value(QLatin1String("s")).toInt();
     QString value, inlineText;
@@ -395,9 +389,10 @@ QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QS
         return d.isValid() ? core::formatDate(d) : value;
     }
     if (value.isEmpty()) return {};
-    const bool isDate =
-        style >= 0 && style < qsizetype(dateStyle.size()) && dateStyle[size_t(style)];
-    return isDate ? serialDate(value, base1904) : formatNumber(value);
+    const NumberStyle shown = style >= 0 && style < qsizetype(numberStyle.size())
+                                  ? numberStyle[size_t(style)]
+                                  : NumberStyle{};
+    return shown.date ? serialDate(value, base1904) : formatNumber(value, shown.decimals);
 }
 
 struct Workbook {
@@ -467,13 +462,9 @@ SheetFile readXlsx(QIODevice& device) {
         },
         budget, true);
     bool stylesOk = true;
-<<<<<<< HEAD
-    const std::vector<NumberStyle> numberStyle = readNumberStyles(zip, wb->styles, stylesOk);
-    if (!sharedOk || !stylesOk) return std::nullopt;
-=======
-    const std::vector<bool> dateStyle = readDateStyles(zip, wb->styles, budget, stylesOk);
+    const std::vector<NumberStyle> numberStyle =
+        readNumberStyles(zip, wb->styles, budget, stylesOk);
     if (!sharedOk || !stylesOk) return finish(std::nullopt);
->>>>>>> main
 
     SheetRows rows;
     const bool sheetOk = readPart(
@@ -494,7 +485,7 @@ SheetFile readXlsx(QIODevice& device) {
                     const QXmlStreamAttributes a = xml.attributes();
                     const int c = columnOf(a.value(QLatin1String("r")));
                     column = c >= 0 ? c : column + 1;
-                    const QString text = cellValue(xml, a, shared, dateStyle, wb->base1904);
+                    const QString text = cellValue(xml, a, shared, numberStyle, wb->base1904);
                     if (text.isEmpty()) continue;
                     if (column >= kMaxColumns)
                         return budget.fail(SheetLimit::Columns, rowIndex + 1);
@@ -510,35 +501,6 @@ SheetFile readXlsx(QIODevice& device) {
                     row.append(text);
                     if (!budget.cell(text.size(), row.size(), rowIndex + 1)) return false;
                 }
-<<<<<<< HEAD
-                QString text;
-                if (type == u"s") {
-                    bool ok = false;
-                    const int index = value.toInt(&ok);
-                    text = ok ? shared.value(index) : QString();
-                } else if (type == u"inlineStr" || hasInline) {
-                    text = inlineText;
-                } else if (type == u"str" || type == u"e") {
-                    text = value;
-                } else if (type == u"b") {
-                    text = value.isEmpty() ? QString() : value == u"1" ? core::kYes : core::kNo;
-                } else if (type == u"d") {
-                    const QDate d = QDate::fromString(value.left(10), Qt::ISODate);
-                    text = d.isValid() ? core::formatDate(d) : value;
-                } else if (!value.isEmpty()) {
-                    const NumberStyle shown = style >= 0 && style < qsizetype(numberStyle.size())
-                                                  ? numberStyle[size_t(style)]
-                                                  : NumberStyle{};
-                    text = shown.date ? serialDate(value, wb->base1904)
-                                      : formatNumber(value, shown.decimals);
-                }
-                if (column >= kMaxColumns || text.isEmpty()) continue;
-                QStringList& row = rows[size_t(rowIndex)];
-                while (row.size() <= column)
-                    row.append(QString());
-                row[column] = text;
-=======
->>>>>>> main
             }
             return true;
         },
