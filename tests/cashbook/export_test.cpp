@@ -132,8 +132,9 @@ TEST(MovementExport, WorkbookShowsTheGridAndItsAmountsSumToTheBalance) {
 
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto read = sheets::readXlsx(f);
-    ASSERT_TRUE(read);
+    const sheets::SheetFile sheet = sheets::readXlsx(f);
+    ASSERT_EQ(sheet.error, sheets::SheetError::None);
+    const sheets::SheetRows* read = &sheet.rows;
     testing_support::expectWorkbookShowsGrid(*read, w);
     const std::vector<QString> kinds = testing_support::workbookCellKinds(file);
     ASSERT_EQ(kinds.size(), 4u);
