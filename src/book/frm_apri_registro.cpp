@@ -1,9 +1,9 @@
 #include "book/frm_apri_registro.h"
 
-#include "book/book_help.h"
 #include "book/book_ui.h"
 #include "book/frm_frontespizio_reg.h"
 #include "book/registers.h"
+#include "platform/help.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -63,8 +63,9 @@ TfrmApriRegistro::TfrmApriRegistro(platform::Context& ctx)
     QToolButton* guida = platform::pictureButton(panel(), u"imgGuida"_qs, u":/art/guida.svg"_qs,
                                                  u"Visualizza la pagina della guida."_qs, {40, 40});
     guida->setGeometry(931, 8, 48, 48);
-    connect(guida, &QToolButton::clicked, this,
-            [this] { ctx_.platform.showHelp(this, compileHelp()); });
+    connect(guida, &QToolButton::clicked, this, [this] {
+        ctx_.platform.showHelp(this, platform::helpTopic(u"book"_qs, u"compila"_qs));
+    });
 }
 
 QString TfrmApriRegistro::mode() const {

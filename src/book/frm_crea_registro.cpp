@@ -1,9 +1,9 @@
 #include "book/frm_crea_registro.h"
 
-#include "book/book_help.h"
 #include "book/book_ui.h"
 #include "book/registers.h"
 #include "core/text.h"
+#include "platform/help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,7 +61,7 @@ TfrmCreaRegistro::TfrmCreaRegistro(platform::Context& ctx)
     connect(applica, &QPushButton::clicked, this, &TfrmCreaRegistro::apply);
     connect(annulla, &QPushButton::clicked, this, &QWidget::close);
     connect(guida, &QToolButton::clicked, this,
-            [this] { ctx_.platform.showHelp(this, createHelp()); });
+            [this] { ctx_.platform.showHelp(this, platform::helpTopic(u"book"_qs, u"crea"_qs)); });
 }
 
 void TfrmCreaRegistro::showEvent(QShowEvent* event) {

@@ -1,7 +1,7 @@
 #include "book/frm_menu_registro.h"
 
-#include "book/book_help.h"
 #include "book/book_ui.h"
+#include "platform/help.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,7 +32,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(platform::Context& ctx)
         b->setIconSize({28, 28});
     addCorners(
         {u"Visualizza la pagina della guida."_qs, 8, u"Esci da questa schermata di lavoro."_qs},
-        menuHelp());
+        platform::helpTopic(u"book"_qs, u"menu"_qs));
 
     connect(crea, &QPushButton::clicked, this, [this] { closeWith(u"crea"_qs); });
     connect(compila, &QPushButton::clicked, this, [this] { closeWith(u"compila"_qs); });

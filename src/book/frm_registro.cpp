@@ -1,12 +1,12 @@
 #include "book/frm_registro.h"
 
-#include "book/book_help.h"
 #include "book/frm_registro_fields.h"
 #include "book/frm_trova_registro.h"
 #include "book/page_checks.h"
 #include "checks/openers.h"
-#include "members/frm_allega_cartella.h"
 #include "members/member_pick.h"
+#include "platform/frm_allega_cartella.h"
+#include "platform/help.h"
 #include "platform/toolbar.h"
 
 #include <QLabel>
@@ -119,7 +119,7 @@ void TfrmRegistro::find() {
 }
 
 void TfrmRegistro::attach() {
-    members::editAttachments(ctx_, this, u"registro"_qs);
+    platform::editAttachments(ctx_, this, u"registro"_qs);
 }
 
 void TfrmRegistro::first() {
@@ -136,7 +136,7 @@ void TfrmRegistro::last() {
 }
 
 void TfrmRegistro::help() {
-    ctx_.platform.showHelp(this, compileHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"book"_qs, u"compila"_qs));
 }
 
 void TfrmRegistro::checkCodFisc() {

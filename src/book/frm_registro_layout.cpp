@@ -2,6 +2,7 @@
 // the focus shown by the row fields.
 #include "book/frm_registro.h"
 
+#include "platform/attachments.h"
 #include "platform/toolbar.h"
 
 #include <QLabel>
@@ -84,12 +85,7 @@ void TfrmRegistro::buildHeading() {
     platform::setStatusHint(check, panInfo_, u"Controlla il codice fiscale."_qs);
     connect(check, &QToolButton::clicked, this, &TfrmRegistro::checkCodFisc);
 
-    for (int i = 1; i <= 3; ++i)
-        for (const char* kind : {"lblFile", "lblDesc"}) {
-            auto* hidden = new QLabel(this);
-            hidden->setObjectName(QLatin1String(kind) + u"0"_qs + QString::number(i));
-            hidden->hide();
-        }
+    platform::addAttachmentLabels(this);
 }
 
 void TfrmRegistro::buildRows() {

@@ -1,12 +1,12 @@
 #include "cards/frm_tessera.h"
 
-#include "cards/cards_help.h"
 #include "cards/frm_dati_ente.h"
 #include "cards/frm_stampa_tessera.h"
 #include "core/navigation.h"
 #include "core/record_file.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "platform/help.h"
 #include "platform/record_form.h"
 #include "platform/toolbar.h"
 
@@ -232,7 +232,7 @@ void TfrmTessera::print() {
 }
 
 void TfrmTessera::help() {
-    ctx_.platform.showHelp(this, singleCardHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"cards"_qs, u"tessera"_qs));
 }
 
 } // namespace cards

@@ -1,9 +1,9 @@
 #include "cards/frm_tessere.h"
 
-#include "cards/cards_help.h"
 #include "cards/frm_stampa_tessere.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "platform/help.h"
 #include "platform/toolbar.h"
 
 #include <QLabel>
@@ -157,7 +157,7 @@ void TfrmTessere::print() {
 }
 
 void TfrmTessere::help() {
-    ctx_.platform.showHelp(this, cardSheetHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"cards"_qs, u"tessere"_qs));
 }
 
 } // namespace cards

@@ -1,7 +1,7 @@
 #include "cashbook/frm_bilancio.h"
 
-#include "cashbook/cashbook_help.h"
-#include "cashbook/window_look.h"
+#include "platform/help.h"
+#include "platform/look.h"
 #include "platform/ui.h"
 #include "reports/list_report.h"
 
@@ -27,10 +27,10 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
                           u" Quorvix 5.0 - Riepilogo primanota e bilancio"_qs, {995, 640});
     auto* heading = platform::makeLabel(this, u"PRIMANOTA E BILANCIO - Causale :"_qs);
     heading->setGeometry(16, 12, 270, 24);
-    look::makeHeading(heading);
+    platform::look::makeHeading(heading);
     titTipologia_ = platform::makeLabel(this, filterTitle(filter), u"titTipologia"_qs);
     titTipologia_->setGeometry(290, 12, 690, 24);
-    look::makeHeading(titTipologia_);
+    platform::look::makeHeading(titTipologia_);
     platform::makeLabel(this, u"Intervallo selezionato :"_qs)->setGeometry(16, 40, 180, 22);
     lblIntervallo_ = platform::makeLabel(this, interval, u"lblIntervallo"_qs);
     lblIntervallo_->setGeometry(200, 40, 500, 22);
@@ -53,11 +53,11 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
         const int y = 458 + i * 28;
         auto* caption = platform::makeLabel(this, QString::fromUtf16(totals[i].caption));
         caption->setGeometry(16, y, 240, 24);
-        look::setPointSize(caption, 10, true);
+        platform::look::setPointSize(caption, 10, true);
         *totals[i].label = platform::makeLabel(this, totalText(totals[i].value),
                                                QString::fromUtf16(totals[i].name));
         (*totals[i].label)->setGeometry(260, y, 300, 24);
-        look::setPointSize(*totals[i].label, 11, true);
+        platform::look::setPointSize(*totals[i].label, 11, true);
     }
     lblTotUscite_->setStyleSheet(u"color: #8b0000;"_qs);
 
@@ -90,8 +90,9 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
                              &sharedFindKey());
     connect(btnStampa, &QPushButton::clicked, this, &TfrmBilancio::print);
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::accept);
-    connect(imgGuida, &QToolButton::clicked, this,
-            [this] { ctx_.platform.showHelp(this, balanceHelp()); });
+    connect(imgGuida, &QToolButton::clicked, this, [this] {
+        ctx_.platform.showHelp(this, platform::helpTopic(u"cashbook"_qs, u"bilancio"_qs));
+    });
     txtTrova->setFocus();
 }
 

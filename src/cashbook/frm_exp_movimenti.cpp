@@ -1,7 +1,7 @@
 #include "cashbook/frm_exp_movimenti.h"
 
-#include "cashbook/cashbook_help.h"
 #include "cashbook/movement_record.h"
+#include "platform/help.h"
 
 namespace cashbook {
 
@@ -71,7 +71,7 @@ TfrmExpMovimenti::TfrmExpMovimenti(platform::Context& ctx, QWidget* parent, cons
     : ExportWindow(ctx, parent, u"TfrmExpMovimenti"_qs,
                    u" Esporta archivio movimenti in Microsoft Excel"_qs, columns(),
                    u"Movimenti.xls"_qs, u"Riepilogo annuale movimenti"_qs) {
-    setHelp(exportHelp().title, exportHelp().paragraphs);
+    setHelp(platform::helpTopic(u"cashbook"_qs, u"esporta"_qs));
     // A failure while reading keeps the rows read before it, without a message.
     setRows(movementExportRows(yearArchive(yearFile)).rows);
 }

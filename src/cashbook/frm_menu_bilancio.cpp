@@ -1,14 +1,14 @@
 #include "cashbook/frm_menu_bilancio.h"
 
 #include "cashbook/balance.h"
-#include "cashbook/cashbook_help.h"
 #include "cashbook/frm_bilancio.h"
 #include "cashbook/movement_record.h"
-#include "cashbook/window_look.h"
 #include "core/dates.h"
 #include "core/record_file.h"
 #include "core/text.h"
+#include "platform/help.h"
 #include "platform/input_rules.h"
+#include "platform/look.h"
 #include "platform/menu_window.h"
 
 #include <QComboBox>
@@ -22,12 +22,12 @@ namespace cashbook {
 TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     : WorkArea(ctx, u"TfrmMenuBilancio"_qs, u" Quorvix 5.0 - Riepilogo primanota e bilancio"_qs) {
     QWidget* p = panel();
-    look::paintBackground(this);
+    platform::look::paintBackground(this);
     platform::addPicture(p, u":/art/menu_primanota.svg"_qs, 110, {442, 40, 110, 110});
 
     auto* intro = platform::makeLabel(p, u"Indicare l'anno solare di interesse e una causale."_qs);
     intro->setGeometry(197, 170, 600, 22);
-    look::makeHeading(intro);
+    platform::look::makeHeading(intro);
     platform::makeLabel(p, u"Anno:"_qs)->setGeometry(197, 204, 80, 26);
     txtAnno_ = platform::makeEdit(p, u"txtAnno"_qs, 4);
     txtAnno_->setGeometry(280, 204, 80, 26);
@@ -42,7 +42,7 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     auto* interval = platform::makeLabel(
         p, u"Indicare l'intervallo di tempo relativo al periodo da riepilogare."_qs);
     interval->setGeometry(197, 314, 600, 22);
-    look::makeHeading(interval);
+    platform::look::makeHeading(interval);
     const auto group = [&](const QString& title, int x, const QString& day, const QString& month,
                            const QString& yearLabel, QComboBox*& dayBox, QComboBox*& monthBox,
                            QLabel*& yearBox) {
@@ -56,7 +56,7 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
         monthBox->setGeometry(88, 46, 120, 28);
         yearBox = platform::makeLabel(g, {}, yearLabel);
         yearBox->setGeometry(220, 46, 60, 28);
-        look::setPointSize(yearBox, 10, true);
+        platform::look::setPointSize(yearBox, 10, true);
     };
     group(u" Data inizio intervallo: "_qs, 197, u"txtGiornoInizio"_qs, u"txtMeseInizio"_qs,
           u"lblAnnoInizio"_qs, txtGiornoInizio_, txtMeseInizio_, lblAnnoInizio_);
@@ -66,7 +66,7 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     auto* btnVisualizza = new QPushButton(u"Visualizza riepilogo"_qs, p);
     btnVisualizza->setObjectName(u"btnVisualizza"_qs);
     btnVisualizza->setGeometry(397, 470, 200, 36);
-    look::makePrimary(btnVisualizza);
+    platform::look::makePrimary(btnVisualizza);
     auto* btnEsci = new QPushButton(u"Esci"_qs, p);
     btnEsci->setObjectName(u"btnEsci"_qs);
     btnEsci->setGeometry(647, 470, 150, 36);
@@ -79,7 +79,8 @@ TfrmMenuBilancio::TfrmMenuBilancio(platform::Context& ctx)
     lblAttendere_->setAlignment(Qt::AlignCenter);
     lblAttendere_->setStyleSheet(u"color: #800000; font-weight: bold;"_qs);
     lblAttendere_->hide();
-    platform::addGuideCorner(ctx_, this, {u"Guida"_qs, 16, {}}, balanceHelp());
+    platform::addGuideCorner(ctx_, this, {u"Guida"_qs, 16, {}},
+                             platform::helpTopic(u"cashbook"_qs, u"bilancio"_qs));
 
     lblDataInizio_ = platform::makeLabel(p, {}, u"lblDataInizio"_qs);
     lblDataFine_ = platform::makeLabel(p, {}, u"lblDataFine"_qs);

@@ -1,10 +1,10 @@
 #include "cashbook/frm_menu_movimenti.h"
 
 #include "cashbook/balance.h"
-#include "cashbook/cashbook_help.h"
 #include "cashbook/movement_record.h"
-#include "cashbook/window_look.h"
+#include "platform/help.h"
 #include "platform/input_rules.h"
+#include "platform/look.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,17 +16,17 @@ TfrmMenuMovimenti::TfrmMenuMovimenti(platform::Context& ctx)
                  u" Quorvix 5.0 - Registrazione movimenti in entrata e uscita"_qs,
                  {{u"movimenti"_qs, u"TfrmMovimenti"_qs}}) {
     QWidget* p = panel();
-    look::paintBackground(this);
+    platform::look::paintBackground(this);
     platform::addPicture(p, u":/art/menu_primanota.svg"_qs, 120, {437, 100, 120, 120});
     auto* text = platform::makeLabel(
         p, u"Utilizzare questo ambiente per registrare i movimenti in entrata e in uscita in "
            u"archivi annuali."_qs);
     text->setAlignment(Qt::AlignCenter);
     text->setGeometry(147, 240, 700, 24);
-    look::setPointSize(text, 11);
+    platform::look::setPointSize(text, 11);
     auto* heading = platform::makeLabel(p, u"Movimenti in entrata e uscita:"_qs);
     heading->setGeometry(347, 300, 300, 24);
-    look::makeHeading(heading);
+    platform::look::makeHeading(heading);
     platform::makeLabel(p, u"Anno:"_qs)->setGeometry(347, 340, 50, 28);
     txtAnno_ = platform::makeEdit(p, u"txtAnnoPreventivi"_qs, 4);
     txtAnno_->setGeometry(400, 340, 80, 28);
@@ -35,10 +35,11 @@ TfrmMenuMovimenti::TfrmMenuMovimenti(platform::Context& ctx)
     auto* btnApri = new QPushButton(u"Apri"_qs, p);
     btnApri->setObjectName(u"btnApriPreventivi"_qs);
     btnApri->setGeometry(497, 338, 150, 32);
-    look::makePrimary(btnApri);
+    platform::look::makePrimary(btnApri);
     platform::chainEnter({txtAnno_, btnApri});
 
-    addCorners({u"Guida"_qs, 16, u"Torna al menu principale"_qs}, movementsHelp());
+    addCorners({u"Guida"_qs, 16, u"Torna al menu principale"_qs},
+               platform::helpTopic(u"cashbook"_qs, u"movimenti"_qs));
 
     connect(btnApri, &QPushButton::clicked, this, &TfrmMenuMovimenti::open);
 }

@@ -1,6 +1,5 @@
 #include "cashbook/frm_movimenti.h"
 
-#include "cashbook/cashbook_help.h"
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/frm_movimenti_fields.h"
 #include "cashbook/frm_sospesi_mov.h"
@@ -10,7 +9,8 @@
 #include "cashbook/movement_save.h"
 #include "checks/openers.h"
 #include "core/dates.h"
-#include "members/frm_allega_cartella.h"
+#include "platform/frm_allega_cartella.h"
+#include "platform/help.h"
 #include "platform/toolbar.h"
 
 #include <QCheckBox>
@@ -176,7 +176,7 @@ void TfrmMovimenti::exportExcel() {
 }
 
 void TfrmMovimenti::attach() {
-    members::editAttachments(ctx_, this, u"movimenti"_qs);
+    platform::editAttachments(ctx_, this, u"movimenti"_qs);
 }
 
 void TfrmMovimenti::print() {
@@ -214,7 +214,7 @@ void TfrmMovimenti::email() {
 }
 
 void TfrmMovimenti::help() {
-    ctx_.platform.showHelp(this, movementsHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"cashbook"_qs, u"movimenti"_qs));
 }
 
 void TfrmMovimenti::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include "members/member_pick.h"
 #include "platform/frm_calendario.h"
 #include "platform/record_form.h"
+#include "platform/toolbar.h"
 
 namespace cashbook {
 
@@ -59,5 +60,16 @@ inline constexpr members::MemberTake kBeneficiaryTake[] = {
 
 // Duplicate empties these; it also clears "Saldato" and dates the copy today.
 inline constexpr int kDuplicateResets[] = {DataSca, File01, File02, File03, Desc01, Desc02, Desc03};
+
+// The status-line texts of the controls that have no side button or toolbar entry.
+inline constexpr platform::Hint kMovementHints[] = {
+    {"optEntrata", "Spunta questa casella per registrare un importo in entrata."},
+    {"optUscita", "Spunta questa casella per registrare un importo in uscita."},
+    {"chkSaldato", "Spunta questa casella per indicare che il pagamento \u00e8 stato saldato."},
+    {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
+                "calendario."},
+    {"txtDataSca", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data "
+                   "dal calendario."},
+};
 
 } // namespace cashbook

@@ -1,6 +1,8 @@
 // The movement window's sections and fields: where each control sits, the side buttons beside
 // their fields and the status texts.
 #include "cashbook/frm_movimenti.h"
+#include "cashbook/frm_movimenti_fields.h"
+#include "platform/attachments.h"
 #include "platform/form_layout.h"
 #include "platform/input_rules.h"
 #include "platform/toolbar.h"
@@ -74,16 +76,6 @@ const platform::SideButton<TfrmMovimenti> kSideButtons[] = {
      BeneficiaryPart, 474, kRow1 - 1, &TfrmMovimenti::importBeneficiary},
 };
 
-const platform::Hint kHints[] = {
-    {"optEntrata", "Spunta questa casella per registrare un importo in entrata."},
-    {"optUscita", "Spunta questa casella per registrare un importo in uscita."},
-    {"chkSaldato", "Spunta questa casella per indicare che il pagamento \u00e8 stato saldato."},
-    {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal "
-                "calendario."},
-    {"txtDataSca", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data "
-                   "dal calendario."},
-};
-
 constexpr int kFieldHeight = 26;
 
 } // namespace
@@ -141,14 +133,13 @@ void TfrmMovimenti::buildFields() {
             [this] { form_.setText(Data, {}); });
     connect(findChild<QToolButton*>(u"impDataSca"_qs), &QToolButton::clicked, this,
             [this] { form_.setText(DataSca, {}); });
-    platform::setStatusHints(this, panInfo_, kHints);
+    platform::setStatusHints(this, panInfo_, kMovementHints);
 
     // Hidden: the year file, the signed total of the movement shown, the attachments.
     lblFile_ = platform::makeLabel(panel(), {}, u"lblFile"_qs);
     lblFile_->hide();
-    for (const char* name : {"txtTotale", "lblFile01", "lblFile02", "lblFile03", "lblDesc01",
-                             "lblDesc02", "lblDesc03"})
-        platform::makeLabel(panel(), {}, QLatin1String(name))->hide();
+    platform::makeLabel(panel(), {}, u"txtTotale"_qs)->hide();
+    platform::addAttachmentLabels(panel());
 }
 
 } // namespace cashbook

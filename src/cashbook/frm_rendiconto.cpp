@@ -3,13 +3,13 @@
 #include "cashbook/balance.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/statement_charts.h"
-#include "cashbook/statement_help.h"
 #include "cashbook/statement_report.h"
-#include "cashbook/window_look.h"
 #include "core/record_file.h"
 #include "core/text.h"
 #include "platform/export_flow.h"
+#include "platform/help.h"
 #include "platform/input_rules.h"
+#include "platform/look.h"
 #include "platform/toolbar.h"
 
 #include <QChart>
@@ -109,7 +109,7 @@ void setAmountLabel(QLabel* label, CentsTotal cents) {
 
 TfrmRendiconto::TfrmRendiconto(platform::Context& ctx)
     : WorkArea(ctx, u"TfrmRendiconto"_qs, u" Quorvix 5.0 - Rendiconto annuale"_qs) {
-    look::paintBackground(this);
+    platform::look::paintBackground(this);
     panInfo_ = platform::makeStatusLine(panel());
     platform::buildToolbar<TfrmRendiconto>(this, panel(), panInfo_, kToolbar);
     buildControls();
@@ -125,7 +125,7 @@ void TfrmRendiconto::buildControls() {
     auto* btnApri = new QPushButton(u"Apri"_qs, p);
     btnApri->setObjectName(u"btnApri"_qs);
     btnApri->setGeometry(138, 71, 80, 28);
-    look::makePrimary(btnApri);
+    platform::look::makePrimary(btnApri);
 
     platform::makeLabel(p, u"Saldo iniziale:"_qs)->setGeometry(250, 72, 100, 26);
     txtSaldoIniziale_ = platform::makeEdit(p, u"txtSaldoIniziale"_qs, 20);
@@ -142,7 +142,7 @@ void TfrmRendiconto::buildControls() {
     const auto caption = [&](const QString& text, QRect where) {
         QLabel* l = platform::makeLabel(p, text);
         l->setGeometry(where);
-        look::makeHeading(l);
+        platform::look::makeHeading(l);
     };
     caption(u"Entrate e uscite per causale"_qs, {8, 104, 482, 20});
     causali_ = new QStandardItemModel(this);
@@ -174,7 +174,7 @@ void TfrmRendiconto::buildControls() {
         c->setGeometry(12 + i * 245, 602, 112, 24);
         QLabel* v = platform::makeLabel(p, {}, QString::fromUtf16(captions[i][1]));
         v->setGeometry(124 + i * 245, 602, 124, 24);
-        look::setPointSize(v, 10, true);
+        platform::look::setPointSize(v, 10, true);
         totals_.push_back(v);
     }
     lblNonSaldati_ = platform::makeLabel(p, {}, u"lblNonSaldati"_qs);
@@ -357,7 +357,7 @@ void TfrmRendiconto::exportSheet() {
 }
 
 void TfrmRendiconto::help() {
-    ctx_.platform.showHelp(this, statementHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"cashbook"_qs, u"rendiconto"_qs));
 }
 
 TfrmStampaRendiconto::TfrmStampaRendiconto(platform::Context& ctx, QWidget* parent,

@@ -1,5 +1,6 @@
 #include "deadlines/frm_exp_scadenze.h"
 
+#include "platform/help.h"
 #include "platform/record_form.h"
 
 #include <QToolButton>
@@ -89,35 +90,8 @@ platform::ExportSpec exportSpec(Kind kind) {
 }
 
 platform::HelpTopic helpOf(Kind kind) {
-    if (kind == Kind::Year)
-        return {QStringLiteral("Esportazione Scadenzario pagamenti in Microsoft Excel."),
-                {QStringLiteral("Questo ambiente di lavoro mostra tutte le schede dell'anno "
-                                "aperto nello Scadenzario, nell'ordine in cui sono state "
-                                "inserite, e permette di esportarle in un file di Microsoft "
-                                "Excel."),
-                 QStringLiteral("Per avviare l'esportazione fare clic sul pulsante con il "
-                                "simbolo di Excel: il programma crea il file "
-                                "Scadenzario_Pagamenti.xls nella cartella di installazione e, "
-                                "se lo si desidera, lo apre subito."),
-                 QStringLiteral("Il file ottenuto pu\u00f2 essere salvato con un nome a piacere "
-                                "dal proprio programma di fogli di calcolo, cos\u00ec che la "
-                                "successiva esportazione non lo sostituisca.")}};
-    return {QStringLiteral("Visualizzazione scadenze pagamenti."),
-            {QStringLiteral("Il pulsante OK della schermata iniziale dello Scadenzario mostra "
-                            "l'elenco delle scadenze imminenti; il pulsante \u00e8 attivo "
-                            "soltanto quando almeno una scadenza \u00e8 imminente."),
-             QStringLiteral("Si osservi che la lista delle scadenze imminenti tiene conto del "
-                            "numero di giorni di preavviso indicato dall'utente per ciascuna "
-                            "scadenza."),
-             QStringLiteral("I pulsanti posti sotto il calendario mostrano le scadenze del "
-                            "giorno selezionato oppure quelle dell'intero mese a cui il giorno "
-                            "appartiene."),
-             QStringLiteral("Le scadenze sono elencate in ordine cronologico, per data e ora; "
-                            "la colonna N. riporta l'ordine in cui le schede sono state "
-                            "inserite in archivio."),
-             QStringLiteral("Il pulsante con il simbolo di Excel esporta l'elenco mostrato in "
-                            "un file di Microsoft Excel nella cartella di installazione del "
-                            "programma.")}};
+    return platform::helpTopic(u"deadlines"_qs,
+                               kind == Kind::Year ? u"esporta_anno"_qs : u"esporta_scadenze"_qs);
 }
 
 } // namespace
@@ -126,8 +100,7 @@ DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, G
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
                    QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSpec(kind)),
       complete_(rows.ok) {
-    const platform::HelpTopic help = helpOf(kind);
-    setHelp(help.title, help.paragraphs);
+    setHelp(helpOf(kind));
     setRows(std::move(rows.rows));
     // The export asks first whether the grid is whole.
     auto* esporta = findChild<QToolButton*>(QStringLiteral("cmdEsporta"));

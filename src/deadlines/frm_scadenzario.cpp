@@ -1,10 +1,12 @@
 #include "deadlines/frm_scadenzario.h"
 
 #include "deadlines/deadline_alert.h"
-#include "deadlines/deadline_help.h"
 #include "deadlines/deadline_record.h"
 #include "deadlines/scadenzario_fields.h"
+#include "platform/form_layout.h"
+#include "platform/help.h"
 #include "platform/input_rules.h"
+#include "platform/menu_window.h"
 
 #include <QCalendarWidget>
 #include <QFileInfo>
@@ -25,20 +27,12 @@ namespace {
 const QString kCaption = QStringLiteral(" Quorvix 5.0 - Scadenzario pagamenti");
 const QString kSoundFile = QStringLiteral("Avviso.mp3");
 
-QLabel* picture(QWidget* parent, const QString& name, const QString& art, int size) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setPixmap(QIcon(art).pixmap(size, size));
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-QGroupBox* section(QWidget* parent, const QString& name, const QString& title, const QRect& r) {
-    auto* g = new QGroupBox(title, parent);
-    g->setObjectName(name);
-    g->setGeometry(r);
-    return g;
-}
+enum StartSection { Archivio, Imminenti, Calendario };
+const platform::Section kStartSections[] = {
+    {"grpArchivio", " Archivio annuale ", {40, 110, 440, 210}},
+    {"grpImminenti", " Scadenze imminenti ", {40, 340, 440, 250}},
+    {"grpCalendario", " Calendario degli appuntamenti ", {515, 110, 440, 480}},
+};
 
 } // namespace
 
@@ -70,9 +64,10 @@ void TfrmScadenzario::buildStartPanel() {
     QFont bold = font();
     bold.setBold(true);
 
+    const std::vector<QGroupBox*> sections = platform::makeSections(panAvvio_, kStartSections);
+
     // The year to open.
-    auto* archive = section(panAvvio_, QStringLiteral("grpArchivio"),
-                            QStringLiteral(" Archivio annuale "), {40, 110, 440, 210});
+    QGroupBox* archive = sections[Archivio];
     auto* info05 = platform::makeLabel(
         archive,
         QStringLiteral("Accedi all'archivio annuale per inserire o modificare le scadenze."),
@@ -101,8 +96,7 @@ void TfrmScadenzario::buildStartPanel() {
     platform::chainEnter({txtAnno_, apri});
 
     // The alert.
-    auto* alert = section(panAvvio_, QStringLiteral("grpImminenti"),
-                          QStringLiteral(" Scadenze imminenti "), {40, 340, 440, 250});
+    QGroupBox* alert = sections[Imminenti];
     auto* info06 = platform::makeLabel(alert, QStringLiteral("Visualizza le scadenze imminenti."),
                                        QStringLiteral("lblInfo06"));
     info06->setFont(bold);
@@ -110,14 +104,13 @@ void TfrmScadenzario::buildStartPanel() {
     platform::makeLabel(alert, QStringLiteral("Premere OK per ottenere l'elenco delle scadenze."),
                         QStringLiteral("lblOK"))
         ->setGeometry(20, 58, 400, 22);
-    imgPresenti_ = picture(alert, QStringLiteral("imgPresenti"),
-                           QStringLiteral(":/art/scad_presenti.svg"), 96);
-    imgAssenti_ =
-        picture(alert, QStringLiteral("imgAssenti"), QStringLiteral(":/art/scad_assenti.svg"), 96);
+    const QRect picturePlace(20, 100, 120, 120);
+    imgPresenti_ = platform::addPicture(alert, u":/art/scad_presenti.svg"_qs, 96, picturePlace);
+    imgPresenti_->setObjectName(u"imgPresenti"_qs);
+    imgAssenti_ = platform::addPicture(alert, u":/art/scad_assenti.svg"_qs, 96, picturePlace);
+    imgAssenti_->setObjectName(u"imgAssenti"_qs);
     imgPresenti_->setToolTip(QStringLiteral("Ci sono scadenze imminenti."));
     imgAssenti_->setToolTip(QStringLiteral("Non ci sono scadenze imminenti."));
-    for (QLabel* img : {imgPresenti_, imgAssenti_})
-        img->setGeometry(20, 100, 120, 120);
     imgPresenti_->hide();
     btnOK_ = new QPushButton(QStringLiteral("OK"), alert);
     btnOK_->setObjectName(QStringLiteral("btnOK"));
@@ -126,9 +119,7 @@ void TfrmScadenzario::buildStartPanel() {
     connect(btnOK_, &QPushButton::clicked, this, &TfrmScadenzario::imminentList);
 
     // The calendar of the day and month lists.
-    auto* calendar =
-        section(panAvvio_, QStringLiteral("grpCalendario"),
-                QStringLiteral(" Calendario degli appuntamenti "), {515, 110, 440, 480});
+    QGroupBox* calendar = sections[Calendario];
     calAppuntamenti_ = new QCalendarWidget(calendar);
     calAppuntamenti_->setObjectName(QStringLiteral("calAppuntamenti"));
     calAppuntamenti_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
@@ -160,23 +151,11 @@ void TfrmScadenzario::buildStartPanel() {
         l->setWordWrap(true);
     }
 
-    struct Corner {
-        const char* name;
-        const char* art;
-        const char* tip;
-        int x;
-    };
-    for (const Corner& c :
-         {Corner{"imgGuida", "guida", "Guida", 851}, Corner{"imgEsci", "esci", "Esci", 907}}) {
-        auto* b = platform::pictureButton(panAvvio_, QLatin1String(c.name),
-                                          QStringLiteral(":/art/%1.svg").arg(QLatin1String(c.art)),
-                                          QLatin1String(c.tip), {40, 40});
-        b->setGeometry(c.x, 612, 48, 48);
-        if (QLatin1String(c.name) == QLatin1String("imgGuida"))
-            connect(b, &QToolButton::clicked, this, &TfrmScadenzario::help);
-        else
-            connect(b, &QToolButton::clicked, this, &QWidget::close);
-    }
+    connect(
+        platform::cornerPicture(panAvvio_, u"imgGuida"_qs, u"guida"_qs, u"Guida"_qs, {851, 612}),
+        &QToolButton::clicked, this, &TfrmScadenzario::help);
+    connect(platform::cornerPicture(panAvvio_, u"imgEsci"_qs, u"esci"_qs, u"Esci"_qs, {907, 612}),
+            &QToolButton::clicked, this, &QWidget::close);
 
     lblFile_ = platform::makeLabel(panAvvio_, {}, QStringLiteral("lblFile"));
     lblFile_->hide();
@@ -244,7 +223,7 @@ void TfrmScadenzario::openYear() {
 }
 
 void TfrmScadenzario::help() {
-    ctx_.platform.showHelp(this, deadlineHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"deadlines"_qs, u"scadenzario"_qs));
 }
 
 void TfrmScadenzario::onClose() {

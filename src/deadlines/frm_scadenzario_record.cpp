@@ -100,6 +100,14 @@ const FieldPlace kPlaces[] = {
 };
 constexpr int kLabelHeight = 17, kFieldHeight = 26;
 
+// The picture buttons beside the payer and the fiscal code.
+const platform::SideButton<TfrmScadenzario> kSideButtons[] = {
+    {"impPag", "importa", "Importa i dati del Pagatore dall'archivio anagrafico dei Soci.",
+     Pagatore_, 346, kRow1 + kLabelHeight - 2, &TfrmScadenzario::importPayer},
+    {"btnCodFisc", "codfisc", "Controlla il codice fiscale.", Pagatore_, 574,
+     kRow1 + kLabelHeight - 2, &TfrmScadenzario::checkCodFisc},
+};
+
 QStringList numbers(int from, int to) {
     QStringList out;
     for (int i = from; i <= to; ++i)
@@ -177,22 +185,7 @@ void TfrmScadenzario::buildRecordFields() {
         platform::makeLabel(sections[Preavviso], QStringLiteral("giorni prima della scadenza."));
     after->setGeometry(144, kRow1 + kLabelHeight + 1, 280, kFieldHeight);
 
-    // The picture buttons beside the payer and the fiscal code.
-    struct SideButton {
-        const char* name;
-        const char* art;
-        int x;
-        void (TfrmScadenzario::*command)();
-    };
-    for (const SideButton& b :
-         {SideButton{"impPag", "importa", 346, &TfrmScadenzario::importPayer},
-          SideButton{"btnCodFisc", "codfisc", 574, &TfrmScadenzario::checkCodFisc}}) {
-        auto* button = platform::pictureButton(
-            sections[Pagatore_], QLatin1String(b.name),
-            QStringLiteral(":/art/%1.svg").arg(QLatin1String(b.art)), {}, {24, 24});
-        button->setGeometry(b.x, kRow1 + kLabelHeight - 2, 34, 34);
-        connect(button, &QToolButton::clicked, this, b.command);
-    }
+    platform::buildSideButtons<TfrmScadenzario>(this, sections, panInfo_, kSideButtons, 24, 34);
 
     auto* daConfermare =
         new QCheckBox(QStringLiteral("Appuntamento da confermare"), sections[NoteSection]);

@@ -47,8 +47,6 @@ inline constexpr members::MemberTake kPayerTakes[] = {
 };
 
 inline constexpr platform::Hint kDeadlineHints[] = {
-    {"impPag", "Importa i dati del Pagatore dall'archivio anagrafico dei Soci."},
-    {"btnCodFisc", "Controlla il codice fiscale."},
     {"chkDaConfermare",
      "Spunta questa casella per annotare che l'appuntamento \u00e8 in attesa di conferma."},
     {"chkEffettuata",

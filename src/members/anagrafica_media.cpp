@@ -1,13 +1,13 @@
 // The member window's attachments, webcam and full-screen photo commands.
-#include "members/frm_allega_cartella.h"
 #include "members/frm_anagrafica.h"
 #include "members/frm_webcam.h"
 #include "members/frm_zoom.h"
+#include "platform/frm_allega_cartella.h"
 
 namespace members {
 
 void TfrmAnagrafica::attach() {
-    editAttachments(ctx_, this, QStringLiteral("anagrafica"));
+    platform::editAttachments(ctx_, this, QStringLiteral("anagrafica"));
 }
 
 void TfrmAnagrafica::webcam() {

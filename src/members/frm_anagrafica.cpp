@@ -2,7 +2,7 @@
 
 #include "members/frm_anagrafica_fields.h"
 #include "members/member_photo.h"
-#include "members/members_help.h"
+#include "platform/help.h"
 #include "platform/toolbar.h"
 
 #include <QCheckBox>
@@ -124,7 +124,7 @@ void TfrmAnagrafica::buildPhotoBox() {
 }
 
 void TfrmAnagrafica::help() {
-    ctx_.platform.showHelp(this, memberHelp());
+    ctx_.platform.showHelp(this, platform::helpTopic(u"members"_qs, u"anagrafica"_qs));
 }
 
 void TfrmAnagrafica::showEvent(QShowEvent* event) {

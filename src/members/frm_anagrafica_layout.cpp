@@ -3,6 +3,7 @@
 #include "members/frm_anagrafica.h"
 
 #include "members/frm_anagrafica_fields.h"
+#include "platform/attachments.h"
 #include "platform/form_layout.h"
 #include "platform/input_rules.h"
 #include "platform/toolbar.h"
@@ -144,12 +145,7 @@ void TfrmAnagrafica::buildFields() {
         QStringLiteral(
             "Contrassegna la tessera come annullata per escluderla dai risultati di ricerca."));
 
-    for (const char* name :
-         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-        auto* hidden = new QLabel(this);
-        hidden->setObjectName(QLatin1String(name));
-        hidden->setVisible(false);
-    }
+    platform::addAttachmentLabels(this);
 }
 
 } // namespace members

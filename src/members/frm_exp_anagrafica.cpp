@@ -3,6 +3,7 @@
 #include "core/record_file.h"
 #include "members/member_record.h"
 #include "members/member_text.h"
+#include "platform/help.h"
 
 #include <QDir>
 
@@ -92,17 +93,7 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
     : ExportWindow(ctx, parent, u"TfrmExpAnagrafica"_qs,
                    u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, columns(),
                    u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs) {
-    setHelp(
-        u"Esportazione archivio anagrafico dei Soci in Microsoft Excel."_qs,
-        {u"Questo ambiente di lavoro mostra tutte le schede dell'archivio anagrafico dei Soci, "
-         u"comprese "
-         u"quelle con la tessera annullata, e permette di esportarle in un file di Microsoft Excel."_qs,
-         u"Per avviare l'esportazione fare clic sul pulsante con il simbolo di Excel: il programma "
-         u"crea il "
-         u"file Tesserati.xls nella cartella di installazione e, se lo si desidera, lo apre subito."_qs,
-         u"Il file ottenuto può essere salvato con un nome a piacere dal proprio programma di "
-         u"fogli di "
-         u"calcolo, così che la successiva esportazione non lo sostituisca."_qs});
+    setHelp(platform::helpTopic(u"members"_qs, u"esporta"_qs));
     // A failure while reading keeps the rows read before it, without a message.
     setTable(memberExportRows(ctx.folder).table);
 }

@@ -92,9 +92,7 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
 
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
     connect(esportaXlsx, &QToolButton::clicked, this, &ExportWindow::exportWorkbook);
-    connect(guida, &QToolButton::clicked, this, [this] {
-        ctx_.platform.showHelp(this, {helpTitle_, helpText_});
-    });
+    connect(guida, &QToolButton::clicked, this, [this] { ctx_.platform.showHelp(this, help_); });
     connect(esci, &QToolButton::clicked, this, &QDialog::accept);
 }
 

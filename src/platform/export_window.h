@@ -88,10 +88,7 @@ public:
     std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
     const ExportSpec& spec() const { return sheet_; }
     // What cmdGuida shows in the help window.
-    void setHelp(const QString& title, const QStringList& paragraphs) {
-        helpTitle_ = title;
-        helpText_ = paragraphs;
-    }
+    void setHelp(HelpTopic topic) { help_ = std::move(topic); }
 
     void exportGrid();     // cmdEsporta
     void exportWorkbook(); // cmdEsportaXlsx
@@ -104,8 +101,7 @@ private:
     TextGridModel* model_;
     QTableView* grid_;
     QLabel* panInfo_;
-    QString helpTitle_;
-    QStringList helpText_;
+    HelpTopic help_;
 };
 
 } // namespace platform

@@ -26,9 +26,8 @@ QString MenuWindow::mode() const {
 void MenuWindow::addCorners(const MenuCorners& corners, const HelpTopic& help) {
     addGuideCorner(ctx_, this, corners, help);
     if (corners.exitTip.isEmpty()) return;
-    QToolButton* esci = pictureButton(panel(), QStringLiteral("imgEsci"),
-                                      QStringLiteral(":/art/esci.svg"), corners.exitTip, {40, 40});
-    esci->setGeometry(931, 628, 48, 48);
+    QToolButton* esci = cornerPicture(panel(), QStringLiteral("imgEsci"), QStringLiteral("esci"),
+                                      corners.exitTip, {931, 628});
     connect(esci, &QToolButton::clicked, this, [this] { closeWith(kStay); });
 }
 
@@ -54,13 +53,19 @@ QToolButton* addGuideCorner(Context& ctx, QWidget* window, const MenuCorners& co
                             const HelpTopic& help) {
     QWidget* parent = window;
     if (auto* area = qobject_cast<WorkArea*>(window)) parent = area->panel();
-    QToolButton* guida =
-        pictureButton(parent, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"),
-                      corners.guideTip, {40, 40});
-    guida->setGeometry(931, corners.guideTop, 48, 48);
+    QToolButton* guida = cornerPicture(parent, QStringLiteral("imgGuida"), QStringLiteral("guida"),
+                                       corners.guideTip, {931, corners.guideTop});
     QObject::connect(guida, &QToolButton::clicked, window,
                      [&ctx, window, help] { ctx.platform.showHelp(window, help); });
     return guida;
+}
+
+QToolButton* cornerPicture(QWidget* parent, const QString& name, const QString& art,
+                           const QString& tip, QPoint topLeft) {
+    QToolButton* b =
+        pictureButton(parent, name, QStringLiteral(":/art/%1.svg").arg(art), tip, {40, 40});
+    b->setGeometry(QRect(topLeft, QSize(48, 48)));
+    return b;
 }
 
 QLabel* addPicture(QWidget* parent, const QString& art, int size, QRect place) {

@@ -47,6 +47,11 @@ private:
 QToolButton* addGuideCorner(Context& ctx, QWidget* window, const MenuCorners& corners,
                             const HelpTopic& help);
 
+// A corner picture of a menu or start panel: a 48-pixel button at `topLeft` with the 40-pixel
+// artwork ":/art/<art>.svg".
+QToolButton* cornerPicture(QWidget* parent, const QString& name, const QString& art,
+                           const QString& tip, QPoint topLeft);
+
 // A picture of our own artwork, drawn at `size` and centred in `place`.
 QLabel* addPicture(QWidget* parent, const QString& art, int size, QRect place);
 

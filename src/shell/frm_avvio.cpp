@@ -1,11 +1,11 @@
 #include "shell/frm_avvio.h"
 
+#include "platform/help.h"
+#include "platform/look.h"
+#include "platform/menu_window.h"
 #include "platform/ui.h"
-#include "shell/frm_guida.h"
 #include "shell/frm_info.h"
 #include "shell/frm_splash.h"
-#include "shell/help_texts.h"
-#include "shell/shell_style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,12 +26,15 @@ struct AreaEntry {
     const char* window;
 };
 constexpr AreaEntry kAreas[] = {
-    {"imgAnagrafica", "btnAnagrafica", "Archivio Soci", ":/art/menu_anagrafica.svg", "TfrmAnagrafica"},
+    {"imgAnagrafica", "btnAnagrafica", "Archivio Soci", ":/art/menu_anagrafica.svg",
+     "TfrmAnagrafica"},
     {"imgTessera", "btnTessera", "Stampa tessera singola", ":/art/menu_tessera.svg", "TfrmTessera"},
     {"imgTessere", "btnTessere", "Stampa più tessere", ":/art/menu_tessere.svg", "TfrmTessere"},
-    {"imgScadenzario", "btnScadenzario", "Scadenzario pagamenti", ":/art/menu_scadenzario.svg", "TfrmScadenzario"},
+    {"imgScadenzario", "btnScadenzario", "Scadenzario pagamenti", ":/art/menu_scadenzario.svg",
+     "TfrmScadenzario"},
     {"imgLibro", "btnLibro", "Libro Soci", ":/art/menu_libro.svg", "TfrmMenuRegistro"},
-    {"imgPrimanota", "btnPrimanota", "Primanota e bilancio", ":/art/menu_primanota.svg", "TfrmMenuPrimanota"},
+    {"imgPrimanota", "btnPrimanota", "Primanota e bilancio", ":/art/menu_primanota.svg",
+     "TfrmMenuPrimanota"},
 };
 } // namespace
 
@@ -45,12 +48,13 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
     panel_->setObjectName(QStringLiteral("panMain"));
     panel_->setFixedSize(995, 692);
     setMinimumSize(995, 692);
-    style::useShellFont(this);
+    platform::look::useFont(this);
+    platform::look::paintBackground(this);
     // Picture buttons: no frame, a soft blue glow under the pointer.
-    panel_->setStyleSheet(QStringLiteral(
-        "QToolButton { border: none; border-radius: 14px; background: transparent; }"
-        "QToolButton:hover { background: rgba(31, 78, 153, 28); }"
-        "QToolButton:pressed { background: rgba(31, 78, 153, 56); }"));
+    panel_->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; border-radius: 14px; background: transparent; }"
+                       "QToolButton:hover { background: rgba(31, 78, 153, 28); }"
+                       "QToolButton:pressed { background: rgba(31, 78, 153, 56); }"));
 
     auto* title = new QLabel(panel_);
     title->setObjectName(QStringLiteral("imgTitolo"));
@@ -75,26 +79,23 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx) : ctx_(ctx), panel_(new QWidget(thi
         auto* btn = new QPushButton(QString::fromUtf8(a.caption), panel_);
         btn->setObjectName(QLatin1String(a.button));
         btn->setGeometry(x, y + 166, 190, 32);
-        style::makePrimary(btn);
+        platform::look::makePrimary(btn);
         const QString window = QLatin1String(a.window);
         connect(pic, &QToolButton::clicked, this, [this, window] { openArea(window); });
         connect(btn, &QPushButton::clicked, this, [this, window] { openArea(window); });
     }
 
-    auto* info = platform::pictureButton(panel_, QStringLiteral("imgInfo"), QStringLiteral(":/art/info.svg"),
-                                         QStringLiteral("Informazioni su Quorvix 5.0"), {40, 40});
-    info->setGeometry(16, 16, 48, 48);
-    auto* guida = platform::pictureButton(panel_, QStringLiteral("imgGuida"), QStringLiteral(":/art/guida.svg"),
-                                          QStringLiteral("Guida all'utilizzo del software"), {40, 40});
-    guida->setGeometry(931, 16, 48, 48);
-    auto* credits = platform::pictureButton(panel_, QStringLiteral("imgCrediti"), QStringLiteral(":/art/crediti.svg"),
-                                            QStringLiteral("Riconoscimenti"), {40, 40});
-    credits->setGeometry(16, 628, 48, 48);
-    auto* esci = platform::pictureButton(panel_, QStringLiteral("imgEsci"), QStringLiteral(":/art/esci.svg"),
-                                         QStringLiteral("Esci da Quorvix 5.0"), {40, 40});
-    esci->setGeometry(931, 628, 48, 48);
-    auto* site = platform::pictureButton(panel_, QStringLiteral("icoSito"), QStringLiteral(":/art/sito.svg"),
-                                         kMakerSite, {468, 40});
+    using platform::cornerPicture;
+    auto* info = cornerPicture(panel_, u"imgInfo"_qs, u"info"_qs, u"Informazioni su Quorvix 5.0"_qs,
+                               {16, 16});
+    auto* guida = cornerPicture(panel_, u"imgGuida"_qs, u"guida"_qs,
+                                u"Guida all'utilizzo del software"_qs, {931, 16});
+    auto* credits =
+        cornerPicture(panel_, u"imgCrediti"_qs, u"crediti"_qs, u"Riconoscimenti"_qs, {16, 628});
+    auto* esci =
+        cornerPicture(panel_, u"imgEsci"_qs, u"esci"_qs, u"Esci da Quorvix 5.0"_qs, {931, 628});
+    auto* site = platform::pictureButton(panel_, QStringLiteral("icoSito"),
+                                         QStringLiteral(":/art/sito.svg"), kMakerSite, {468, 40});
     site->setGeometry(263, 600, 468, 44);
 
     connect(info, &QToolButton::clicked, this, &TfrmAvvio::showInfo);
@@ -110,20 +111,12 @@ void TfrmAvvio::resizeEvent(QResizeEvent* e) {
                  std::max(0, (height() - panel_->height()) / 2));
 }
 
-void TfrmAvvio::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xf8, 0xfa, 0xfd));
-    g.setColorAt(1, QColor(0xdd, 0xe6, 0xf2));
-    p.fillRect(rect(), g);
+void TfrmAvvio::openArea(const QString& windowName) {
+    ctx_.windows.switchTo(windowName, this);
 }
 
-void TfrmAvvio::openArea(const QString& windowName) { ctx_.windows.switchTo(windowName, this); }
-
 void TfrmAvvio::showHelp() {
-    TfrmGuida help(ctx_, this);
-    help.setTopic(QStringLiteral("Uno sguardo a Quorvix 5.0."), mainHelpParagraphs());
-    ctx_.platform.runModal(help);
+    ctx_.platform.showHelp(this, platform::helpTopic(u"shell"_qs, u"principale"_qs));
 }
 
 void TfrmAvvio::showInfo() {

@@ -24,7 +24,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     platform::Context& ctx_;

@@ -1,8 +1,8 @@
 #include "shell/frm_guida.h"
 
 #include "platform/buttons.h"
+#include "platform/look.h"
 #include "platform/ui.h"
-#include "shell/shell_style.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -12,9 +12,9 @@ namespace shell {
 TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
     platform::setupDialog(this, QStringLiteral("TfrmGuida"),
                           QStringLiteral(" Guida all'utilizzo del software"), {676, 598});
-    style::useShellFont(this);
+    platform::look::useFont(this);
 
-    style::headerBand(this, {0, 0, 676, 64});
+    platform::look::headerBand(this, {0, 0, 676, 64});
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgArgomento"));
     icon->setPixmap(QIcon(QStringLiteral(":/art/guida.svg")).pixmap(40, 40));
@@ -22,7 +22,8 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
     lblTitolo_ = platform::makeLabel(this, QStringLiteral("Argomento della guida."),
                                      QStringLiteral("lblTitolo"));
     lblTitolo_->setGeometry(70, 18, 590, 28);
-    lblTitolo_->setStyleSheet(QStringLiteral("color: #0b2454; font-size: 14pt; font-weight: bold;"));
+    lblTitolo_->setStyleSheet(
+        QStringLiteral("color: #0b2454; font-size: 14pt; font-weight: bold;"));
 
     txtGuida_ = new QPlainTextEdit(this);
     txtGuida_->setObjectName(QStringLiteral("txtGuida"));
@@ -34,9 +35,10 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
         "  selection-color: #0b2454; }"));
     txtGuida_->document()->setDocumentMargin(12);
 
-    style::footerBand(this, {0, 536, 676, 62});
-    auto* pdfIcon = platform::pictureButton(this, QStringLiteral("imgPdf"), QStringLiteral(":/art/pdf.svg"),
-                                            QStringLiteral("Visualizza guida in formato PDF"), {28, 28});
+    platform::look::footerBand(this, {0, 536, 676, 62});
+    auto* pdfIcon =
+        platform::pictureButton(this, QStringLiteral("imgPdf"), QStringLiteral(":/art/pdf.svg"),
+                                QStringLiteral("Visualizza guida in formato PDF"), {28, 28});
     pdfIcon->setGeometry(16, 550, 34, 34);
     auto* pdfLink =
         platform::makeButton(this, QStringLiteral("lblPdf"),
@@ -49,7 +51,7 @@ TfrmGuida::TfrmGuida(platform::Context& ctx, QWidget* owner) : QDialog(owner), c
         "QPushButton:pressed { color: #FFA500; }"));
     auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                                         {548, 551, 112, 32});
-    style::makePrimary(chiudi);
+    platform::look::makePrimary(chiudi);
 
     connect(pdfIcon, &QToolButton::clicked, this, &TfrmGuida::openPdf);
     connect(pdfLink, &QPushButton::clicked, this, &TfrmGuida::openPdf);
@@ -61,6 +63,8 @@ void TfrmGuida::setTopic(const QString& title, const QStringList& paragraphs) {
     txtGuida_->setPlainText(paragraphs.join(QStringLiteral("\r\n\r\n")));
 }
 
-void TfrmGuida::openPdf() { ctx_.platform.shellOpen(u'"' + ctx_.path(QStringLiteral("Guida.pdf")) + u'"'); }
+void TfrmGuida::openPdf() {
+    ctx_.platform.shellOpen(u'"' + ctx_.path(QStringLiteral("Guida.pdf")) + u'"');
+}
 
 } // namespace shell

@@ -1,9 +1,9 @@
 #include "shell/frm_info.h"
 
 #include "platform/buttons.h"
+#include "platform/look.h"
 #include "platform/ui.h"
 #include "shell/frm_avvio.h"
-#include "shell/shell_style.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,10 +36,10 @@ QLabel* logo(QWidget* parent) {
 } // namespace
 
 TfrmInfo::TfrmInfo(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
-    platform::setupDialog(this, QStringLiteral("TfrmInfo"), QStringLiteral(" Informazioni su Quorvix 5.0"),
-                          {460, 300});
-    style::useShellFont(this);
-    style::brandBand(this, {0, 0, 150, 300});
+    platform::setupDialog(this, QStringLiteral("TfrmInfo"),
+                          QStringLiteral(" Informazioni su Quorvix 5.0"), {460, 300});
+    platform::look::useFont(this);
+    platform::look::brandBand(this, {0, 0, 150, 300});
     logo(this)->setGeometry(11, 70, 128, 128);
     auto* text = new QLabel(QStringLiteral("<b>Quorvix 5.0</b><br><br>Gestione di associazioni, "
                                            "circoli, scuole e piccole organizzazioni."),
@@ -52,14 +52,14 @@ TfrmInfo::TfrmInfo(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx
     rule->setFrameShape(QFrame::HLine);
     rule->setStyleSheet(QStringLiteral("color: #d3dbe6;"));
     rule->setGeometry(174, 150, 266, 2);
-    auto* envelope = platform::pictureButton(this, QStringLiteral("imgEmail"), QStringLiteral(":/art/email.svg"),
-                                             kMakerMail, {28, 28});
+    auto* envelope = platform::pictureButton(
+        this, QStringLiteral("imgEmail"), QStringLiteral(":/art/email.svg"), kMakerMail, {28, 28});
     envelope->setGeometry(170, 170, 34, 34);
     auto* mail = link(this, QStringLiteral("lblEmail"), kMakerMail, {210, 173, 230, 28});
-    style::footerBand(this, {150, 238, 310, 62});
+    platform::look::footerBand(this, {150, 238, 310, 62});
     auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                                         {332, 253, 112, 32});
-    style::makePrimary(chiudi);
+    platform::look::makePrimary(chiudi);
     connect(envelope, &QToolButton::clicked, this, &TfrmInfo::writeMail);
     connect(mail, &QPushButton::clicked, this, &TfrmInfo::writeMail);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,30 +73,35 @@ void TfrmInfo::writeMail() {
 }
 
 TfrmSplash::TfrmSplash(platform::Context& ctx, QWidget* owner) : QDialog(owner), ctx_(ctx) {
-    platform::setupDialog(this, QStringLiteral("TfrmSplash"), QStringLiteral(" Quorvix 5.0"), {420, 310});
-    style::useShellFont(this);
-    style::brandBand(this, {0, 0, 420, 146});
+    platform::setupDialog(this, QStringLiteral("TfrmSplash"), QStringLiteral(" Quorvix 5.0"),
+                          {420, 310});
+    platform::look::useFont(this);
+    platform::look::brandBand(this, {0, 0, 420, 146});
     logo(this)->setGeometry(146, 9, 128, 128);
-    auto* text = new QLabel(QStringLiteral("Ideato e realizzato da Quorvix.\nGrazie a chi ogni giorno "
-                                           "tiene viva la propria associazione."),
-                            this);
+    auto* text =
+        new QLabel(QStringLiteral("Ideato e realizzato da Quorvix.\nGrazie a chi ogni giorno "
+                                  "tiene viva la propria associazione."),
+                   this);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     text->setStyleSheet(QStringLiteral("color: #1d2a3a; font-size: 10.5pt;"));
     text->setGeometry(20, 156, 380, 48);
-    auto* globe = platform::pictureButton(this, QStringLiteral("imgSito"), QStringLiteral(":/art/sito_icon.svg"),
-                                          kMakerSite, {28, 28});
+    auto* globe =
+        platform::pictureButton(this, QStringLiteral("imgSito"),
+                                QStringLiteral(":/art/sito_icon.svg"), kMakerSite, {28, 28});
     globe->setGeometry(104, 210, 34, 34);
     auto* site = link(this, QStringLiteral("lblSito"), kMakerSite, {144, 213, 200, 28});
-    style::footerBand(this, {0, 256, 420, 54});
+    platform::look::footerBand(this, {0, 256, 420, 54});
     auto* chiudi = platform::makeButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
                                         {292, 267, 112, 32});
-    style::makePrimary(chiudi);
+    platform::look::makePrimary(chiudi);
     connect(globe, &QToolButton::clicked, this, &TfrmSplash::openSite);
     connect(site, &QPushButton::clicked, this, &TfrmSplash::openSite);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmSplash::openSite() { ctx_.platform.shellOpen(kMakerSite); }
+void TfrmSplash::openSite() {
+    ctx_.platform.shellOpen(kMakerSite);
+}
 
 } // namespace shell

@@ -2,10 +2,10 @@
 
 #include "core/text.h"
 #include "platform/buttons.h"
+#include "platform/look.h"
 #include "platform/ui.h"
 #include "shell/password_rules.h"
 #include "shell/password_store.h"
-#include "shell/shell_style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@ namespace shell {
 TfrmPassword::TfrmPassword(platform::Context& ctx)
     : PasswordWindow(ctx, QStringLiteral("TfrmPassword"),
                      QStringLiteral(" Quorvix 5.0 - Autenticazione"), {460, 240}) {
-    style::brandBand(this, {0, 0, 150, 240});
+    platform::look::brandBand(this, {0, 0, 150, 240});
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(QIcon(QStringLiteral(":/art/logo.svg")).pixmap(104, 104));
@@ -41,7 +41,7 @@ TfrmPassword::TfrmPassword(platform::Context& ctx)
 
     auto* btnCambia = platform::makeButton(this, QStringLiteral("btnCambiaPassword"),
                                            QStringLiteral("Cambia password"), {176, 180, 262, 32});
-    style::makeSecondary(btnCambia);
+    platform::look::makeSecondary(btnCambia);
     connect(btnCambia, &QPushButton::clicked, this, &TfrmPassword::changePassword);
 }
 

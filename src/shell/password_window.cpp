@@ -2,8 +2,8 @@
 
 #include "core/text.h"
 #include "platform/buttons.h"
+#include "platform/look.h"
 #include "platform/ui.h"
-#include "shell/shell_style.h"
 
 #include <QEvent>
 #include <QScreen>
@@ -17,7 +17,7 @@ PasswordWindow::PasswordWindow(platform::Context& ctx, const QString& className,
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size);
-    style::useShellFont(this);
+    platform::look::useFont(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xf8, 0xfa, 0xfd));
     setPalette(pal);
@@ -46,9 +46,9 @@ QLineEdit* PasswordWindow::addPasswordField(const QString& name, QRect place) {
 void PasswordWindow::addButtons(QRect okPlace, const QString& exitText, QRect exitPlace) {
     cmdOK_ = platform::makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), okPlace);
     cmdOK_->setEnabled(false);
-    style::makePrimary(cmdOK_);
+    platform::look::makePrimary(cmdOK_);
     auto* cmdEsci = platform::makeButton(this, QStringLiteral("cmdEsci"), exitText, exitPlace);
-    style::makeSecondary(cmdEsci);
+    platform::look::makeSecondary(cmdEsci);
     connect(cmdOK_, &QPushButton::clicked, this, &PasswordWindow::ok);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 }

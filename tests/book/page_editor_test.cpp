@@ -5,8 +5,8 @@
 #include "book_fixture.h"
 #include "book_window_fixture.h"
 #include "core/record_file.h"
-#include "members/frm_allega_cartella.h"
 #include "members/member_archive.h"
+#include "platform/frm_allega_cartella.h"
 
 #include <QApplication>
 #include <QFile>
@@ -310,7 +310,7 @@ TEST(PageEditor, CheckAttachAndHelpOpenTheirWindows) {
     e.open(u"R.lib"_qs);
     QString attachMode;
     e.h.fake.onModal = [&](QDialog& d) {
-        if (auto* attach = qobject_cast<members::TfrmAllegaCartella*>(&d))
+        if (auto* attach = qobject_cast<platform::TfrmAllegaCartella*>(&d))
             attachMode = attach->mode();
         return int(QDialog::Rejected);
     };

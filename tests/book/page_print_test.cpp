@@ -1,7 +1,7 @@
 #include "book/page_report.h"
 #include "book_fixture.h"
 #include "golden.h"
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "fake_platform.h"
 #include "files.h"
 #include "golden.h"
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "cards/frm_tessera.h"
 #include "cards_fixture.h"
 #include "golden.h"
+#include "paint_recorder.h"
 #include "pdf_text.h"
-#include "reports/paint_recorder.h"
 
 #include <QEvent>
 #include <QLabel>

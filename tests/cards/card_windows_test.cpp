@@ -3,7 +3,7 @@
 #include "cards/frm_tessere.h"
 #include "cards_fixture.h"
 #include "core/navigation.h"
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 
 #include <QPushButton>
 #include <QToolButton>

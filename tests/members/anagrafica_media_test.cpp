@@ -2,9 +2,9 @@
 
 #include "files.h"
 
-#include "members/attachments.h"
 #include "members/member_archive.h"
 #include "members/member_photo.h"
+#include "platform/attachments.h"
 
 #include <QAbstractButton>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "members/member_record.h"
 #include "members/member_sheet.h"
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 
 #include "golden.h"
 #include "pdf_text.h"

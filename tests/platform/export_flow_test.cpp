@@ -127,7 +127,7 @@ TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheSeam) {
     Harness h;
     ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}},
                    {u"Prova.xls"_qs, u"F"_qs, {}});
-    w.setHelp(u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs});
+    w.setHelp({u"Titolo."_qs, {u"Uno."_qs, u"Due."_qs}});
     child<QToolButton>(&w, u"cmdGuida"_qs)->click();
     ASSERT_EQ(h.fake.helpTopics.size(), 1u);
     EXPECT_EQ(h.fake.helpTopics[0].title, u"Titolo."_qs);

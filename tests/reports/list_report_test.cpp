@@ -1,6 +1,6 @@
 #include "fake_platform.h"
+#include "paint_recorder.h"
 #include "reports/list_report.h"
-#include "reports/paint_recorder.h"
 #include "reports/templates.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "fake_platform.h"
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 #include "reports/report.h"
 #include "reports/templates.h"
 

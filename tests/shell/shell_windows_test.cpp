@@ -1,8 +1,8 @@
 #include "fake_platform.h"
+#include "platform/help.h"
 #include "shell/frm_avvio.h"
 #include "shell/frm_guida.h"
 #include "shell/frm_info.h"
-#include "shell/help_texts.h"
 #include "shell/password_store.h"
 
 #include <QLabel>
@@ -85,8 +85,9 @@ TEST(MainMenu, CornerIconsOpenFreshDialogsAndTheBannerOpensTheSite) {
     clickNamed(m.menu, "imgGuida");
     clickNamed(m.menu, "imgCrediti");
     clickNamed(m.menu, "imgInfo");
-    EXPECT_EQ(m.fake.modalDialogs,
-              QStringList({"TfrmInfo", "TfrmGuida", "TfrmSplash", "TfrmInfo"}));
+    EXPECT_EQ(m.fake.modalDialogs, QStringList({"TfrmInfo", "TfrmSplash", "TfrmInfo"}));
+    ASSERT_EQ(m.fake.helpTopics.size(), 1u);
+    EXPECT_EQ(m.fake.helpTopics[0].title, QStringLiteral("Uno sguardo a Quorvix 5.0."));
     EXPECT_TRUE(m.menu->isVisible());
 
     clickNamed(m.menu, "icoSito");
@@ -103,20 +104,17 @@ TEST(MainMenu, EsciHidesEveryWindow) {
 }
 
 TEST(HelpWindow, MainHelpShowsTitleAndParagraphsWithAnEmptyLineBetween) {
-    Menu m;
-    QString title, text;
-    QSize size;
-    m.onNextDialog([&](QDialog& d) {
-        title = child<QLabel>(&d, "lblTitolo")->text();
-        text = child<QPlainTextEdit>(&d, "txtGuida")->toPlainText();
-        size = d.size();
-        EXPECT_TRUE(child<QPlainTextEdit>(&d, "txtGuida")->isReadOnly());
-    });
-    m.menu->showHelp();
+    Harness h;
+    const platform::HelpTopic topic = platform::helpTopic(u"shell"_qs, u"principale"_qs);
+    shell::TfrmGuida help(h.ctx, nullptr);
+    help.setTopic(topic.title, topic.paragraphs);
+    const QString title = child<QLabel>(&help, "lblTitolo")->text();
+    const QString text = child<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
+    EXPECT_TRUE(child<QPlainTextEdit>(&help, "txtGuida")->isReadOnly());
 
-    const QStringList paragraphs = shell::mainHelpParagraphs();
+    const QStringList paragraphs = topic.paragraphs;
     EXPECT_EQ(title, QStringLiteral("Uno sguardo a Quorvix 5.0."));
-    EXPECT_EQ(size, QSize(676, 598));
+    EXPECT_EQ(help.size(), QSize(676, 598));
     // The box reads each CR LF as one line break: one empty line between paragraphs.
     EXPECT_EQ(text, paragraphs.join(QStringLiteral("\n\n")));
     for (const QString& p : paragraphs)
@@ -125,7 +123,7 @@ TEST(HelpWindow, MainHelpShowsTitleAndParagraphsWithAnEmptyLineBetween) {
 
 TEST(HelpWindow, MainHelpGivesTheInitialPasswordTheStoreIsMadeWith) {
     // The installation's store holds kInitialPassword: the help must name that very word.
-    const QString all = shell::mainHelpParagraphs().join(u' ');
+    const QString all = platform::helpTopic(u"shell"_qs, u"principale"_qs).paragraphs.join(u' ');
     EXPECT_TRUE(all.contains(shell::kInitialPassword));
     EXPECT_TRUE(all.contains(QStringLiteral("chiavetta USB")));
     EXPECT_TRUE(all.contains(QStringLiteral("rete locale")));

@@ -1,6 +1,6 @@
 #include "golden.h"
 
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 #include "reports/report.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "reports/paint_recorder.h"
+#include "paint_recorder.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

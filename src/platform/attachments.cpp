@@ -1,4 +1,4 @@
-#include "members/attachments.h"
+#include "platform/attachments.h"
 
 #include "core/text.h"
 #include "core/win1252.h"
@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-namespace members {
+namespace platform {
 
 namespace {
 
@@ -86,6 +86,15 @@ AttachOutcome attachFile(const QString& source, const QString& folder,
     return copyInto(source, dest) ? AttachOutcome::Copied : AttachOutcome::Failed;
 }
 
+void addAttachmentLabels(QWidget* parent) {
+    for (const char* kind : {"lblFile", "lblDesc"})
+        for (int i = 1; i <= 3; ++i) {
+            auto* hidden = new QLabel(parent);
+            hidden->setObjectName(QLatin1String(kind) + QStringLiteral("0%1").arg(i));
+            hidden->hide();
+        }
+}
+
 AttachmentSlots readAttachmentLabels(const QWidget* window) {
     AttachmentSlots att;
     for (int i = 0; i < 3; ++i) {
@@ -102,4 +111,4 @@ void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att) {
     }
 }
 
-} // namespace members
+} // namespace platform

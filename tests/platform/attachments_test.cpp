@@ -1,5 +1,5 @@
-#include "members/attachments.h"
-#include "members/frm_allega_cartella.h"
+#include "platform/attachments.h"
+#include "platform/frm_allega_cartella.h"
 #include "platform/shell_open.h"
 
 #include "fake_platform.h"
@@ -18,7 +18,7 @@
 
 #include <memory>
 
-using namespace members;
+using namespace platform;
 using platform::Answer;
 using platform::MsgKind;
 using testing_support::child;

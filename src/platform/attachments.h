@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace members {
+namespace platform {
 
 // The folder of attached documents, shared by every archive and record.
 inline const QString kAttachmentsFolder = QStringLiteral("Documenti_Allegati");
@@ -39,9 +39,10 @@ QString attachmentName(const QString& source);
 AttachOutcome attachFile(const QString& source, const QString& folder,
                          const std::function<bool()>& confirmOverwrite);
 
-// The six hidden labels of a record window (lblFile01..lblDesc03), read trimmed and written
-// back; every window with attachments names them so.
+// The six hidden labels of a record window (lblFile01..lblDesc03), made in `parent`, read
+// trimmed and written back; every window with attachments names them so.
+void addAttachmentLabels(QWidget* parent);
 AttachmentSlots readAttachmentLabels(const QWidget* window);
 void writeAttachmentLabels(QWidget* window, const AttachmentSlots& att);
 
-} // namespace members
+} // namespace platform

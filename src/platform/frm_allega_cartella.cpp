@@ -1,4 +1,4 @@
-#include "members/frm_allega_cartella.h"
+#include "platform/frm_allega_cartella.h"
 
 #include "core/text.h"
 #include "platform/ui.h"
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace members {
+namespace platform {
 
 using platform::makeEdit;
 using platform::makeLabel;
@@ -150,4 +150,4 @@ bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mod
     return true;
 }
 
-} // namespace members
+} // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "members/attachments.h"
+#include "platform/attachments.h"
 #include "platform/context.h"
 
 #include <QDialog>
@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-namespace members {
+namespace platform {
 
 // " Allega file": up to three documents copied into Documenti_Allegati, each with a
 // description. Returns the six texts; the caller applies them by its mode word.
@@ -43,4 +43,4 @@ private:
 // True when they were applied.
 bool editAttachments(platform::Context& ctx, QWidget* caller, const QString& mode);
 
-} // namespace members
+} // namespace platform

@@ -1,8 +1,11 @@
-#include "shell/shell_style.h"
+#include "platform/look.h"
 
 #include <QFont>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPalette>
 
-namespace shell::style {
+namespace platform::look {
 
 namespace {
 
@@ -18,10 +21,33 @@ QFrame* band(QWidget* parent, const QRect& geometry, const QString& name, const 
 
 } // namespace
 
-void useShellFont(QWidget* window, int pointSize) {
+void useFont(QWidget* window, int pointSize) {
     QFont f(QStringLiteral("Liberation Sans"), pointSize);
     f.setStyleHint(QFont::SansSerif);
     window->setFont(f);
+}
+
+void setPointSize(QWidget* widget, int points, bool bold) {
+    QFont f = widget->font();
+    f.setPointSize(points);
+    f.setBold(bold);
+    widget->setFont(f);
+}
+
+void makeHeading(QLabel* label) {
+    setPointSize(label, 10, true);
+    label->setStyleSheet(QStringLiteral("color: #0b2454;"));
+}
+
+void paintBackground(QWidget* window) {
+    QLinearGradient g(0, 0, 0, 1);
+    g.setCoordinateMode(QGradient::ObjectMode);
+    g.setColorAt(0, QColor(0xf8, 0xfa, 0xfd));
+    g.setColorAt(1, QColor(0xdd, 0xe6, 0xf2));
+    QPalette pal = window->palette();
+    pal.setBrush(QPalette::Window, QBrush(g));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
 }
 
 void makePrimary(QPushButton* button) {
@@ -69,4 +95,4 @@ QFrame* footerBand(QWidget* parent, const QRect& geometry) {
         QStringLiteral("background: #eef2f7; border: none; border-top: 1px solid #d3dbe6;"));
 }
 
-} // namespace shell::style
+} // namespace platform::look
