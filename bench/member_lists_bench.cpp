@@ -9,7 +9,10 @@
 #include "members/member_archive.h"
 #include "members/member_lists.h"
 #include "platform/export_flow.h"
+#include "platform/qt_platform.h"
 #include "platform/text_list.h"
+#include "platform/window_set.h"
+#include "platform/workbook_flow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -179,5 +182,21 @@ void BM_ExportGridAndFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExportGridAndFile)->Apply(bench::threeSizes);
+
+// The same grid rows as a typed .xlsx workbook with the member export's own columns (temporary
+// file, sync, rename).
+void BM_ExportWorkbookFile(benchmark::State& state) {
+    const QString folder = archive(int(state.range(0)));
+    platform::QtPlatform desktop;
+    platform::WindowSet windows;
+    platform::Context ctx{folder, desktop, windows};
+    const platform::ExportSpec spec = TfrmExpAnagrafica(ctx, nullptr).spec();
+    const core::CellTable table = memberExportRows(folder).table;
+    const QString path = QDir(folder).filePath(u"Tesserati.xlsx"_qs);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::saveWorkbook(path, sheetOf(table, spec.columns)));
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(BM_ExportWorkbookFile)->Apply(bench::threeSizes);
 
 } // namespace

@@ -11,27 +11,30 @@ struct Column {
     const char16_t* heading;
     int width;
     MovementField field;
+    core::CellType type = core::CellType::Text; // in the .xlsx
 };
+
+using enum core::CellType;
 
 // Column 1 shows the type word instead of the field (see below).
 const Column kColumns[] = {
     {u"Tipo movimento", 150, Entrata},
-    {u"Data operazione", 180, Data},
+    {u"Data operazione", 180, Data, Date},
     {u"Causale", 300, Causale},
     {u"Promemoria", 300, Promemoria},
-    {u"Data scadenza", 180, DataSca},
+    {u"Data scadenza", 180, DataSca, Date},
     {u"Giorni preavviso", 150, Preavviso},
-    {u"Importo in euro", 150, Totale},
+    {u"Importo in euro", 150, Totale, Amount},
     {u"Pagatore", 250, Pagatore},
-    {u"Recapito", 250, RecapitoPag},
-    {u"Codice fiscale", 200, CodFisc},
-    {u"Partita IVA", 180, PartitaIva},
-    {u"Tessera n.", 200, Categoria},
+    {u"Recapito", 250, RecapitoPag, Code},
+    {u"Codice fiscale", 200, CodFisc, Code},
+    {u"Partita IVA", 180, PartitaIva, Code},
+    {u"Tessera n.", 200, Categoria, Code},
     {u"E-mail", 250, Email},
     {u"Modalit\u00e0 pagamento", 250, Pagamento},
     {u"Beneficiario", 250, Beneficiario},
-    {u"Recapito", 250, RecapitoBen},
-    {u"CRO o Ricevuta n.", 250, Ricevuta},
+    {u"Recapito", 250, RecapitoBen, Code},
+    {u"CRO o Ricevuta n.", 250, Ricevuta, Code},
     {u"Note", 300, Note},
     {u"Tariffa applicata", 250, Tariffa},
     {u"Saldato", 120, Saldato},
@@ -40,7 +43,7 @@ const Column kColumns[] = {
 platform::ExportColumns columns() {
     platform::ExportColumns out;
     for (const Column& c : kColumns)
-        out.add(QString::fromUtf16(c.heading), c.width);
+        out.add(QString::fromUtf16(c.heading), c.width, c.type);
     return out;
 }
 

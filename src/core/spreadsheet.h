@@ -11,10 +11,19 @@
 
 namespace core {
 
-// One exported column: its heading and its width in the spreadsheet's pixel unit.
+// What a column's cells are in a workbook (.xlsx); the .xls export writes every cell as text.
+enum class CellType {
+    Text,
+    Code,   // digits that must stay as typed: card numbers, postcodes, telephones, keys
+    Date,   // dd/mm/yyyy
+    Amount, // euro, two decimals, signed where stored so
+};
+
+// One exported column: its heading, its width in the spreadsheet's pixel unit, its cell type.
 struct SheetColumn {
     QString heading;
     int width;
+    CellType type = CellType::Text;
 };
 
 // The text of data cell (row, column), both 0-based over the exported columns.

@@ -18,28 +18,31 @@ struct Column {
     int width;
     const char16_t* heading;
     int exportWidth;
+    core::CellType type = core::CellType::Text; // in the .xlsx
 };
+
+using enum core::CellType;
 const Column kColumns[] = {
-    {u"Data scadenza", 150, u"Data scadenza", 150},
+    {u"Data scadenza", 150, u"Data scadenza", 150, Date},
     {u"Ora appuntamento", 150, u"Ora appuntamento", 150},
     {u"Pagatore", 250, u"Pagatore", 250},
-    {u"Codice fiscale", 180, u"Codice fiscale", 200},
-    {u"Numero tessera", 200, u"Numero tessera", 200},
+    {u"Codice fiscale", 180, u"Codice fiscale", 200, Code},
+    {u"Numero tessera", 200, u"Numero tessera", 200, Code},
     {u"Carica ricoperta", 250, u"Carica ricoperta", 250},
-    {u"Tel. cellulare", 200, u"Tel. cellulare", 200},
-    {u"Recapito preferenziale", 200, u"Recapito preferenziale", 200},
-    {u"Anticipo", 200, u"Anticipo", 200},
-    {u"Importo complessivo dovuto", 200, u"Importo complessivo dovuto", 200},
+    {u"Tel. cellulare", 200, u"Tel. cellulare", 200, Code},
+    {u"Recapito preferenziale", 200, u"Recapito preferenziale", 200, Code},
+    {u"Anticipo", 200, u"Anticipo", 200, Amount},
+    {u"Importo complessivo dovuto", 200, u"Importo complessivo dovuto", 200, Amount},
     {u"Rateazione", 250, u"Rateazione", 250},
     {u"Beneficiario", 250, u"Beneficiario", 250},
     {u"Causale scadenza", 300, u"Causale scadenza", 300},
     {u"Modalit\u00e0 di pagamento", 300, u"Modalit\u00e0 di pagamento", 300},
-    {u"Importo in euro", 200, u"Importo in euro", 200},
-    {u"Estremi ricevuta", 250, u"Estremi ricevuta", 250},
+    {u"Importo in euro", 200, u"Importo in euro", 200, Amount},
+    {u"Estremi ricevuta", 250, u"Estremi ricevuta", 250, Code},
     {u"Appuntamento da confermare", 200, u"Appuntamento da confermare", 250},
     {u"Pagamento effettuato", 200, u"Pagamento effettuato", 250},
     {u"Note", 300, u"Note", 300},
-    {u"Codice univoco", 150, u"Codice univoco", 150},
+    {u"Codice univoco", 150, u"Codice univoco", 150, Code},
 };
 static_assert(std::size(kColumns) == kGridKeyColumn);
 
@@ -81,7 +84,8 @@ platform::ExportSpec exportSpec(Kind kind) {
     const Sheet& s = sheetOf(kind);
     platform::ExportSpec spec{QString::fromUtf16(s.fileName), QString::fromUtf16(s.sheetName), {}};
     for (int i = 0; i < columnCount(kind); ++i)
-        spec.columns.push_back({QString::fromUtf16(kColumns[i].heading), kColumns[i].exportWidth});
+        spec.columns.push_back(
+            {QString::fromUtf16(kColumns[i].heading), kColumns[i].exportWidth, kColumns[i].type});
     return spec;
 }
 
@@ -102,11 +106,19 @@ DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, G
     auto* esporta = findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
     disconnect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
     connect(esporta, &QToolButton::clicked, this, &DeadlineGrid::exportRows);
+    auto* esportaXlsx = findChild<QToolButton*>(QStringLiteral("cmdEsportaXlsx"));
+    disconnect(esportaXlsx, &QToolButton::clicked, this, &ExportWindow::exportWorkbook);
+    connect(esportaXlsx, &QToolButton::clicked, this, &DeadlineGrid::exportRowsToWorkbook);
 }
 
 void DeadlineGrid::exportRows() {
     if (!complete_) return platform::showAccessMessage(ctx_, this);
     exportGrid();
+}
+
+void DeadlineGrid::exportRowsToWorkbook() {
+    if (!complete_) return platform::showAccessMessage(ctx_, this);
+    exportWorkbook();
 }
 
 TfrmExpImminenti::TfrmExpImminenti(platform::Context& ctx, QWidget* parent)

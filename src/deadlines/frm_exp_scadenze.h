@@ -16,7 +16,8 @@ class DeadlineGrid : public platform::ExportWindow {
 public:
     enum class Kind { Imminent, Day, Month, Year };
 
-    void exportRows(); // cmdEsporta
+    void exportRows();           // cmdEsporta
+    void exportRowsToWorkbook(); // cmdEsportaXlsx
 
 protected:
     DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows);

@@ -19,31 +19,34 @@ struct Column {
     const char16_t* heading;
     int width;
     std::initializer_list<MemberField> fields;
+    core::CellType type = core::CellType::Text; // in the .xlsx
 };
+
+using enum core::CellType;
 
 const Column kColumns[] = {
     {u"Cognome e nome Socio", u"Cognome e nome Socio", 250, {Tesserato}},
     {u"Carica ricoperta", u"Carica ricoperta", 250, {Carica}},
-    {u"Tessera n.", u"Tessera n.", 250, {NumTessera}},
-    {u"Data di rilascio", u"Data di rilascio", 200, {DataRil}},
-    {u"Data di scadenza", u"Data di scadenza", 200, {DataScade}},
-    {u"Data di nascita", u"Data di nascita", 200, {DataNasc}},
+    {u"Tessera n.", u"Tessera n.", 250, {NumTessera}, Code},
+    {u"Data di rilascio", u"Data di rilascio", 200, {DataRil}, Date},
+    {u"Data di scadenza", u"Data di scadenza", 200, {DataScade}, Date},
+    {u"Data di nascita", u"Data di nascita", 200, {DataNasc}, Date},
     {u"Comune di nascita", u"Comune di nascita", 250, {ComuneNasc, ProvNasc}},
     {u"Sesso", u"Sesso", 100, {Sesso}},
     {u"Comune di residenza", u"Comune di residenza", 250, {CapRes, ComuneRes, ProvRes}},
     {u"Via e numero civico", u"Via e numero civico", 300, {IndirizzoRes}},
-    {u"Quota sociale", u"Quota sociale", 200, {Titoli}},
-    {u"Tel. casa", u"Tel. casa", 200, {TelCasa}},
-    {u"Tel. ufficio", u"Tel. ufficio", 200, {TelUff}},
-    {u"Tel. cellulare", u"Tel. cellulare", 200, {TelCel}},
-    {u"Recapito preferenziale", u"Recapito preferenziale", 250, {Recapito}},
-    {u"Fax", u"Fax", 200, {Fax}},
+    {u"Quota sociale", u"Quota sociale", 200, {Titoli}, Amount},
+    {u"Tel. casa", u"Tel. casa", 200, {TelCasa}, Code},
+    {u"Tel. ufficio", u"Tel. ufficio", 200, {TelUff}, Code},
+    {u"Tel. cellulare", u"Tel. cellulare", 200, {TelCel}, Code},
+    {u"Recapito preferenziale", u"Recapito preferenziale", 250, {Recapito}, Code},
+    {u"Fax", u"Fax", 200, {Fax}, Code},
     {u"E-mail", u"E-mail", 250, {Email}},
-    {u"Codice Fiscale", u"Codice fiscale", 250, {CodFisc}},
-    {u"Carta di credito n.", u"Carta di credito n.", 250, {Carta}},
-    {u"Scadenza", u"Scadenza", 200, {ScadeCarta}},
-    {u"Partita IVA", u"Partita IVA", 250, {PartitaIva}},
-    {u"IBAN", u"IBAN", 280, {Iban}},
+    {u"Codice Fiscale", u"Codice fiscale", 250, {CodFisc}, Code},
+    {u"Carta di credito n.", u"Carta di credito n.", 250, {Carta}, Code},
+    {u"Scadenza", u"Scadenza", 200, {ScadeCarta}, Code},
+    {u"Partita IVA", u"Partita IVA", 250, {PartitaIva}, Code},
+    {u"IBAN", u"IBAN", 280, {Iban}, Code},
     {u"Intestatario C/C", u"Intestatario C/C", 250, {Intestatario}},
     {u"Note", u"Note", 350, {Note}},
     {u"Tessera annullata", u"Tessera annullata", 150, {Annullata}},
@@ -52,7 +55,7 @@ const Column kColumns[] = {
 platform::ExportColumns columns() {
     platform::ExportColumns out;
     for (const Column& c : kColumns)
-        out.add(QString::fromUtf16(c.header), c.width, QString::fromUtf16(c.heading));
+        out.add(QString::fromUtf16(c.header), c.width, QString::fromUtf16(c.heading), c.type);
     return out;
 }
 

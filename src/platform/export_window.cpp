@@ -2,6 +2,7 @@
 
 #include "platform/export_flow.h"
 #include "platform/ui.h"
+#include "platform/workbook_flow.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -69,21 +70,28 @@ ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& classNa
     auto* esporta =
         pictureButton(this, QStringLiteral("cmdEsporta"), QStringLiteral(":/art/excel.svg"),
                       QStringLiteral("Esporta"), {36, 36});
+    auto* esportaXlsx =
+        pictureButton(this, QStringLiteral("cmdEsportaXlsx"), QStringLiteral(":/art/xlsx.svg"),
+                      QStringLiteral("Esporta .xlsx"), {36, 36});
     auto* guida = pictureButton(this, QStringLiteral("cmdGuida"), QStringLiteral(":/art/guida.svg"),
                                 QStringLiteral("Guida"), {36, 36});
     auto* esci = pictureButton(this, QStringLiteral("cmdEsci"), QStringLiteral(":/art/esci.svg"),
                                QStringLiteral("Esci"), {36, 36});
     esporta->setGeometry(12, 482, 44, 44);
-    guida->setGeometry(60, 482, 44, 44);
+    esportaXlsx->setGeometry(60, 482, 44, 44);
+    guida->setGeometry(108, 482, 44, 44);
     esci->setGeometry(806, 482, 44, 44);
     setStatusHint(esporta, panInfo_,
                   QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    setStatusHint(esportaXlsx, panInfo_,
+                  QStringLiteral("Esporta in una cartella di lavoro di Excel (.xlsx)."));
     setStatusHint(guida, panInfo_,
                   QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     setStatusHint(esci, panInfo_, QStringLiteral("Esci da questo ambiente di lavoro."));
     setStatusHint(grid_, panInfo_, QString());
 
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
+    connect(esportaXlsx, &QToolButton::clicked, this, &ExportWindow::exportWorkbook);
     connect(guida, &QToolButton::clicked, this, [this] { ctx_.platform.showHelp(this, help_); });
     connect(esci, &QToolButton::clicked, this, &QDialog::accept);
 }
@@ -108,6 +116,12 @@ void ExportWindow::exportGrid() {
     const core::CellTable& t = model_->table();
     SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, t.rowCount(), {}, &t};
     runSpreadsheetExport(ctx_, this, e);
+}
+
+void ExportWindow::exportWorkbook() {
+    const core::CellTable& t = model_->table();
+    SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, t.rowCount(), {}, &t};
+    runWorkbookExport(ctx_, this, e);
 }
 
 } // namespace platform

@@ -53,18 +53,22 @@ struct ExportSpec {
 // heading, the same width in both.
 struct ExportColumns {
     explicit ExportColumns(int numberWidth = 50) : grid{{QStringLiteral("N."), numberWidth}} {}
-    void add(const QString& header, int width, const QString& heading) {
+    void add(const QString& header, int width, const QString& heading,
+             core::CellType type = core::CellType::Text) {
         grid.push_back({header, width});
-        sheet.push_back({heading, width});
+        sheet.push_back({heading, width, type});
     }
-    void add(const QString& heading, int width) { add(heading, width, heading); }
+    void add(const QString& heading, int width, core::CellType type = core::CellType::Text) {
+        add(heading, width, heading, type);
+    }
 
     std::vector<GridColumn> grid;
     std::vector<core::SheetColumn> sheet;
 };
 
-// The six export windows: a grid `grdRecords`, the picture buttons `cmdEsporta`, `cmdGuida`,
-// `cmdEsci` and the status line `panInfo`. The owning window fills the rows when shown.
+// The six export windows: a grid `grdRecords`, the picture buttons `cmdEsporta` (.xls),
+// `cmdEsportaXlsx` (.xlsx), `cmdGuida`, `cmdEsci` and the status line `panInfo`. The owning window
+// fills the rows when shown.
 class ExportWindow : public QDialog {
     Q_OBJECT
 public:
@@ -82,10 +86,12 @@ public:
     qsizetype rowCount() const { return model_->table().rowCount(); }
     QString cell(qsizetype row, int column) const { return model_->table().text(row, column); }
     std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
+    const ExportSpec& spec() const { return sheet_; }
     // What cmdGuida shows in the help window.
     void setHelp(HelpTopic topic) { help_ = std::move(topic); }
 
-    void exportGrid(); // cmdEsporta
+    void exportGrid();     // cmdEsporta
+    void exportWorkbook(); // cmdEsportaXlsx
 
 protected:
     Context& ctx_;

@@ -14,8 +14,9 @@ class QIODevice;
 namespace sheets {
 
 // A spreadsheet as rows of cell texts, the first row the headings, as the sheet shows them:
-// date cells already as dd/mm/yyyy, numbers with a decimal comma. Rows keep their place (a
-// blank row in the sheet is an empty row here), so row i is the sheet's row i + 1.
+// date cells already as dd/mm/yyyy, numbers with a decimal comma and the decimals their format
+// fixes ("1250,50" for 1250.5 shown with two), without grouping or currency. Rows keep their place
+// (a blank row in the sheet is an empty row here), so row i is the sheet's row i + 1.
 using SheetRows = std::vector<QStringList>;
 
 // A byte that is text in no encoding the file could be in: its line and its position in the

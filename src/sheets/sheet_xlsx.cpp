@@ -235,10 +235,51 @@ bool isBuiltInDateFormat(int id) {
     return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
 }
 
-// For each cell style (the "s" of a cell), whether it shows a date.
-std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, SheetBudget& budget, bool& ok) {
-    QHash<int, bool> customIsDate;
-    std::vector<bool> styles;
+// The fixed decimals a number format shows ("#,##0.00 \"€\"" shows two): the placeholders
+// after the decimal point of its first section, outside quotes, escapes and brackets. -1 for
+// none, so the number shows as it is.
+int formatDecimals(const QString& code) {
+    bool inQuote = false, afterPoint = false;
+    int bracket = 0, decimals = 0;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (inQuote) {
+            inQuote = c != u'"';
+        } else if (c == u'"') {
+            inQuote = true;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i;
+        } else if (c == u'[') {
+            ++bracket;
+        } else if (c == u']') {
+            bracket = std::max(0, bracket - 1);
+        } else if (bracket == 0) {
+            if (c == u';') break;
+            if (c == u'.')
+                afterPoint = true;
+            else if (afterPoint && (c == u'0' || c == u'#' || c == u'?'))
+                ++decimals;
+            else if (afterPoint)
+                break;
+        }
+    }
+    return decimals > 0 ? decimals : -1;
+}
+
+int builtInDecimals(int id) {
+    return id == 2 || id == 4 || id == 7 || id == 8 || id == 39 || id == 40 ? 2 : -1;
+}
+
+// How a cell style (the "s" of a cell) shows a number: as a date, or with fixed decimals.
+struct NumberStyle {
+    bool date = false;
+    int decimals = -1;
+};
+
+std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, SheetBudget& budget,
+                                          bool& ok) {
+    QHash<int, NumberStyle> custom;
+    std::vector<NumberStyle> styles;
     ok = readPart(
         zip, part,
         [&](QXmlStreamReader& xml) {
@@ -248,14 +289,16 @@ std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, SheetBudget& 
                 if (xml.isStartElement()) {
                     if (xml.name() == u"numFmt") {
                         const auto a = xml.attributes();
-                        customIsDate.insert(a.value(u"numFmtId"_qs).toInt(),
-                                            isDateFormatCode(a.value(u"formatCode"_qs).toString()));
+                        const QString code = a.value(u"formatCode"_qs).toString();
+                        custom.insert(a.value(u"numFmtId"_qs).toInt(),
+                                      {isDateFormatCode(code), formatDecimals(code)});
                     } else if (xml.name() == u"cellXfs") {
                         inCellXfs = true;
                     } else if (inCellXfs && xml.name() == u"xf") {
                         const int id = xml.attributes().value(u"numFmtId"_qs).toInt();
-                        styles.push_back(customIsDate.contains(id) ? customIsDate.value(id)
-                                                                   : isBuiltInDateFormat(id));
+                        styles.push_back(custom.contains(id) ? custom.value(id)
+                                                             : NumberStyle{isBuiltInDateFormat(id),
+                                                                           builtInDecimals(id)});
                     }
                 } else if (xml.isEndElement() && xml.name() == u"cellXfs") {
                     inCellXfs = false;
@@ -267,7 +310,13 @@ std::vector<bool> readDateStyles(QuaZip& zip, const QString& part, SheetBudget& 
     return styles;
 }
 
-QString formatNumber(QStringView v) {
+QString formatNumber(QStringView v, int decimals = -1) {
+    if (decimals > 0 && decimals <= 15) {
+        bool ok = false;
+        const double d = v.toDouble(&ok);
+        if (ok && std::fabs(d) < 1e15)
+            return QString::number(d == 0 ? 0.0 : d, 'f', decimals).replace(u'.', u',');
+    }
     bool digitsOnly = !v.isEmpty();
     for (qsizetype i = 0; i < v.size() && digitsOnly; ++i)
         digitsOnly = v[i].isDigit() || (i == 0 && v[i] == u'-' && v.size() > 1);
@@ -312,7 +361,7 @@ int columnOf(QStringView ref) {
 
 // The text a cell shows, from its <v> or inline string and its type and style.
 QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QStringList& shared,
-                  const std::vector<bool>& dateStyle, bool base1904) {
+                  const std::vector<NumberStyle>& numberStyle, bool base1904) {
     const QStringView type = a.value(QLatin1String("t"));
     const qsizetype style = a.value(QLatin1String("s")).toInt();
     QString value, inlineText;
@@ -340,9 +389,10 @@ QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QS
         return d.isValid() ? core::formatDate(d) : value;
     }
     if (value.isEmpty()) return {};
-    const bool isDate =
-        style >= 0 && style < qsizetype(dateStyle.size()) && dateStyle[size_t(style)];
-    return isDate ? serialDate(value, base1904) : formatNumber(value);
+    const NumberStyle shown = style >= 0 && style < qsizetype(numberStyle.size())
+                                  ? numberStyle[size_t(style)]
+                                  : NumberStyle{};
+    return shown.date ? serialDate(value, base1904) : formatNumber(value, shown.decimals);
 }
 
 struct Workbook {
@@ -412,7 +462,8 @@ SheetFile readXlsx(QIODevice& device) {
         },
         budget, true);
     bool stylesOk = true;
-    const std::vector<bool> dateStyle = readDateStyles(zip, wb->styles, budget, stylesOk);
+    const std::vector<NumberStyle> numberStyle =
+        readNumberStyles(zip, wb->styles, budget, stylesOk);
     if (!sharedOk || !stylesOk) return finish(std::nullopt);
 
     SheetRows rows;
@@ -434,7 +485,7 @@ SheetFile readXlsx(QIODevice& device) {
                     const QXmlStreamAttributes a = xml.attributes();
                     const int c = columnOf(a.value(QLatin1String("r")));
                     column = c >= 0 ? c : column + 1;
-                    const QString text = cellValue(xml, a, shared, dateStyle, wb->base1904);
+                    const QString text = cellValue(xml, a, shared, numberStyle, wb->base1904);
                     if (text.isEmpty()) continue;
                     if (column >= kMaxColumns)
                         return budget.fail(SheetLimit::Columns, rowIndex + 1);

@@ -1,6 +1,8 @@
 #include "core/record_file.h"
 #include "deadline_window_fixture.h"
 #include "platform/export_flow.h"
+#include "sheets/sheet_read.h"
+#include "workbook_check.h"
 
 #include <QCalendarWidget>
 #include <QFileInfo>
@@ -60,7 +62,8 @@ struct GridSeen {
     int width4 = 0, width7 = 0;
 };
 
-GridSeen exportFrom(DeadlineWindow& d, const char* button) {
+GridSeen exportFrom(DeadlineWindow& d, const char* button,
+                    const char* exportButton = "cmdEsporta") {
     GridSeen seen;
     d.onDialog([&](QDialog& dialog) {
         seen.window = dialog.objectName();
@@ -74,7 +77,7 @@ GridSeen exportFrom(DeadlineWindow& d, const char* button) {
         seen.width4 = grid->columnWidth(4);
         seen.width7 = grid->columnWidth(7);
         d.h.fake.answers = {platform::Answer::Yes, platform::Answer::No};
-        child<QToolButton>(&dialog, QStringLiteral("cmdEsporta"))->click();
+        child<QToolButton>(&dialog, QLatin1String(exportButton))->click();
     });
     d.click(button);
     return seen;
@@ -197,27 +200,88 @@ TEST(DeadlineExports, LibreOfficeReadsTheSameCells) {
     }
 }
 
-TEST(DeadlineExports, AGridReadOnlyInPartIsNotExported) {
-    for (const char* button : {"btnOK", "cmdEsporta"}) {
+TEST(DeadlineExports, EachGridWritesItsWorkbookTyped) {
+    const struct {
+        const char* button;
+        const char* file;
+        int rows;
+    } cases[] = {
+        {"btnOK", "Scadenze_Imminenti.xlsx", 2},
+        {"btnGiorno", "Scadenze_Giornaliere.xlsx", 2},
+        {"btnMese", "Scadenze_Mensili.xlsx", 3},
+        {"cmdEsporta", "Scadenzario_Pagamenti.xlsx", 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
         DeadlineWindow d;
-        d.h.fake.todayValue = QDate(2026, 12, 28);
-        d.add(sheet("30/12/2026", "Rinnovo"));
+        addSheets(d);
         d.w.close();
         d.w.show();
-        if (QLatin1String(button) == QLatin1String("btnOK")) {
-            // Next year's file cannot be read: December's rows alone are not the list.
-            ASSERT_TRUE(QDir(d.h.ctx.folder).mkdir(QStringLiteral("2027.sca")));
-        } else {
-            d.open();
-            d.breakYearFile();
+        child<QCalendarWidget>(&d.w, QStringLiteral("calAppuntamenti"))
+            ->setSelectedDate(QDate(2026, 3, 15));
+        if (QLatin1String(c.button) == QLatin1String("cmdEsporta")) d.open();
+        const QString file = d.h.path(QStringLiteral("Elenco.xlsx"));
+        std::vector<QStringList> read;
+        std::vector<QString> kinds, expectedKinds;
+        d.onDialog([&](QDialog& dialog) {
+            auto& grid = dynamic_cast<platform::ExportWindow&>(dialog);
+            testing_support::exportWorkbookTo(d.h.fake, grid, file);
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            read = sheets::readXlsx(f).rows;
+            testing_support::expectWorkbookShowsGrid(read, grid);
+            for (qsizetype r = 0; r < grid.rowCount(); ++r)
+                expectedKinds.push_back(testing_support::expectedKinds(grid, r));
+        });
+        d.click(c.button);
+        ASSERT_EQ(d.h.fake.fileDialogs.size(), 1u);
+        EXPECT_EQ(d.h.fake.fileDialogs[0].proposedName, QLatin1String(c.file));
+        kinds = testing_support::workbookCellKinds(file);
+        ASSERT_EQ(int(kinds.size()), 1 + c.rows);
+        for (int r = 0; r < c.rows; ++r)
+            EXPECT_EQ(kinds[size_t(r) + 1], expectedKinds[size_t(r)]) << "row " << r + 1;
+        // Every list holds "Bollo" of 15/03/2026 08:30: its date a date, its amount a number,
+        // its key with the leading zero.
+        const auto bollo = std::find_if(read.begin(), read.end(), [](const QStringList& row) {
+            return row.value(12) == QStringLiteral("Bollo");
+        });
+        ASSERT_NE(bollo, read.end());
+        const QString& kind = kinds[size_t(bollo - read.begin())];
+        EXPECT_EQ(kind[0], u'd');
+        EXPECT_EQ(kind[14], u'n');
+        EXPECT_EQ((*bollo)[14], QStringLiteral("12,50"));
+        if (kind.size() > 19) {
+            EXPECT_EQ(kind[19], u'c');
+            EXPECT_EQ((*bollo)[19], QStringLiteral("03150830"));
         }
-        const GridSeen seen = exportFrom(d, button);
-        EXPECT_EQ(seen.rows, QLatin1String(button) == QLatin1String("btnOK") ? 1 : 0);
-        ASSERT_EQ(d.h.fake.messages.size(), 1u) << button;
-        EXPECT_EQ(d.h.fake.lastMessage().kind, MsgKind::Error);
-        EXPECT_EQ(d.h.fake.lastMessage().text, core::archiveAccessMessage());
-        EXPECT_TRUE(QDir(d.h.ctx.folder).entryList({"*.xls"}, QDir::Files).isEmpty());
     }
+}
+
+TEST(DeadlineExports, AGridReadOnlyInPartIsNotExported) {
+    for (const char* exportButton : {"cmdEsporta", "cmdEsportaXlsx"})
+        for (const char* button : {"btnOK", "cmdEsporta"}) {
+            SCOPED_TRACE(exportButton);
+            DeadlineWindow d;
+            d.h.fake.todayValue = QDate(2026, 12, 28);
+            d.add(sheet("30/12/2026", "Rinnovo"));
+            d.w.close();
+            d.w.show();
+            if (QLatin1String(button) == QLatin1String("btnOK")) {
+                // Next year's file cannot be read: December's rows alone are not the list.
+                ASSERT_TRUE(QDir(d.h.ctx.folder).mkdir(QStringLiteral("2027.sca")));
+            } else {
+                d.open();
+                d.breakYearFile();
+            }
+            d.h.fake.fileAnswers = {d.h.path(QStringLiteral("Elenco.xlsx"))};
+            const GridSeen seen = exportFrom(d, button, exportButton);
+            EXPECT_EQ(seen.rows, QLatin1String(button) == QLatin1String("btnOK") ? 1 : 0);
+            ASSERT_EQ(d.h.fake.messages.size(), 1u) << button;
+            EXPECT_EQ(d.h.fake.lastMessage().kind, MsgKind::Error);
+            EXPECT_EQ(d.h.fake.lastMessage().text, core::archiveAccessMessage());
+            EXPECT_TRUE(d.h.fake.fileDialogs.empty());
+            EXPECT_TRUE(QDir(d.h.ctx.folder).entryList({"*.xls", "*.xlsx"}, QDir::Files).isEmpty());
+        }
 }
 
 TEST(DeadlineExports, EmptyYearGridExportsTheHeadingRowOnly) {

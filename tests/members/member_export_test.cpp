@@ -4,11 +4,17 @@
 #include "fake_platform.h"
 #include "files.h"
 #include "member_fixture.h"
+#include "sheets/sheet_read.h"
+#include "workbook_check.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -173,4 +179,67 @@ TEST(MemberExport, UnreadableArchiveGivesAnEmptyGridAndAFailedExportKeepsTheOldF
     TfrmExpAnagrafica empty(broken.ctx, nullptr);
     EXPECT_TRUE(empty.rows().empty());
     EXPECT_TRUE(broken.fake.messages.empty());
+}
+
+namespace {
+
+// Two members that carry every kind of cell, and one whose dates and fee are no such values.
+void addTypedMembers(const QString& folder) {
+    addMember(folder, {{Tesserato, u"Rossi & Figli <srl>"_qs},
+                       {NumTessera, u"0042"_qs},
+                       {DataRil, u"01/01/2026"_qs},
+                       {DataScade, u"31/12/2026"_qs},
+                       {DataNasc, u"29/02/1960"_qs},
+                       {CapRes, u"00100"_qs},
+                       {ComuneRes, u"Roma"_qs},
+                       {Titoli, u"1250,50"_qs},
+                       {TelCel, u"0039 333"_qs},
+                       {CodFisc, u"RSSMRA80C02H501X"_qs},
+                       {Carta, u"4111111111111111"_qs},
+                       {ScadeCarta, u"03/27"_qs},
+                       {PartitaIva, u"01234567890"_qs},
+                       {Note, u"caff\u00e8 \u20ac 5"_qs}});
+    addMember(folder, {{Tesserato, u"Bianchi"_qs}, {Annullata, kYes}, {Titoli, u"0,00"_qs}});
+    addMember(folder, {{Tesserato, u" Verdi "_qs},
+                       {DataRil, u"1/1/2026"_qs},
+                       {DataNasc, u"15/08/1890"_qs},
+                       {Titoli, u"25,5"_qs}});
+}
+
+} // namespace
+
+TEST(MemberExport, WorkbookShowsTheGridWithDatesAmountsAndCodesTyped) {
+    Harness h;
+    addTypedMembers(h.dir.path());
+    TfrmExpAnagrafica w(h.ctx, nullptr);
+    const QString file = h.path(u"Soci.xlsx"_qs);
+    testing_support::exportWorkbookTo(h.fake, w, file);
+
+    ASSERT_EQ(h.fake.fileDialogs.size(), 1u);
+    const platform::FileDialog& dialog = h.fake.fileDialogs[0];
+    EXPECT_EQ(dialog.title, u"Salvare la cartella di lavoro Excel"_qs);
+    EXPECT_EQ(dialog.filter, u"Cartella di lavoro Excel (*.xlsx)"_qs);
+    EXPECT_EQ(dialog.directory, h.dir.path());
+    EXPECT_EQ(dialog.proposedName, u"Tesserati.xlsx"_qs);
+    EXPECT_EQ(h.fake.texts(),
+              (QStringList{platform::exportConfirmQuestion(), platform::exportDoneQuestion()}));
+
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const sheets::SheetFile sheet = sheets::readXlsx(f);
+    ASSERT_EQ(sheet.error, sheets::SheetError::None);
+    const sheets::SheetRows* read = &sheet.rows;
+    testing_support::expectWorkbookShowsGrid(*read, w);
+
+    const std::vector<QString> kinds = testing_support::workbookCellKinds(file);
+    ASSERT_EQ(kinds.size(), 4u);
+    EXPECT_EQ(kinds[0], QString(25, u't'));
+    // Text, code, date and number cells where the texts are such values; a date or fee
+    // that is not one stays text as typed.
+    EXPECT_EQ(kinds[1], u"t cddd  t n  c   cccc  tt"_qs);
+    EXPECT_EQ(kinds[2], u"t         n             t"_qs);
+    EXPECT_EQ(kinds[3], u"t  c c    c             t"_qs);
+    EXPECT_EQ((*read)[1][2], u"0042"_qs);
+    EXPECT_EQ((*read)[1][8], u"00100 Roma"_qs);
+    EXPECT_EQ((*read)[1][10], u"1250,50"_qs);
 }

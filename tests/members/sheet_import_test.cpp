@@ -221,71 +221,78 @@ TEST(SheetImportRows, RowsAlreadyPresentAndBlankRows) {
     EXPECT_EQ(plan.accepted, 2);
 }
 
-TEST(SheetImport, OurOwnExportImportsBackIntoAnEmptyFolder) {
-    testing_support::Harness from;
-    const QList<QStringList> members = {
-        memberValues({{Tesserato, u"Rossi & Figli <Mario>"_qs},
-                      {Carica, u"Presidente"_qs},
-                      {NumTessera, u"A-1"_qs},
-                      {DataRil, u"01/01/2026"_qs},
-                      {DataScade, u"31/12/2026"_qs},
-                      {DataNasc, u"05/03/1961"_qs},
-                      {ComuneNasc, u"Reggio nell'Emilia"_qs},
-                      {ProvNasc, u"RE"_qs},
-                      {Sesso, u"M"_qs},
-                      {ComuneRes, u"San Giovanni in Persiceto"_qs},
-                      {ProvRes, u"BO"_qs},
-                      {CapRes, u"40017"_qs},
-                      {IndirizzoRes, u"Via Roma, 1"_qs},
-                      {Titoli, u"25,50 \u20ac"_qs},
-                      {TelCasa, u"051 123456"_qs},
-                      {TelUff, u"051 654321"_qs},
-                      {TelCel, u"333 1234567"_qs},
-                      {Recapito, u"Cellulare"_qs},
-                      {Fax, u"051 111111"_qs},
-                      {Email, u"mario@example.it"_qs},
-                      {CodFisc, u"RSSMRA61C05H223K"_qs},
-                      {Carta, u"4111111111111111"_qs},
-                      {ScadeCarta, u"12/28"_qs},
-                      {PartitaIva, u"01234567890"_qs},
-                      {Iban, u"IT60X0542811101000000123456"_qs},
-                      {Intestatario, u"Mario Rossi"_qs},
-                      {Note, u"Socio fondatore; \"storico\""_qs}}),
-        memberValues({{Tesserato, u"Bianchi Lucia"_qs},
-                      {NumTessera, u"A-2"_qs},
-                      {DataRil, u"15/02/2026"_qs},
-                      {DataScade, u"15/02/2027"_qs},
-                      {ComuneRes, u"Roma"_qs},
-                      {ProvRes, u"RM"_qs},
-                      {Annullata, kYes}}),
-        memberValues({{Tesserato, u"Verdi Anna"_qs},
-                      {NumTessera, u"A-3"_qs},
-                      {DataRil, u"01/03/2026"_qs},
-                      {DataScade, u"01/03/2026"_qs},
-                      {CapRes, u"00100"_qs},
-                      {ComuneRes, u"Roma"_qs}}),
-    };
-    for (const QStringList& v : members)
-        ASSERT_TRUE(MemberArchive(from.dir.path()).save(0, v));
-    {
-        TfrmExpAnagrafica exportWindow(from.ctx, nullptr);
-        from.fake.answers = {platform::Answer::Yes, platform::Answer::No};
-        exportWindow.exportGrid();
-    }
-    const sheets::SheetFile sheet = sheets::readSheetFile(from.path(u"Tesserati.xls"_qs));
-    ASSERT_EQ(sheet.error, sheets::SheetError::None);
-    const std::vector<int> columns = matchColumns(sheet.rows[0]);
-    for (size_t c = 0; c < columns.size(); ++c)
-        EXPECT_NE(columns[c], kIgnoreColumn) << sheet.rows[0][qsizetype(c)].toStdString();
+TEST(SheetImport, OurOwnExportsImportBackIntoAnEmptyFolder) {
+    for (const bool workbook : {false, true}) {
+        SCOPED_TRACE(workbook ? "xlsx" : "xls");
+        testing_support::Harness from;
+        const QList<QStringList> members = {
+            memberValues({{Tesserato, u"Rossi & Figli <Mario>"_qs},
+                          {Carica, u"Presidente"_qs},
+                          {NumTessera, u"A-1"_qs},
+                          {DataRil, u"01/01/2026"_qs},
+                          {DataScade, u"31/12/2026"_qs},
+                          {DataNasc, u"05/03/1961"_qs},
+                          {ComuneNasc, u"Reggio nell'Emilia"_qs},
+                          {ProvNasc, u"RE"_qs},
+                          {Sesso, u"M"_qs},
+                          {ComuneRes, u"San Giovanni in Persiceto"_qs},
+                          {ProvRes, u"BO"_qs},
+                          {CapRes, u"40017"_qs},
+                          {IndirizzoRes, u"Via Roma, 1"_qs},
+                          {Titoli, u"25,50 \u20ac"_qs}, // text, not an amount
+                          {TelCasa, u"051 123456"_qs},
+                          {TelUff, u"051 654321"_qs},
+                          {TelCel, u"333 1234567"_qs},
+                          {Recapito, u"Cellulare"_qs},
+                          {Fax, u"051 111111"_qs},
+                          {Email, u"mario@example.it"_qs},
+                          {CodFisc, u"RSSMRA61C05H223K"_qs},
+                          {Carta, u"4111111111111111"_qs},
+                          {ScadeCarta, u"12/28"_qs},
+                          {PartitaIva, u"01234567890"_qs},
+                          {Iban, u"IT60X0542811101000000123456"_qs},
+                          {Intestatario, u"Mario Rossi"_qs},
+                          {Note, u"Socio fondatore; \"storico\""_qs}}),
+            memberValues({{Tesserato, u"Bianchi Lucia"_qs},
+                          {NumTessera, u"0042"_qs},
+                          {Titoli, u"1250,00"_qs},
+                          {TelCel, u"0039 333 1234567"_qs},
+                          {DataRil, u"15/02/2026"_qs},
+                          {DataScade, u"15/02/2027"_qs},
+                          {ComuneRes, u"Roma"_qs},
+                          {ProvRes, u"RM"_qs},
+                          {Annullata, kYes}}),
+            memberValues({{Tesserato, u"Verdi Anna"_qs},
+                          {NumTessera, u"A-3"_qs},
+                          {DataRil, u"01/03/2026"_qs},
+                          {DataScade, u"01/03/2026"_qs},
+                          {CapRes, u"00100"_qs},
+                          {ComuneRes, u"Roma"_qs}}),
+        };
+        for (const QStringList& v : members)
+            ASSERT_TRUE(MemberArchive(from.dir.path()).save(0, v));
+        const QString file = from.path(workbook ? u"Soci.xlsx"_qs : u"Tesserati.xls"_qs);
+        {
+            TfrmExpAnagrafica exportWindow(from.ctx, nullptr);
+            from.fake.answers = {platform::Answer::Yes, platform::Answer::No};
+            from.fake.fileAnswers = {file};
+            workbook ? exportWindow.exportWorkbook() : exportWindow.exportGrid();
+        }
+        const sheets::SheetFile sheet = sheets::readSheetFile(file);
+        ASSERT_EQ(sheet.error, sheets::SheetError::None);
+        const std::vector<int> columns = matchColumns(sheet.rows[0]);
+        for (size_t c = 0; c < columns.size(); ++c)
+            EXPECT_NE(columns[c], kIgnoreColumn) << sheet.rows[0][qsizetype(c)].toStdString();
 
-    QTemporaryDir to;
-    const ImportPlan plan = checkSheet(sheet.rows, columns, {}, kToday);
-    ASSERT_EQ(plan.accepted, 3);
-    ASSERT_EQ(importAccepted(to.path(), plan)->first, 1);
-    for (int n = 1; n <= 3; ++n) {
-        const auto back = MemberArchive(to.path()).read(n);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(back->values, members[n - 1]) << "member " << n;
+        QTemporaryDir to;
+        const ImportPlan plan = checkSheet(sheet.rows, columns, {}, kToday);
+        ASSERT_EQ(plan.accepted, 3);
+        ASSERT_EQ(importAccepted(to.path(), plan)->first, 1);
+        for (int n = 1; n <= 3; ++n) {
+            const auto back = MemberArchive(to.path()).read(n);
+            ASSERT_TRUE(back);
+            EXPECT_EQ(back->values, members[n - 1]) << "member " << n;
+        }
+        EXPECT_EQ(MemberArchive(to.path()).count(), 3);
     }
-    EXPECT_EQ(MemberArchive(to.path()).count(), 3);
 }

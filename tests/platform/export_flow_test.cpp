@@ -1,11 +1,15 @@
 #include "platform/export_flow.h"
 #include "platform/export_window.h"
+#include "platform/workbook_flow.h"
 
 #include "fake_platform.h"
 #include "files.h"
+#include "workbook_check.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -128,4 +132,80 @@ TEST(ExportWindow, GuidaOpensTheHelpTopicThroughTheSeam) {
     ASSERT_EQ(h.fake.helpTopics.size(), 1u);
     EXPECT_EQ(h.fake.helpTopics[0].title, u"Titolo."_qs);
     EXPECT_EQ(h.fake.helpTopics[0].paragraphs, (QStringList{u"Uno."_qs, u"Due."_qs}));
+}
+
+TEST(WorkbookFlow, AsksChoosesWritesAsksAndOpensTheChosenFile) {
+    Harness h;
+    const QString chosen = h.path(u"Copia.xlsx"_qs);
+    h.fake.fileAnswers = {chosen};
+    ASSERT_TRUE(runWorkbookExport(h.ctx, nullptr, exportOf({u"Rossi"_qs, u"00100"_qs})));
+    EXPECT_EQ(h.fake.texts(), (QStringList{exportConfirmQuestion(), exportDoneQuestion()}));
+    ASSERT_EQ(h.fake.fileDialogs.size(), 1u);
+    EXPECT_EQ(h.fake.fileDialogs[0].proposedName, u"Prova.xlsx"_qs);
+    EXPECT_EQ(h.fake.fileDialogs[0].defaultSuffix, u"xlsx"_qs);
+    EXPECT_EQ(h.fake.opened, QStringList{u'"' + QDir::toNativeSeparators(chosen) + u'"'});
+    EXPECT_EQ(testing_support::workbookCellKinds(chosen).size(), 3u);
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"Copia.xlsx"_qs});
+}
+
+TEST(WorkbookFlow, NoOrACancelledDialogWritesNothing) {
+    Harness h;
+    h.fake.answers = {Answer::No};
+    h.fake.fileAnswers = {h.path(u"Prova.xlsx"_qs)};
+    EXPECT_FALSE(runWorkbookExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    EXPECT_TRUE(h.fake.fileDialogs.empty());
+
+    h.fake.fileAnswers = {QString()};
+    EXPECT_FALSE(runWorkbookExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    EXPECT_EQ(h.fake.messages.size(), 2u); // the first question of each try, nothing after
+    EXPECT_TRUE(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(WorkbookFlow, AFailureKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    Harness h;
+    const QString path = h.path(u"Prova.xlsx"_qs);
+    writeFile(path, "vecchio");
+    // Files may grow to 64 KB only: the workbook of a big grid fails part-way through.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QStringList names;
+    for (int i = 0; i < 50000; ++i)
+        names << u"Socio numero "_qs + QString::number(i * 7919);
+    h.fake.fileAnswers = {path};
+    const bool written = runWorkbookExport(h.ctx, nullptr, exportOf(names));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(h.fake.lastMessage().kind, MsgKind::Plain);
+    EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+    EXPECT_EQ(fileBytes(path), QByteArray("vecchio"));
+
+    // A folder where the file should go.
+    h.fake.fileAnswers = {h.path(u"Cartella"_qs)};
+    ASSERT_TRUE(QDir(h.dir.path()).mkdir(u"Cartella"_qs));
+    EXPECT_FALSE(runWorkbookExport(h.ctx, nullptr, exportOf({u"Rossi"_qs})));
+    EXPECT_EQ(h.fake.lastMessage().text, exportFailedMessage());
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"Prova.xlsx"_qs});
+}
+
+TEST(ExportWindow, BothExportButtonsHaveTheirHints) {
+    Harness h;
+    ExportWindow w(h.ctx, nullptr, u"TfrmExpProva"_qs, u" Prova"_qs, {{u"N."_qs, 60}},
+                   {u"Prova.xls"_qs, u"F"_qs, {}});
+    const struct {
+        const char16_t* button;
+        const char16_t* hint;
+    } cases[] = {{u"cmdEsporta", u"Esporta l'archivio in formato Microsoft Excel."},
+                 {u"cmdEsportaXlsx", u"Esporta in una cartella di lavoro di Excel (.xlsx)."}};
+    for (const auto& c : cases) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(child<QToolButton>(&w, QString::fromUtf16(c.button)), &enter);
+        EXPECT_EQ(child<QLabel>(&w, u"panInfo"_qs)->text(), QString::fromUtf16(c.hint));
+    }
 }

@@ -5,6 +5,8 @@
 #include "fake_platform.h"
 #include "files.h"
 #include "platform/export_flow.h"
+#include "platform/workbook_flow.h"
+#include "workbook_check.h"
 
 #include <QDir>
 
@@ -60,6 +62,36 @@ TEST(WriteFaults, ExportKeepsTheOldFileOrWritesTheNewOneWhole) {
                     EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList{"Prova.xls"});
                     writeFile(path, "vecchio file"); // the next round starts from the old file
                 });
+}
+
+TEST(WriteFaults, WorkbookKeepsTheOldFileOrWritesTheNewOneWhole) {
+    Harness h;
+    const QString path = h.path("Prova.xlsx");
+    const QStringList names = {QStringLiteral("Rossi"), QStringLiteral("Bianchi")};
+    const platform::SpreadsheetExport e{QStringLiteral("Prova.xls"), QStringLiteral("Foglio"),
+                                        kColumns, names.size(),
+                                        [&](qsizetype r, qsizetype) { return names[r]; }};
+    writeFile(path, "vecchio file");
+    atEveryStep(
+        [&] {
+            h.fake.fileAnswers = {path};
+            return platform::runWorkbookExport(h.ctx, nullptr, e);
+        },
+        [&](bool ok, bool) {
+            if (ok) {
+                EXPECT_TRUE(fileBytes(path).startsWith("PK"));
+                EXPECT_EQ(h.fake.messages.back().text, platform::exportDoneQuestion());
+            } else {
+                // Only the folder's sync comes after the rename: the old file, or the new one
+                // whole, never a part.
+                const QByteArray now = fileBytes(path);
+                EXPECT_TRUE(now == "vecchio file" || workbookCellKinds(path).size() == 3u);
+                EXPECT_EQ(h.fake.messages.back().text, platform::exportFailedMessage());
+            }
+            EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                      QStringList{"Prova.xlsx"});
+            writeFile(path, "vecchio file");
+        });
 }
 
 TEST(WriteFaults, IniWriteKeepsTheOldFileOrWritesTheKey) {
