@@ -7,7 +7,7 @@
 #include "core/ini_file.h"
 #include "core/record_file.h"
 #include "core/scramble.h"
-#include "members/attachments.h"
+#include "platform/attachments.h"
 #include "members/member_photo.h"
 #include "pictures.h"
 #include "platform/export_flow.h"
@@ -222,16 +222,16 @@ std::vector<Case> cases() {
                        r.wrote(photo, 0, r.disk.contents(photo), ok);
                    }});
 
-    const QString attached = at(members::kAttachmentsFolder + u"/contratto.pdf"_qs);
+    const QString attached = at(platform::kAttachmentsFolder + u"/contratto.pdf"_qs);
     out.push_back({"attachment",
                    {{attached}},
                    [=](SimDisk& d) { d.put(at(u"contratto.pdf"_qs), QByteArray(3000, 'P')); },
                    [=](Writes& r) {
-                       const auto outcome = members::attachFile(at(u"contratto.pdf"_qs),
-                                                                at(members::kAttachmentsFolder),
+                       const auto outcome = platform::attachFile(at(u"contratto.pdf"_qs),
+                                                                at(platform::kAttachmentsFolder),
                                                                 [] { return true; });
                        r.wrote(attached, 0, r.disk.contents(attached),
-                               outcome == members::AttachOutcome::Copied);
+                               outcome == platform::AttachOutcome::Copied);
                    }});
 
     const QString book = at(u"Soci 2026.lib"_qs);
@@ -269,7 +269,7 @@ TEST(PowerCut, EveryWritePathKeepsReportedSavesAndLeavesOldOrNewWhole) {
         SCOPED_TRACE(c.name);
         SimDisk live;
         live.addFolder(kFolder);
-        live.addFolder(at(members::kAttachmentsFolder)); // made durable by makeFolder anyway
+        live.addFolder(at(platform::kAttachmentsFolder)); // made durable by makeFolder anyway
         c.before(live);
         // The versions each watched thing goes through, starting with what is there.
         std::map<std::pair<QString, qint64>, std::pair<Versions, std::vector<int>>> history;
