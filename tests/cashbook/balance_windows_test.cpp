@@ -103,15 +103,18 @@ TEST_F(BalanceMenu, AnUnreadableYearShowsItsOwnMessageAndNoSummary) {
     const std::function<void(const QString&)> spoil[] = {
         [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
         [](const QString& path) {
-            addMovement(path, income(u"1,00"_qs, {{Totale, u"+x"_qs}}));
+            QStringList movement = income(u"1,00"_qs);
+            movement[Totale] = u"+x"_qs;
+            addMovement(path, movement);
         },
     };
     for (const auto& damage : spoil) {
+        SCOPED_TRACE(&damage == &spoil[0] ? "a folder in place of the year file" : "a bad total");
         Harness other;
         TfrmMenuBilancio w{other.ctx};
         damage(yearPath(other.dir.path()));
         w.show();
-        auto* box = [&](const char* name) { return child<QComboBox>(&w, QLatin1String(name)); };
+        auto box = [&](const char* name) { return child<QComboBox>(&w, QLatin1String(name)); };
         box("txtGiornoInizio")->setCurrentIndex(0);
         box("txtMeseInizio")->setCurrentIndex(0);
         box("txtGiornoFine")->setCurrentIndex(30);
