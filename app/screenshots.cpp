@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -98,6 +100,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtItalian);
     if (argc < 2) return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString prefix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
@@ -124,6 +130,11 @@ int main(int argc, char** argv) {
     QWidget* balance = windows.find(QStringLiteral("TfrmMenuBilancio"));
     showFull(balance);
     balance->findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(QStringLiteral("2026"));
+    // The whole year: from the first day of the first month to the last of the last.
+    const std::pair<const char*, int> interval[] = {
+        {"txtGiornoInizio", 0}, {"txtMeseInizio", 0}, {"txtGiornoFine", 30}, {"txtMeseFine", 11}};
+    for (const auto& [box, index] : interval)
+        balance->findChild<QComboBox*>(QLatin1String(box))->setCurrentIndex(index);
     // The result opens modally: its picture is taken while it is up, then it is closed.
     QTimer::singleShot(400, [&] {
         ok &= shoot(out + u'/' + prefix + u"bilancio.png"_qs);
