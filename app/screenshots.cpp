@@ -1,6 +1,7 @@
 // Takes the pictures of the user guide (docs/) on a real display, usually Xvfb: the main menu,
 // the member window and the balance, over a small sample folder. scripts/screenshots runs it.
 // Usage: quorvix_screenshots <output folder> [picture name prefix]
+#include "app_setup.h"
 #include "cashbook/movement_record.h"
 #include "core/archive.h"
 #include "members/member_record.h"
@@ -10,18 +11,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFont>
-#include <QIcon>
-#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 
 namespace {
 
@@ -96,14 +92,7 @@ void showFull(QWidget* w) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
-    QTranslator qtItalian;
-    if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtItalian);
+    setUpApplication(app);
     if (argc < 2) return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString prefix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
