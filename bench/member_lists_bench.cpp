@@ -190,11 +190,11 @@ void BM_ExportWorkbookFile(benchmark::State& state) {
     platform::QtPlatform desktop;
     platform::WindowSet windows;
     platform::Context ctx{folder, desktop, windows};
-    const platform::ExportSpec spec = TfrmExpAnagrafica(ctx, nullptr).spec();
+    const platform::ExportSheet sheet = TfrmExpAnagrafica(ctx, nullptr).sheet();
     const core::CellTable table = memberExportRows(folder).table;
     const QString path = QDir(folder).filePath(u"Tesserati.xlsx"_qs);
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::saveWorkbook(path, sheetOf(table, spec.columns)));
+        benchmark::DoNotOptimize(platform::saveWorkbook(path, sheetOf(table, sheet.columns)));
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
 BENCHMARK(BM_ExportWorkbookFile)->Apply(bench::threeSizes);

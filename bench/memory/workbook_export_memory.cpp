@@ -35,11 +35,11 @@ int main(int argc, char** argv) {
     platform::QtPlatform desktop;
     platform::WindowSet windows;
     platform::Context ctx{dir.path(), desktop, windows};
-    const platform::ExportSpec spec = members::TfrmExpAnagrafica(ctx, nullptr).spec();
+    const platform::ExportSheet sheet = members::TfrmExpAnagrafica(ctx, nullptr).sheet();
     const core::CellTable table = members::memberExportRows(dir.path()).table;
     std::printf("WorkbookGridRowsPeakMemory %d %ld\n", members, peakKilobytes());
     const platform::SpreadsheetExport e{
-        spec.fileName, spec.sheetName, spec.columns, table.rowCount(), {}, &table};
+        sheet.fileName, sheet.sheetName, sheet.columns, table.rowCount(), {}, &table};
     if (!platform::saveWorkbook(QDir(dir.path()).filePath(QStringLiteral("Tesserati.xlsx")), e))
         return 1;
     std::printf("WorkbookExportPeakMemory %d %ld\n", members, peakKilobytes());

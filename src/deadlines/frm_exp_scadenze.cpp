@@ -80,13 +80,14 @@ const Sheet& sheetOf(Kind kind) {
     return kSheets[int(kind)];
 }
 
-platform::ExportSpec exportSpec(Kind kind) {
+platform::ExportSheet exportSheet(Kind kind) {
     const Sheet& s = sheetOf(kind);
-    platform::ExportSpec spec{QString::fromUtf16(s.fileName), QString::fromUtf16(s.sheetName), {}};
+    platform::ExportSheet sheet{
+        QString::fromUtf16(s.fileName), QString::fromUtf16(s.sheetName), {}};
     for (int i = 0; i < columnCount(kind); ++i)
-        spec.columns.push_back(
+        sheet.columns.push_back(
             {QString::fromUtf16(kColumns[i].heading), kColumns[i].exportWidth, kColumns[i].type});
-    return spec;
+    return sheet;
 }
 
 platform::HelpTopic helpOf(Kind kind) {
@@ -98,7 +99,7 @@ platform::HelpTopic helpOf(Kind kind) {
 
 DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows)
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
-                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSpec(kind)),
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)),
       complete_(rows.ok) {
     setHelp(helpOf(kind));
     setRows(std::move(rows.rows));

@@ -42,7 +42,7 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
 
 ExportWindow::ExportWindow(Context& ctx, QWidget* parent, const QString& className,
                            const QString& caption, std::vector<GridColumn> gridColumns,
-                           ExportSpec sheet)
+                           ExportSheet sheet)
     : QDialog(parent), ctx_(ctx), sheet_(std::move(sheet)) {
     setupDialog(this, className, caption, {862, 560});
     model_ = new TextGridModel(this, std::move(gridColumns));

@@ -42,7 +42,7 @@ private:
 
 // What an export window writes: grid column 0 (the running number) is never exported, grid
 // columns 1..N go out under these headings.
-struct ExportSpec {
+struct ExportSheet {
     QString fileName;
     QString sheetName;
     std::vector<core::SheetColumn> columns;
@@ -73,7 +73,7 @@ class ExportWindow : public QDialog {
     Q_OBJECT
 public:
     ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
-                 std::vector<GridColumn> gridColumns, ExportSpec sheet);
+                 std::vector<GridColumn> gridColumns, ExportSheet sheet);
     ExportWindow(Context& ctx, QWidget* parent, const QString& className, const QString& caption,
                  ExportColumns columns, const QString& fileName, const QString& sheetName)
         : ExportWindow(ctx, parent, className, caption, std::move(columns.grid),
@@ -86,7 +86,7 @@ public:
     qsizetype rowCount() const { return model_->table().rowCount(); }
     QString cell(qsizetype row, int column) const { return model_->table().text(row, column); }
     std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
-    const ExportSpec& spec() const { return sheet_; }
+    const ExportSheet& sheet() const { return sheet_; }
     // What cmdGuida shows in the help window.
     void setHelp(HelpTopic topic) { help_ = std::move(topic); }
 
@@ -97,7 +97,7 @@ protected:
     Context& ctx_;
 
 private:
-    ExportSpec sheet_;
+    ExportSheet sheet_;
     TextGridModel* model_;
     QTableView* grid_;
     QLabel* panInfo_;

@@ -92,7 +92,7 @@ std::vector<QString> workbookCellKinds(const QString& path) {
 }
 
 QString expectedKinds(const platform::ExportWindow& w, qsizetype row) {
-    const auto& columns = w.spec().columns;
+    const auto& columns = w.sheet().columns;
     QString kinds;
     for (size_t c = 0; c < columns.size(); ++c) {
         const QByteArray text = core::toWin1252(core::trimText(w.cell(row, int(c) + 1)));
@@ -122,7 +122,7 @@ QString expectedKinds(const platform::ExportWindow& w, qsizetype row) {
 
 void expectWorkbookShowsGrid(const std::vector<QStringList>& read,
                              const platform::ExportWindow& w) {
-    const auto& columns = w.spec().columns;
+    const auto& columns = w.sheet().columns;
     ASSERT_EQ(qsizetype(read.size()), 1 + w.rowCount());
     for (size_t c = 0; c < columns.size(); ++c)
         EXPECT_EQ(read[0].value(qsizetype(c)), columns[c].heading);
