@@ -1,6 +1,7 @@
 // Peak memory of the member search window holding every member of a generated archive:
 // prints "SearchWindowPeakMemory <members> <peak kB>". Run by bench/run.
 #include "../generated_archive.h"
+#include "peak_memory.h"
 
 #include "members/frm_trova_anagrafica.h"
 #include "platform/qt_platform.h"
@@ -13,16 +14,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace {
-long peakKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -40,7 +31,7 @@ int main(int argc, char** argv) {
     search.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
     QApplication::processEvents(); // the list shown and painted
     const auto* list = search.findChild<platform::TextList*>(QStringLiteral("lstRecords"));
-    std::printf("SearchWindowPeakMemory %d %ld %lld\n", members, peakKilobytes(),
+    std::printf("SearchWindowPeakMemory %d %ld %lld\n", members, bench::peakKilobytes(),
                 static_cast<long long>(list ? list->count() : -1));
     return 0;
 }

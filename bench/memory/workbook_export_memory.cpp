@@ -2,6 +2,7 @@
 // then with the workbook written. Prints "WorkbookGridRowsPeakMemory <members> <kB>" and
 // "WorkbookExportPeakMemory <members> <kB>". Run by bench/run.
 #include "../generated_archive.h"
+#include "peak_memory.h"
 
 #include "members/frm_exp_anagrafica.h"
 #include "platform/qt_platform.h"
@@ -15,16 +16,6 @@
 
 #include <cstdio>
 
-namespace {
-long peakKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-} // namespace
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -37,11 +28,11 @@ int main(int argc, char** argv) {
     platform::Context ctx{dir.path(), desktop, windows};
     const platform::ExportSheet sheet = members::TfrmExpAnagrafica(ctx, nullptr).sheet();
     const core::CellTable table = members::memberExportRows(dir.path()).table;
-    std::printf("WorkbookGridRowsPeakMemory %d %ld\n", members, peakKilobytes());
+    std::printf("WorkbookGridRowsPeakMemory %d %ld\n", members, bench::peakKilobytes());
     const platform::SpreadsheetExport e{
         sheet.fileName, sheet.sheetName, sheet.columns, table.rowCount(), {}, &table};
     if (!platform::saveWorkbook(QDir(dir.path()).filePath(QStringLiteral("Tesserati.xlsx")), e))
         return 1;
-    std::printf("WorkbookExportPeakMemory %d %ld\n", members, peakKilobytes());
+    std::printf("WorkbookExportPeakMemory %d %ld\n", members, bench::peakKilobytes());
     return 0;
 }
