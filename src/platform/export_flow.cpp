@@ -37,8 +37,13 @@ bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e) {
 bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e) {
     if (ctx.platform.message(parent, MsgKind::Question, exportConfirmQuestion()) == Answer::No)
         return false;
-    const QString path = ctx.path(e.fileName);
-    if (!saveSpreadsheet(path, e)) {
+    return saveAndOffer(ctx, parent, ctx.path(e.fileName),
+                        [&](const QString& path) { return saveSpreadsheet(path, e); });
+}
+
+bool saveAndOffer(Context& ctx, QWidget* parent, const QString& path,
+                  const std::function<bool(const QString& path)>& save) {
+    if (!save(path)) {
         ctx.platform.message(parent, MsgKind::Plain, exportFailedMessage());
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <span>
 
 class QWidget;
@@ -30,6 +31,11 @@ bool saveSpreadsheet(const QString& path, const SpreadsheetExport& e);
 // The export command of every export window: first question, write, second question, open.
 // Returns true when the file was written.
 bool runSpreadsheetExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e);
+
+// The end of every export once its file is chosen: `save` writes `path`; on failure the failure
+// message, else the second question and opening the file. Returns true when it was written.
+bool saveAndOffer(Context& ctx, QWidget* parent, const QString& path,
+                  const std::function<bool(const QString& path)>& save);
 
 QString exportConfirmQuestion();
 QString exportDoneQuestion();

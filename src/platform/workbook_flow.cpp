@@ -75,13 +75,7 @@ bool runWorkbookExport(Context& ctx, QWidget* parent, const SpreadsheetExport& e
         parent, {u"Salvare la cartella di lavoro Excel"_qs, u"Cartella di lavoro Excel (*.xlsx)"_qs,
                  ctx.folder, workbookFileName(e.fileName), u"xlsx"_qs});
     if (path.isEmpty()) return false;
-    if (!saveWorkbook(path, e)) {
-        ctx.platform.message(parent, MsgKind::Plain, exportFailedMessage());
-        return false;
-    }
-    if (ctx.platform.message(parent, MsgKind::Question, exportDoneQuestion()) != Answer::No)
-        ctx.platform.shellOpen(u'"' + QDir::toNativeSeparators(path) + u'"');
-    return true;
+    return saveAndOffer(ctx, parent, path, [&](const QString& to) { return saveWorkbook(to, e); });
 }
 
 } // namespace platform
