@@ -177,16 +177,22 @@ MemberList pickerMembers(const QString& folder) {
     return out;
 }
 
+Renewal renewalState(const char* record, const QDate& today) {
+    if (!isActive(record)) return Renewal::NotDue;
+    const std::optional<QDate> expiry = storedDate(record, DataScade, today);
+    const std::optional<int> notice = storedNumber(record, Preavviso);
+    if (!expiry || !notice) return Renewal::Unreadable;
+    return expiry->addDays(-*notice) <= today ? Renewal::Due : Renewal::NotDue;
+}
+
 MemberList renewalMembers(const QString& folder, const QDate& today) {
     MemberList out;
     core::SortedLines lines;
     out.ok = scanArchive(folder, &lines, [&](qint64, const char* rec) {
-        const std::optional<QDate> expiry = storedDate(rec, DataScade, today);
-        const std::optional<int> notice = storedNumber(rec, Preavviso);
-        if (!expiry || !notice)
+        const Renewal state = renewalState(rec, today);
+        if (state == Renewal::Unreadable)
             return false; // a record that cannot be read this way ends the list, silently
-        if (expiry->addDays(-*notice) <= today && isActive(rec))
-            lines.append(memberLine(LineForm::Search, rec));
+        if (state == Renewal::Due) lines.append(memberLine(LineForm::Search, rec));
         return true;
     });
     out.lines = lines.take();

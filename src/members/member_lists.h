@@ -42,6 +42,12 @@ MemberList searchMembers(const QString& folder, const MemberFilters& filters);
 // Every member with a name, cancelled ones included; a failure keeps what was read so far.
 MemberList pickerMembers(const QString& folder);
 
+// Whether a member is due for renewal on `today`: active, and expiry minus the notice days not
+// later than today. Unreadable when the member is active but its expiry or notice days cannot be
+// read. The renewal list and the renewal of the members due share this rule.
+enum class Renewal { Due, NotDue, Unreadable };
+Renewal renewalState(const char* record, const QDate& today);
+
 // Active members due for renewal on `today`: expiry minus the notice days not later than
 // today. A record whose expiry or notice days cannot be read ends the listing there.
 MemberList renewalMembers(const QString& folder, const QDate& today);
