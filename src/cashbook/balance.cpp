@@ -125,7 +125,7 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
         if (!date) return readable = false;
         if (*date < start || *date > end) return true;
         const QString total = load(rec, Totale);
-        const std::optional<Cents> cents = parseCents(total);
+        const std::optional<core::Cents> cents = core::parseCents(total);
         if (!cents) return readable = false;
         if (total.startsWith(u'+'))
             out.income += *cents;
@@ -140,8 +140,8 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     return out;
 }
 
-QString totalText(CentsTotal cents) {
-    return formatCents(cents) + u" \u20ac"_qs;
+QString totalText(core::CentsTotal cents) {
+    return core::formatCents(cents) + u" \u20ac"_qs;
 }
 
 QString filterTitle(const QString& filter) {

@@ -2,6 +2,7 @@
 
 #include "core/archive.h"
 #include "core/record_layout.h"
+#include "core/yes_no.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -56,8 +57,8 @@ inline constexpr core::Field kMovementFields[] = {
 static_assert(std::size(kMovementFields) == MovementFieldCount);
 
 inline constexpr int kMovementRecordLength = 3414;
-inline const QString kYes = QStringLiteral("S\u00ec"); // "Sì"
-inline const QString kNo = QStringLiteral("No");
+using core::kNo; // the stored yes/no words
+using core::kYes;
 
 const core::RecordLayout& movementLayout();
 
