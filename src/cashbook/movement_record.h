@@ -5,10 +5,12 @@
 #include "core/yes_no.h"
 
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <iterator>
+#include <optional>
 
 namespace cashbook {
 
@@ -89,5 +91,7 @@ inline void appendStoredText(QString& out, const char* record, MovementField f, 
 inline QString load(const char* record, MovementField f) {
     return movementLayout().load(record, f);
 }
+// A date field as core::parseDate reads its text; the usual "dd/mm/yyyy" straight from the bytes.
+std::optional<QDate> storedDate(const char* record, MovementField f, const QDate& today);
 
 } // namespace cashbook

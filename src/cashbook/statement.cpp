@@ -18,27 +18,6 @@ namespace cashbook {
 
 namespace {
 
-int digit(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : -1;
-}
-
-// The stored "dd/mm/yyyy" read straight from its bytes; anything else goes through the full
-// date rule, as the balance reads it.
-std::optional<QDate> movementDate(const char* record, const QDate& today) {
-    const QByteArrayView b = storedText(record, Data);
-    if (b.size() == 10 && b[2] == '/' && b[5] == '/') {
-        const int d[] = {digit(b[0]), digit(b[1]), digit(b[3]), digit(b[4]),
-                         digit(b[6]), digit(b[7]), digit(b[8]), digit(b[9])};
-        if (std::all_of(std::begin(d), std::end(d), [](int x) { return x >= 0; })) {
-            const int day = d[0] * 10 + d[1], month = d[2] * 10 + d[3];
-            const int year = d[4] * 1000 + d[5] * 100 + d[6] * 10 + d[7];
-            if (!QDate::isValid(year, month, day)) return std::nullopt;
-            return QDate(year, month, day);
-        }
-    }
-    return core::parseDate(load(record, Data), today);
-}
-
 void add(Sums& s, char sign, core::Cents cents) {
     if (sign == '+')
         s.income += cents;
@@ -81,7 +60,7 @@ Statement computeStatement(const core::Archive& archive, int year, const QDate& 
     bool readable = true;
     std::string key;
     const bool read = archive.scanExisting([&](qint64, const char* rec) {
-        const std::optional<QDate> date = movementDate(rec, today);
+        const std::optional<QDate> date = storedDate(rec, Data, today);
         if (!date) return readable = false;
         if (date->year() != year) return true;
         const QByteArrayView total = storedText(rec, Totale);
