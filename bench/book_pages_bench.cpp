@@ -40,20 +40,19 @@ QString registerOf(int n) {
 void BM_PageList(benchmark::State& state) {
     const QString path = registerOf(int(state.range(0)));
     for (auto _ : state) {
-        PageList list = readPageList(path);
+        const core::ListRows list = readPageList(path);
         benchmark::DoNotOptimize(list.lines.size());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PageList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A double click on the first line: the last page giving that line is searched from the end,
-// then read whole.
+// A double click on the first line: its page read whole.
 void BM_PickFirstLine(benchmark::State& state) {
     const QString path = registerOf(int(state.range(0)));
-    const PageList list = readPageList(path);
+    const core::ListRows list = readPageList(path);
     for (auto _ : state) {
-        const auto page = readPage(path, *pageOfLine(list, 0));
+        const auto page = readPage(path, *list.recordAt(0));
         benchmark::DoNotOptimize(page);
     }
 }

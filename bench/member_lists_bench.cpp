@@ -141,16 +141,16 @@ BENCHMARK(BM_RenewalIntoListView)->Apply(bench::threeSizes);
 
 void BM_PickLine(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
-    const QString line = searchMembers(folder, {}).lines.value(0);
+    const qint64 record = *searchMembers(folder, {}).recordAt(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(recordOfLine(folder, LineForm::Search, line).number);
+        benchmark::DoNotOptimize(MemberArchive(folder).read(record));
 }
 BENCHMARK(BM_PickLine)->Apply(bench::threeSizes);
 
 void BM_ExportGridRows(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(memberExportRows(folder).table.rowCount());
+        benchmark::DoNotOptimize(memberExportRows(folder).cells.rowCount());
 }
 BENCHMARK(BM_ExportGridRows)->Apply(bench::threeSizes);
 
@@ -162,7 +162,7 @@ platform::SpreadsheetExport sheetOf(const core::CellTable& t,
 // Writing Tesserati.xls from the grid rows (temporary file, then the rename).
 void BM_ExportWriteFile(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
-    const core::CellTable table = memberExportRows(folder).table;
+    const core::CellTable table = memberExportRows(folder).cells;
     const std::vector<core::SheetColumn> columns(25, core::SheetColumn{u"Colonna"_qs, 200});
     const QString path = QDir(folder).filePath(u"Tesserati.xls"_qs);
     for (auto _ : state)
@@ -177,7 +177,7 @@ void BM_ExportGridAndFile(benchmark::State& state) {
     const std::vector<core::SheetColumn> columns(25, core::SheetColumn{u"Colonna"_qs, 200});
     const QString path = QDir(folder).filePath(u"Tesserati.xls"_qs);
     for (auto _ : state) {
-        const core::CellTable table = memberExportRows(folder).table;
+        const core::CellTable table = memberExportRows(folder).cells;
         benchmark::DoNotOptimize(platform::saveSpreadsheet(path, sheetOf(table, columns)));
     }
 }
@@ -191,7 +191,7 @@ void BM_ExportWorkbookFile(benchmark::State& state) {
     platform::WindowSet windows;
     platform::Context ctx{folder, desktop, windows};
     const platform::ExportSheet sheet = TfrmExpAnagrafica(ctx, nullptr).sheet();
-    const core::CellTable table = memberExportRows(folder).table;
+    const core::CellTable table = memberExportRows(folder).cells;
     const QString path = QDir(folder).filePath(u"Tesserati.xlsx"_qs);
     for (auto _ : state)
         benchmark::DoNotOptimize(platform::saveWorkbook(path, sheetOf(table, sheet.columns)));

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     platform::WindowSet windows;
     platform::Context ctx{dir.path(), desktop, windows};
     const platform::ExportSheet sheet = members::TfrmExpAnagrafica(ctx, nullptr).sheet();
-    const core::CellTable table = members::memberExportRows(dir.path()).table;
+    const core::CellTable table = members::memberExportRows(dir.path()).cells;
     std::printf("WorkbookGridRowsPeakMemory %d %ld\n", members, bench::peakKilobytes());
     const platform::SpreadsheetExport e{
         sheet.fileName, sheet.sheetName, sheet.columns, table.rowCount(), {}, &table};

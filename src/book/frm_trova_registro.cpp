@@ -1,6 +1,7 @@
 #include "book/frm_trova_registro.h"
 
 #include "book/book_ui.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 #include "reports/list_report.h"
 
@@ -47,11 +48,11 @@ TfrmTrovaRegistro::TfrmTrovaRegistro(platform::Context& ctx, QWidget* parent,
     connect(stampa, &QPushButton::clicked, this, &TfrmTrovaRegistro::print);
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 
-    // A failure while reading keeps the lines read before it, without a message.
-    pages_ = readPageList(path_);
-    lstRecords_->setLines(pages_.lines);
+    const core::ListRows pages = readPageList(path_);
+    lstRecords_->setRows(pages);
     finder_->reset();
     txtTrova_->setFocus(Qt::OtherFocusReason);
+    platform::tellIncomplete(ctx_, this, pages);
 }
 
 void TfrmTrovaRegistro::print() {
@@ -60,9 +61,12 @@ void TfrmTrovaRegistro::print() {
 
 void TfrmTrovaRegistro::pick(int row) {
     // The page behind the line, read whole; when it cannot be read the editor keeps its page.
-    if (const std::optional<qint64> page = pageOfLine(pages_, row))
-        if (std::optional<PageValues> values = readPage(path_, *page))
-            picked_ = PickedPage{*page, std::move(*values)};
+    const std::optional<qint64> page = lstRecords_->recordAt(row);
+    if (!page) return;
+    if (std::optional<PageValues> values = readPage(path_, *page))
+        picked_ = PickedPage{*page, std::move(*values)};
+    else
+        platform::showAccessMessage(ctx_, this);
     lstRecords_->clear();
     picked_ ? accept() : reject();
 }

@@ -20,7 +20,7 @@ struct PickedPage {
 };
 
 // The pages of one register, one line each by the first member: find, print, and load a page
-// by double click. The editor opens it in mode "registro" and loads what it returns.
+// by double click or Enter. The editor opens it in mode "registro" and loads what it returns.
 class TfrmTrovaRegistro : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +37,6 @@ public slots:
 private:
     platform::Context& ctx_;
     QString path_;
-    PageList pages_;
     QLineEdit* txtTrova_;
     platform::TextList* lstRecords_;
     platform::FindInList* finder_;

@@ -1,6 +1,7 @@
 #include "cashbook/frm_exp_movimenti.h"
 
 #include "cashbook/movement_record.h"
+#include "core/win1252.h"
 #include "platform/help.h"
 
 namespace cashbook {
@@ -49,22 +50,20 @@ platform::ExportColumns columns() {
 
 } // namespace
 
-MovementExportRows movementExportRows(const core::Archive& archive) {
-    MovementExportRows out;
-    out.ok = archive.scan([&](qint64 n, const char* rec) {
-        QStringList row;
-        row.reserve(1 + qsizetype(std::size(kColumns)));
-        row.append(QString::number(n));
-        for (const Column& c : kColumns) {
-            if (c.field == Entrata)
-                row.append(load(rec, Entrata) == kYes ? u"Entrata"_qs : u"Uscita"_qs);
-            else
-                row.append(load(rec, c.field));
-        }
-        out.rows.push_back(std::move(row));
-        return true;
-    });
-    return out;
+core::ListRows movementExportRows(const core::Archive& archive) {
+    const QByteArray yes = core::toWin1252(kYes);
+    return core::gridRows(archive, 1 + int(std::size(kColumns)),
+                          [&yes](core::CellTable& cells, const char* rec) {
+                              const core::RecordLayout& layout = movementLayout();
+                              for (const Column& c : kColumns) {
+                                  if (c.field == Entrata)
+                                      cells.addCell(layout.bytes(rec, Entrata) == yes
+                                                        ? QByteArrayView("Entrata")
+                                                        : QByteArrayView("Uscita"));
+                                  else
+                                      cells.addCell(layout.bytes(rec, c.field));
+                              }
+                          });
 }
 
 TfrmExpMovimenti::TfrmExpMovimenti(platform::Context& ctx, QWidget* parent, const QString& yearFile)
@@ -72,8 +71,7 @@ TfrmExpMovimenti::TfrmExpMovimenti(platform::Context& ctx, QWidget* parent, cons
                    u" Esporta archivio movimenti in Microsoft Excel"_qs, columns(),
                    u"Movimenti.xls"_qs, u"Riepilogo annuale movimenti"_qs) {
     setHelp(platform::helpTopic(u"cashbook"_qs, u"esporta"_qs));
-    // A failure while reading keeps the rows read before it, without a message.
-    setRows(movementExportRows(yearArchive(yearFile)).rows);
+    showRows(movementExportRows(yearArchive(yearFile)));
 }
 
 } // namespace cashbook

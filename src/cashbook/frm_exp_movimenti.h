@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/archive.h"
+#include "core/list_rows.h"
 #include "platform/context.h"
 #include "platform/export_window.h"
 
@@ -11,12 +12,8 @@
 namespace cashbook {
 
 // The grid rows of the movement export: column 0 the running number, 1..20 the movement's
-// data, every record in file order. `ok` false when reading stopped early.
-struct MovementExportRows {
-    std::vector<QStringList> rows;
-    bool ok = true;
-};
-MovementExportRows movementExportRows(const core::Archive& archive);
+// data, every record in file order as the stored bytes; damaged records left out and counted.
+core::ListRows movementExportRows(const core::Archive& archive);
 
 // The whole year in a grid, exported as Movimenti.xls.
 class TfrmExpMovimenti : public platform::ExportWindow {

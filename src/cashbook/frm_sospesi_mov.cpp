@@ -1,6 +1,7 @@
 #include "cashbook/frm_sospesi_mov.h"
 
 #include "cashbook/movement_lists.h"
+#include "platform/record_form.h"
 
 namespace cashbook {
 
@@ -14,16 +15,15 @@ TfrmSospesiMov::TfrmSospesiMov(platform::Context& ctx, QWidget* parent, const QS
                   false,
                   core::EmptyKey::FindsNothing}),
       archive_(yearArchive(yearFile)) {
-    // Stops at a record it cannot read, keeping what came before, without a message.
-    panel_->showLines(pendingMovements(archive_, ctx.platform.today()).lines);
+    panel_->showRows(pendingMovements(archive_, ctx.platform.today()));
 }
 
-void TfrmSospesiMov::pick(const QString& line) {
-    // The line alone may stand for a settled movement too: only one the list would show loads.
-    const QDate today = ctx_.platform.today();
-    chosen_ = movementOfLine(
-        archive_, line, [&](const char* rec) { return isPending(rec, today).value_or(false); });
-    chosen_ ? accept() : reject();
+void TfrmSospesiMov::pick(qint64 record) {
+    // The movement is read whole, or nothing is picked.
+    const std::optional<QStringList> values = archive_.read(record);
+    if (!values) return platform::showAccessMessage(ctx_, this);
+    chosen_ = Movement{record, *values};
+    accept();
 }
 
 } // namespace cashbook

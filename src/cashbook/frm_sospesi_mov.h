@@ -17,7 +17,7 @@ public:
     std::optional<Movement> chosen() const { return chosen_; }
 
 private:
-    void pick(const QString& line) override;
+    void pick(qint64 record) override;
 
     core::Archive archive_;
     std::optional<Movement> chosen_;

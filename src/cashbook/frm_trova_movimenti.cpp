@@ -1,5 +1,7 @@
 #include "cashbook/frm_trova_movimenti.h"
 
+#include "platform/record_form.h"
+
 namespace cashbook {
 
 namespace {
@@ -35,20 +37,18 @@ TfrmTrovaMovimenti::TfrmTrovaMovimenti(platform::Context& ctx, QWidget* parent,
           kFilters, mode),
       archive_(yearArchive(yearFile)) {}
 
-std::optional<QStringList> TfrmTrovaMovimenti::find() {
-    const MovementFilters filters = typedFilters<kSearchFields.size()>();
-    MovementList found = searchMovements(archive_, filters);
-    if (!found.ok) return std::nullopt;
-    searched_ = filters;
-    return std::move(found.lines);
+core::ListRows TfrmTrovaMovimenti::find() {
+    return searchMovements(archive_, typedFilters<kSearchFields.size()>());
 }
 
-void TfrmTrovaMovimenti::pick(const QString& line) {
-    // Only the movement window's own mode loads; the movement must still pass the search that
-    // listed it. Any failure closes the window without a message.
-    if (mode() == u"movimenti"_qs)
-        chosen_ = movementOfLine(archive_, line, MovementMatcher(searched_));
-    chosen_ ? accept() : reject();
+void TfrmTrovaMovimenti::pick(qint64 record) {
+    // Only the movement window's own mode loads; the movement is read whole, or nothing is
+    // picked.
+    if (mode() != u"movimenti"_qs) return reject();
+    const std::optional<QStringList> values = archive_.read(record);
+    if (!values) return platform::showAccessMessage(ctx_, this, platform::MsgKind::Plain);
+    chosen_ = Movement{record, *values};
+    accept();
 }
 
 } // namespace cashbook

@@ -10,7 +10,7 @@
 namespace cashbook {
 
 // The movement search over the current year file: filters first, then the sorted list of the
-// movements that match. A double click hands the movement to the opener, in mode "movimenti".
+// movements that match. A double click or Enter hands the movement to the opener, in mode "movimenti".
 class TfrmTrovaMovimenti : public reports::SearchDialog {
     Q_OBJECT
 public:
@@ -19,11 +19,10 @@ public:
     std::optional<Movement> chosen() const { return chosen_; }
 
 private:
-    std::optional<QStringList> find() override;
-    void pick(const QString& line) override;
+    core::ListRows find() override;
+    void pick(qint64 record) override;
 
     core::Archive archive_;
-    MovementFilters searched_; // the filters of the list shown
     std::optional<Movement> chosen_;
 };
 

@@ -42,6 +42,7 @@ void sortListLines(QStringList& lines) {
 
 void SortedLines::reserve(qsizetype n) {
     lines_.reserve(size_t(n));
+    records_.reserve(size_t(n));
     entries_.reserve(size_t(n));
 }
 
@@ -64,20 +65,46 @@ void SortedLines::append(QString line) {
     lines_.push_back(std::move(line));
 }
 
-QStringList SortedLines::take() {
+void SortedLines::append(QString line, qint64 record) {
+    records_.push_back(record);
+    append(std::move(line));
+}
+
+void SortedLines::sort() {
     std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
         for (size_t k = 0; k < a.key.size(); ++k)
             if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
         const int c = compareListText(lines_[size_t(a.index)], lines_[size_t(b.index)]);
         return c != 0 ? c < 0 : a.index < b.index; // equal texts keep their order
     });
+}
+
+QStringList SortedLines::take() {
+    sort();
+    return collect();
+}
+
+QStringList SortedLines::collect() {
     QStringList out;
     out.reserve(qsizetype(entries_.size()));
     for (const Entry& e : entries_)
         out.append(std::move(lines_[size_t(e.index)]));
     lines_.clear();
+    records_.clear();
     entries_.clear();
     return out;
+}
+
+QStringList SortedLines::take(std::vector<qint64>& records) {
+    records.clear();
+    records.reserve(entries_.size());
+    if (records_.size() == lines_.size()) {
+        sort();
+        for (const Entry& e : entries_)
+            records.push_back(records_[size_t(e.index)]);
+        return collect();
+    }
+    return take();
 }
 
 bool containsFolded(QStringView text, QStringView keyLower) {

@@ -26,8 +26,11 @@ class SortedLines {
 public:
     void reserve(qsizetype n);
     void append(QString line);
+    void append(QString line, qint64 record); // with the record it stands for
     qsizetype size() const { return qsizetype(lines_.size()); }
     QStringList take(); // the lines in list order; the collector is left empty
+    // The same, with the record of each line (as appended) in `records`.
+    QStringList take(std::vector<qint64>& records);
 
 private:
     static constexpr int kKeyChars = 16; // folded, a byte each, in two words
@@ -35,7 +38,10 @@ private:
         std::array<quint64, 2> key;
         qsizetype index;
     };
+    void sort();
+    QStringList collect();
     std::vector<QString> lines_;
+    std::vector<qint64> records_;
     std::vector<Entry> entries_;
 };
 

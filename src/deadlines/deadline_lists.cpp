@@ -34,22 +34,16 @@ QString summaryLine(const QString& dettagli, const QString& data, const QString&
            QStringLiteral("  \u20ac ") + costo;
 }
 
-QString summaryLine(const char* record) {
-    QString line;
-    line.reserve(160);
-    appendStoredText(line, record, Dettagli, 35);
-    line += u"  Data: ";
-    appendStoredText(line, record, Data, 10);
-    line += u"  Ora: ";
-    appendStoredText(line, record, Ora, 5);
-    line += u"  Da: ";
-    appendStoredText(line, record, Pagatore, 30);
-    line += u"  A:  ";
-    appendStoredText(line, record, Beneficiario, 30);
-    line += u"  \u20ac ";
-    appendStoredText(line, record, Costo);
-    return line;
-}
+namespace {
+
+constexpr core::LinePiece kSummaryLine[] = {{u"", Dettagli, 35},
+                                            {u"  Data: ", Data, 10},
+                                            {u"  Ora: ", Ora, 5},
+                                            {u"  Da: ", Pagatore, 30},
+                                            {u"  A:  ", Beneficiario, 30},
+                                            {u"  \u20ac ", Costo, -1}};
+
+} // namespace
 
 RecordTest summaryTest(Summary summary) {
     // Only the exact words count: a flag holding anything else is in no list that tests it.
@@ -59,57 +53,29 @@ RecordTest summaryTest(Summary summary) {
 }
 
 int criteriaInUse(const DeadlineCriteria& criteria) {
-    return int(std::count_if(criteria.begin(), criteria.end(),
-                             [](const QString& c) { return !core::trimText(c).isEmpty(); }));
+    return core::filtersInUse(criteria);
 }
 
 RecordTest criteriaTest(const DeadlineCriteria& criteria) {
-    struct Criterion {
-        DeadlineField field;
-        QString keyLower;
-    };
-    std::vector<Criterion> inUse;
-    for (size_t i = 0; i < criteria.size(); ++i)
-        if (!core::trimText(criteria[i]).isEmpty())
-            inUse.push_back({kSearchFields[i], core::lowerAscii(criteria[i])});
-    // One text buffer reused for every field of every record.
-    return [inUse = std::move(inUse), text = QString()](const char* record) mutable {
-        for (const Criterion& c : inUse) {
-            text.resize(0);
-            appendStoredText(text, record, c.field);
-            if (!core::containsFolded(text, c.keyLower)) return false;
-        }
-        return true;
-    };
+    return [matches = core::FieldFilter(deadlineLayout(), kSearchFields, criteria)](
+               const char* record) { return matches(record); };
 }
 
-LineList listLines(const core::Archive& archive, const RecordTest& keep) {
-    LineList out;
-    out.ok = archive.scan([&](qint64, const char* record) {
-        if (keep(record)) out.lines.append(summaryLine(record));
-        return true;
+core::ListRows listLines(const core::Archive& archive, const RecordTest& keep) {
+    return core::listRows(archive, kSummaryLine, [&keep](const char* record) {
+        return keep(record) ? core::Take::Keep : core::Take::Leave;
     });
-    core::sortListLines(out.lines);
-    return out;
 }
 
-LineRecord recordOfLine(const core::Archive& archive, const QString& line, const RecordTest& keep) {
-    const QString wanted = core::trimText(line);
-    std::optional<qint64> found;
-    const bool ok = archive.scan([&](qint64 number, const char* record) {
-        if (keep(record) && core::trimText(summaryLine(record)) == wanted) found = number;
-        return true;
-    });
-    if (!ok) return {std::nullopt, false};
-    return {found, true};
-}
+namespace {
+constexpr DeadlineField kCells[] = {
+    Data,     Ora,      Pagatore,     CodFisc,    NumTessera,   Carica,   TelCel,
+    Recapito, Anticipi, Complessivo,  Rateazione, Beneficiario, Dettagli, Officina,
+    Costo,    Contatto, DaConfermare, Effettuata, Note,
+};
+} // namespace
 
 QStringList gridRow(qint64 runningNumber, const char* record, bool withKey) {
-    static constexpr DeadlineField kCells[] = {
-        Data,     Ora,      Pagatore,     CodFisc,    NumTessera,   Carica,   TelCel,
-        Recapito, Anticipi, Complessivo,  Rateazione, Beneficiario, Dettagli, Officina,
-        Costo,    Contatto, DaConfermare, Effettuata, Note,
-    };
     QStringList row;
     row.reserve(withKey ? 21 : 20);
     row.append(QString::number(runningNumber));
@@ -142,6 +108,10 @@ GridRows selectedRows(const QString& folder, int year, const RecordTest& keep) {
     QStringList keys;
     const core::Archive archive(folder, yearFileName(year), deadlineLayout());
     out.ok = archive.scan([&](qint64, const char* record) {
+        if (!core::soundRecord(deadlineLayout(), record)) {
+            ++out.skipped;
+            return true;
+        }
         if (!keep(record)) return true;
         out.rows.push_back(gridRow(qint64(out.rows.size()) + 1, record, true));
         keys.append(out.rows.back()[kGridKeyColumn]);
@@ -161,6 +131,10 @@ GridRows imminentRows(const QString& folder, const QDate& today) {
     GridRows out;
     QStringList keys;
     out.ok = scanImminent(folder, today, [&](int year, qint64, const char* record) {
+        if (!core::soundRecord(deadlineLayout(), record)) {
+            ++out.skipped;
+            return;
+        }
         out.rows.push_back(gridRow(qint64(out.rows.size()) + 1, record, true));
         // Early January of next year comes after December of this one.
         keys.append(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')) +
@@ -188,13 +162,12 @@ GridRows monthRows(const QString& folder, const QDate& day) {
     });
 }
 
-GridRows yearRows(const core::Archive& archive) {
-    GridRows out;
-    out.ok = archive.scan([&](qint64 number, const char* record) {
-        out.rows.push_back(gridRow(number, record, false));
-        return true;
-    });
-    return out;
+core::ListRows yearRows(const core::Archive& archive) {
+    return core::gridRows(archive, 1 + int(std::size(kCells)),
+                          [](core::CellTable& cells, const char* record) {
+                              for (DeadlineField f : kCells)
+                                  cells.addCell(storedText(record, f));
+                          });
 }
 
 } // namespace deadlines

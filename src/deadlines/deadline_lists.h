@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/archive.h"
+#include "core/list_rows.h"
 #include "deadlines/deadline_record.h"
 
 #include <QDate>
@@ -15,13 +16,11 @@
 namespace deadlines {
 
 // The line of a deadline in the summaries and the search: reason, date, time, payer and
-// beneficiary padded or cut to their widths, then the amount. The line text is the only link
-// between a list entry and its record, so a load rebuilds the same line for every record.
+// beneficiary padded or cut to their widths, then the amount.
 QString summaryLine(const QString& dettagli, const QString& data, const QString& ora,
                     const QString& pagatore, const QString& beneficiario, const QString& costo);
-QString summaryLine(const char* record);
 
-// Which records a list window keeps; the load applies the same test again.
+// Which records a list window keeps.
 using RecordTest = std::function<bool(const char* record)>;
 
 // The three summaries: appointments to confirm, payments to make, payments made.
@@ -34,34 +33,24 @@ inline constexpr std::array<DeadlineField, 10> kSearchFields = {
 using DeadlineCriteria = std::array<QString, 10>; // as typed
 // The criteria in use: those not empty once trimmed.
 int criteriaInUse(const DeadlineCriteria& criteria);
-// Every criterion in use, lower-cased as typed (blanks kept), occurs in its field lower-cased.
+// Every criterion in use occurs in its field (core::FieldFilter).
 RecordTest criteriaTest(const DeadlineCriteria& criteria);
 
-// The lines of the records that pass `keep`, sorted once with the list order. `ok` false when
-// the file could not be read to its end (the lines read so far are kept).
-struct LineList {
-    QStringList lines;
-    bool ok = true;
-};
-LineList listLines(const core::Archive& archive, const RecordTest& keep);
-
-// The record behind a list line: the last record in file order that passes `keep` and whose
-// line, trimmed, equals `line` trimmed. `ok` false when reading failed (then nothing is given).
-struct LineRecord {
-    std::optional<qint64> number;
-    bool ok = true;
-};
-LineRecord recordOfLine(const core::Archive& archive, const QString& line, const RecordTest& keep);
+// The summary lines of the records that pass `keep`, sorted once with the list order, each with
+// its record.
+core::ListRows listLines(const core::Archive& archive, const RecordTest& keep);
 
 // The grid of the deadline lists: column 0 the running number (reading order), 1..19 the
 // fields, 20 the chronological key (not in the whole-year grid).
 inline constexpr int kGridKeyColumn = 20;
 QStringList gridRow(qint64 runningNumber, const char* record, bool withKey);
 
-// Rows of a grid; `ok` false when reading stopped early (the rows so far are kept, unsorted).
+// Rows of a grid; `ok` false when reading stopped early (the rows so far are kept, unsorted);
+// `skipped` damaged records left out.
 struct GridRows {
     std::vector<QStringList> rows;
     bool ok = true;
+    qsizetype skipped = 0;
 };
 // The deadlines imminent on `today`, from the current year's file and the existing files of
 // the following years within reach of a notice; sorted by year, then key.
@@ -70,7 +59,7 @@ GridRows imminentRows(const QString& folder, const QDate& today);
 GridRows dayRows(const QString& folder, const QDate& day);
 // The deadlines of the month of `day` by their month name and year fields, sorted by key.
 GridRows monthRows(const QString& folder, const QDate& day);
-// Every record of the opened year in file order, without the key column.
-GridRows yearRows(const core::Archive& archive);
+// Every record of the opened year in file order, without the key column, as stored bytes.
+core::ListRows yearRows(const core::Archive& archive);
 
 } // namespace deadlines

@@ -3,7 +3,6 @@
 #include "platform/help.h"
 #include "platform/record_form.h"
 
-#include <QToolButton>
 
 namespace deadlines {
 
@@ -99,27 +98,17 @@ platform::HelpTopic helpOf(Kind kind) {
 
 DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows)
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
-                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)),
-      complete_(rows.ok) {
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)) {
     setHelp(helpOf(kind));
     setRows(std::move(rows.rows));
-    // The export asks first whether the grid is whole.
-    auto* esporta = findChild<QToolButton*>(QStringLiteral("cmdEsporta"));
-    disconnect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
-    connect(esporta, &QToolButton::clicked, this, &DeadlineGrid::exportRows);
-    auto* esportaXlsx = findChild<QToolButton*>(QStringLiteral("cmdEsportaXlsx"));
-    disconnect(esportaXlsx, &QToolButton::clicked, this, &ExportWindow::exportWorkbook);
-    connect(esportaXlsx, &QToolButton::clicked, this, &DeadlineGrid::exportRowsToWorkbook);
+    setReadWhole(rows.ok, rows.skipped);
 }
 
-void DeadlineGrid::exportRows() {
-    if (!complete_) return platform::showAccessMessage(ctx_, this);
-    exportGrid();
-}
-
-void DeadlineGrid::exportRowsToWorkbook() {
-    if (!complete_) return platform::showAccessMessage(ctx_, this);
-    exportWorkbook();
+DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, core::ListRows rows)
+    : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)) {
+    setHelp(helpOf(kind));
+    showRows(std::move(rows));
 }
 
 TfrmExpImminenti::TfrmExpImminenti(platform::Context& ctx, QWidget* parent)

@@ -16,14 +16,9 @@ class DeadlineGrid : public platform::ExportWindow {
 public:
     enum class Kind { Imminent, Day, Month, Year };
 
-    void exportRows();           // cmdEsporta
-    void exportRowsToWorkbook(); // cmdEsportaXlsx
-
 protected:
     DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows);
-
-private:
-    bool complete_ = true;
+    DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, core::ListRows rows);
 };
 
 // The deadlines imminent today, in date and time order.

@@ -10,22 +10,18 @@ DeadlineSummary::DeadlineSummary(platform::Context& ctx, QWidget* parent, core::
                                  const Kind& kind)
     : ListDialog(ctx, parent, QLatin1String(kind.className), QString::fromUtf8(kind.caption),
                  deadlineListFace(QString::fromUtf8(kind.printTitle), false)),
-      archive_(std::move(archive)), test_(summaryTest(kind.summary)) {
-    // A failure while reading keeps the lines read before it, without a message.
-    panel_->showLines(listLines(archive_, test_).lines);
+      archive_(std::move(archive)) {
+    panel_->showRows(listLines(archive_, summaryTest(kind.summary)));
 }
 
-void DeadlineSummary::pick(const QString& line) {
-    // Only a sheet that this summary lists can be picked, even when another sheet gives the
-    // same line.
-    const LineRecord r = recordOfLine(archive_, line, test_);
-    if (!r.ok) {
+void DeadlineSummary::pick(qint64 record) {
+    // The sheet is read whole by the deadline window; one that cannot be read is not picked.
+    if (!archive_.read(record)) {
         platform::showAccessMessage(ctx_, this);
-        reject();
-        return;
+        return reject();
     }
-    picked_ = r.number;
-    picked_ ? accept() : reject();
+    picked_ = record;
+    accept();
 }
 
 TfrmDaConfermare::TfrmDaConfermare(platform::Context& ctx, QWidget* parent,

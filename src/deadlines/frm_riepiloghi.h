@@ -10,7 +10,7 @@
 namespace deadlines {
 
 // A summary of the opened year: the line of every sheet in one state, sorted, with find, print
-// and a double click that picks the sheet for the deadline window. The three windows differ in
+// and a double click or Enter that picks the sheet for the deadline window. The three windows differ in
 // their caption, their test and their print title.
 class DeadlineSummary : public reports::ListDialog {
     Q_OBJECT
@@ -29,10 +29,9 @@ protected:
                     const Kind& kind);
 
 private:
-    void pick(const QString& line) override;
+    void pick(qint64 record) override;
 
     core::Archive archive_;
-    RecordTest test_;
     std::optional<qint64> picked_;
 };
 

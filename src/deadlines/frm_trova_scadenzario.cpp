@@ -37,25 +37,18 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(platform::Context& ctx, QWidget* pare
                    kCriteria, mode),
       archive_(std::move(archive)) {}
 
-std::optional<QStringList> TfrmTrovaScadenzario::find() {
+core::ListRows TfrmTrovaScadenzario::find() {
     const auto criteria = typedFilters<kSearchFields.size()>();
     setFiltersInUse(criteriaInUse(criteria));
-    RecordTest test = criteriaTest(criteria);
-    LineList found = listLines(archive_, test);
-    if (!found.ok) return std::nullopt;
-    test_ = std::move(test);
-    return std::move(found.lines);
+    return listLines(archive_, criteriaTest(criteria));
 }
 
-void TfrmTrovaScadenzario::pick(const QString& line) {
-    // Only a sheet that the search found can be picked, even when another gives the same line.
-    const LineRecord r = recordOfLine(archive_, line, test_);
-    if (!r.ok) {
+void TfrmTrovaScadenzario::pick(qint64 record) {
+    if (!archive_.read(record)) {
         platform::showAccessMessage(ctx_, this);
-        reject();
-        return;
+        return reject();
     }
-    if (mode() == kMode) picked_ = r.number;
+    if (mode() == kMode) picked_ = record;
     picked_ ? accept() : reject();
 }
 

@@ -19,11 +19,10 @@ public:
     std::optional<qint64> pickedRecord() const { return picked_; }
 
 private:
-    std::optional<QStringList> find() override;
-    void pick(const QString& line) override;
+    core::ListRows find() override;
+    void pick(qint64 record) override;
 
     core::Archive archive_;
-    RecordTest test_; // the criteria of the search shown, applied again on a pick
     std::optional<qint64> picked_;
 };
 

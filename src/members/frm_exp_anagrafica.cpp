@@ -1,13 +1,8 @@
 #include "members/frm_exp_anagrafica.h"
 
-#include "core/record_file.h"
 #include "members/member_record.h"
 #include "members/member_text.h"
 #include "platform/help.h"
-
-#include <QDir>
-
-#include <charconv>
 
 namespace members {
 
@@ -61,32 +56,20 @@ platform::ExportColumns columns() {
 
 } // namespace
 
-MemberExportRows memberExportRows(const QString& folder) {
-    MemberExportRows out{core::CellTable(1 + int(std::size(kColumns))), true};
-    core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
-    if (!file.open(core::RecordFile::Access::Read)) {
-        out.ok = false;
-        return out;
-    }
-    out.table.reserve(file.count(), 400);
+core::ListRows memberExportRows(const QString& folder) {
     // The cells take the stored bytes as they are: no text is decoded for the grid or the file.
-    const bool read = file.scan([&](qint64 n, const char* rec) {
-        char number[24];
-        out.table.addCell(
-            QByteArrayView(number, std::to_chars(number, number + sizeof number, n).ptr - number));
-        for (const Column& c : kColumns) {
-            bool first = true;
-            for (MemberField f : c.fields) {
-                if (!first) out.table.append(' ');
-                out.table.append(storedText(rec, f));
-                first = false;
-            }
-            out.table.endCell();
-        }
-        return true;
-    });
-    out.ok = file.close() && read;
-    return out;
+    return core::gridRows(core::Archive(folder, kMemberFileName, memberLayout()),
+                          1 + int(std::size(kColumns)), [](core::CellTable& cells, const char* rec) {
+                              for (const Column& c : kColumns) {
+                                  bool first = true;
+                                  for (MemberField f : c.fields) {
+                                      if (!first) cells.append(' ');
+                                      cells.append(storedText(rec, f));
+                                      first = false;
+                                  }
+                                  cells.endCell();
+                              }
+                          });
 }
 
 TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
@@ -94,8 +77,7 @@ TfrmExpAnagrafica::TfrmExpAnagrafica(platform::Context& ctx, QWidget* parent)
                    u" Esporta archivio anagrafico dei Soci in Microsoft Excel"_qs, columns(),
                    u"Tesserati.xls"_qs, u"Riepilogo Anagrafica Soci"_qs) {
     setHelp(platform::helpTopic(u"members"_qs, u"esporta"_qs));
-    // A failure while reading keeps the rows read before it, without a message.
-    setTable(memberExportRows(ctx.folder).table);
+    showRows(memberExportRows(ctx.folder));
 }
 
 } // namespace members

@@ -1,6 +1,8 @@
 #include "members/frm_importa_soci.h"
 
+#include "members/member_archive.h"
 #include "members/member_lists.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 
 namespace members {
@@ -11,13 +13,14 @@ TfrmImportaSoci::TfrmImportaSoci(platform::Context& ctx, QWidget* parent, const 
                  {u"panElenco"_qs, u"Riepilogo soci in archivio anagrafico"_qs}) {
     lblMemory_ = platform::makeLabel(this, mode, u"lblMemory"_qs);
     lblMemory_->hide();
-    // A failure while listing keeps the lines read before it, without a message.
-    panel_->showLines(pickerMembers(ctx.folder).lines);
+    panel_->showRows(pickerMembers(ctx.folder));
 }
 
-void TfrmImportaSoci::pick(const QString& line) {
-    picked_ = recordOfLine(ctx_.folder, LineForm::Picker, line).number;
-    picked_ ? accept() : reject();
+void TfrmImportaSoci::pick(qint64 record) {
+    // The member must still be readable whole; otherwise nothing is picked.
+    if (!MemberArchive(ctx_.folder).read(record)) return platform::showAccessMessage(ctx_, this);
+    picked_ = record;
+    accept();
 }
 
 } // namespace members

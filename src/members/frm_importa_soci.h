@@ -20,7 +20,7 @@ public:
     QString mode() const { return lblMemory_->text(); }
 
 private:
-    void pick(const QString& line) override;
+    void pick(qint64 record) override;
 
     QLabel* lblMemory_;
     std::optional<qint64> picked_;

@@ -17,7 +17,7 @@ public:
     std::optional<qint64> pickedRecord() const { return picked_; }
 
 private:
-    void pick(const QString& line) override;
+    void pick(qint64 record) override;
 
     std::optional<qint64> picked_;
 };

@@ -1,6 +1,8 @@
 #include "members/frm_trova_anagrafica.h"
 
+#include "members/member_archive.h"
 #include "members/member_lists.h"
+#include "platform/record_form.h"
 
 namespace members {
 
@@ -32,20 +34,25 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
                     true,
                     {u"panElenco"_qs, u"Riepilogo anagrafica Soci"_qs, countLine},
                     &memberLayout()},
-                   kFilters, mode) {}
-
-std::optional<QStringList> TfrmTrovaAnagrafica::find() {
-    const auto filters = typedFilters<kFilterFields.size()>();
-    setFiltersInUse(filtersInUse(filters));
-    MemberList found = searchMembers(ctx_.folder, filters);
-    if (!found.ok) return std::nullopt;
-    return std::move(found.lines);
+                   kFilters, mode) {
+    // Unticked: the search of active members only, as it always was.
+    chkAnnullate_ = new QCheckBox(u"Includi tessere annullate"_qs, filterPanel());
+    chkAnnullate_->setObjectName(u"chkAnnullate"_qs);
+    chkAnnullate_->setGeometry(24, 392, 390, 22);
 }
 
-void TfrmTrovaAnagrafica::pick(const QString& line) {
-    // A failure while reading closes silently; a match found before it is still handed over.
-    picked_ = recordOfLine(ctx_.folder, LineForm::Search, line).number;
-    picked_ ? accept() : reject();
+core::ListRows TfrmTrovaAnagrafica::find() {
+    const auto filters = typedFilters<kFilterFields.size()>();
+    setFiltersInUse(core::filtersInUse(filters));
+    return searchMembers(ctx_.folder, filters, chkAnnullate_->isChecked());
+}
+
+void TfrmTrovaAnagrafica::pick(qint64 record) {
+    // The member must still be readable whole; otherwise nothing is picked.
+    if (!MemberArchive(ctx_.folder).read(record))
+        return platform::showAccessMessage(ctx_, this, platform::MsgKind::Plain);
+    picked_ = record;
+    accept();
 }
 
 } // namespace members

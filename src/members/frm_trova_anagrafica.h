@@ -4,12 +4,15 @@
 #include "platform/context.h"
 #include "reports/list_dialog.h"
 
+#include <QCheckBox>
+
 #include <optional>
 
 namespace members {
 
-// The member search: filters first, then the sorted list of the active members that match.
-// A double click picks the record; the opener applies it by its mode word (member_pick.h).
+// The member search: filters first, then the sorted list of the active members that match
+// (`chkAnnullate`: the cancelled ones too, marked). A double click or Enter picks the record;
+// the opener applies it by its mode word (member_pick.h).
 class TfrmTrovaAnagrafica : public reports::SearchDialog {
     Q_OBJECT
 public:
@@ -17,9 +20,10 @@ public:
     std::optional<qint64> pickedRecord() const { return picked_; }
 
 private:
-    std::optional<QStringList> find() override;
-    void pick(const QString& line) override;
+    core::ListRows find() override;
+    void pick(qint64 record) override;
 
+    QCheckBox* chkAnnullate_;
     std::optional<qint64> picked_;
 };
 

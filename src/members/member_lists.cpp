@@ -2,7 +2,6 @@
 
 #include "core/dates.h"
 #include "core/list_text.h"
-#include "core/record_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
 #include "members/member_text.h"
@@ -26,78 +25,20 @@ bool isActive(const char* record) {
     return storedText(record, Annullata) == QByteArrayView("No");
 }
 
-// Reads the member archive record by record (open-or-create, as every list does), with room
-// in `lines` for a line per record.
-bool scanArchive(const QString& folder, core::SortedLines* lines,
-                 const std::function<bool(qint64, const char*)>& visit) {
-    core::RecordFile file(QDir(folder).filePath(kMemberFileName), kMemberRecordLength);
-    if (!file.open(core::RecordFile::Access::Read)) return false;
-    if (lines) lines->reserve(file.count());
-    const bool ok = file.scan(visit);
-    return file.close() && ok;
+core::Archive memberFile(const QString& folder) {
+    return core::Archive(folder, kMemberFileName, memberLayout());
 }
 
-// A line is its fields, each after its fixed text, padded and cut to its width (-1: whole).
-struct Piece {
-    QStringView before;
-    MemberField field;
-    int width;
-};
-constexpr Piece kSearchLine[] = {{u"", Tesserato, 30},
-                                 {u"  Tessera n. ", NumTessera, 20},
-                                 {u"  Scad. ", DataScade, 10},
-                                 {u"  Tel. ", Recapito, 12},
-                                 {u"  ", Note, -1}};
-constexpr Piece kPickerLine[] = {{u"", Tesserato, 30},
-                                 {u"  C.F. ", CodFisc, 16},
-                                 {u"  Scad. ", DataScade, 10},
-                                 {u"  Tel. ", Recapito, 15},
-                                 {u" Note: ", Note, -1}};
-static_assert(std::size(kSearchLine) == 5 && std::size(kPickerLine) == 5);
-
-// Builds the line into `line`, reusing its buffer: one allocation at most, none when the
-// caller keeps the same string for every record.
-void buildLine(QString& line, LineForm form, const char* record) {
-    const std::span<const Piece> pieces =
-        form == LineForm::Search ? std::span(kSearchLine) : std::span(kPickerLine);
-    std::array<QByteArrayView, 5> stored;
-    qsizetype length = 0;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        const Piece& p = pieces[i];
-        stored[i] = storedText(record, p.field);
-        length += p.before.size() + (p.width < 0 ? stored[i].size() : p.width);
-    }
-    // Exactly the length: a resize from empty would round the buffer up, nearly doubling the
-    // memory of a list of 100,000 lines.
-    if (line.capacity() < length)
-        line = QString(length, Qt::Uninitialized);
-    else
-        line.resize(length);
-    QChar* out = line.data();
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        for (QChar c : pieces[i].before) // a few characters: no call to copy them
-            *out++ = c;
-        out = writeStoredText(out, stored[i], pieces[i].width);
-    }
-}
-
-// The filters in use, as the stored bytes they must occur in: lower-cased as typed, in the
-// file's code page. A filter the code page cannot hold occurs in no stored text.
-struct StoredFilter {
-    MemberField field;
-    QByteArray key;
-    bool possible;
-};
-std::vector<StoredFilter> storedFilters(const MemberFilters& filters) {
-    std::vector<StoredFilter> out;
-    for (size_t i = 0; i < filters.size(); ++i) {
-        if (core::trimText(filters[i]).isEmpty()) continue; // blanks only: not in use
-        const QString key = core::lowerAscii(filters[i]);
-        const QByteArray bytes = core::toWin1252(key);
-        out.push_back({kFilterFields[i], bytes, core::fromWin1252(bytes) == key});
-    }
-    return out;
-}
+constexpr core::LinePiece kSearchLine[] = {{u"", Tesserato, 30},
+                                           {u"  Tessera n. ", NumTessera, 20},
+                                           {u"  Scad. ", DataScade, 10},
+                                           {u"  Tel. ", Recapito, 12},
+                                           {u"  ", Note, -1}};
+constexpr core::LinePiece kPickerLine[] = {{u"", Tesserato, 30},
+                                           {u"  C.F. ", CodFisc, 16},
+                                           {u"  Scad. ", DataScade, 10},
+                                           {u"  Tel. ", Recapito, 15},
+                                           {u" Note: ", Note, -1}};
 
 // Stored expiries are nearly always "dd/mm/yyyy": read those from the bytes, anything else
 // as a typed date.
@@ -136,45 +77,25 @@ std::optional<int> storedNumber(const char* record, MemberField f) {
 
 } // namespace
 
-QString memberLine(LineForm form, const char* record) {
-    QString line;
-    buildLine(line, form, record);
-    return line;
+core::ListRows searchMembers(const QString& folder, const MemberFilters& filters,
+                             bool cancelledToo) {
+    const core::FieldFilter matches(memberLayout(), kFilterFields, filters);
+    const auto rule = [&](const char* rec) {
+        if (!cancelledToo && !isActive(rec)) return core::Take::Leave;
+        return matches.take(rec);
+    };
+    core::LineEnding ending;
+    if (cancelledToo)
+        ending = [](const char* rec) -> QStringView {
+            return isActive(rec) ? QStringView() : QStringView(u"  (annullata)");
+        };
+    return core::listRows(memberFile(folder), kSearchLine, rule, ending);
 }
 
-int filtersInUse(const MemberFilters& filters) {
-    int c = 0;
-    for (const QString& f : filters)
-        c += !core::trimText(f).isEmpty();
-    return c;
-}
-
-MemberList searchMembers(const QString& folder, const MemberFilters& filters) {
-    // Only the filters in use count, in C and in M alike: a filter of blanks would otherwise
-    // match any field with a blank in it and let records through that fail the real filters.
-    const std::vector<StoredFilter> inUse = storedFilters(filters);
-    MemberList out;
-    core::SortedLines lines;
-    out.ok = scanArchive(folder, &lines, [&](qint64, const char* rec) {
-        if (!isActive(rec)) return true;
-        for (const StoredFilter& f : inUse)
-            if (!f.possible || !core::containsFolded(storedText(rec, f.field), f.key)) return true;
-        lines.append(memberLine(LineForm::Search, rec));
-        return true;
+core::ListRows pickerMembers(const QString& folder) {
+    return core::listRows(memberFile(folder), kPickerLine, [](const char* rec) {
+        return storedText(rec, Tesserato).isEmpty() ? core::Take::Leave : core::Take::Keep;
     });
-    out.lines = lines.take();
-    return out;
-}
-
-MemberList pickerMembers(const QString& folder) {
-    MemberList out;
-    core::SortedLines lines;
-    out.ok = scanArchive(folder, &lines, [&](qint64, const char* rec) {
-        if (!storedText(rec, Tesserato).isEmpty()) lines.append(memberLine(LineForm::Picker, rec));
-        return true;
-    });
-    out.lines = lines.take();
-    return out;
 }
 
 Renewal renewalState(const char* record, const QDate& today) {
@@ -185,30 +106,15 @@ Renewal renewalState(const char* record, const QDate& today) {
     return expiry->addDays(-*notice) <= today ? Renewal::Due : Renewal::NotDue;
 }
 
-MemberList renewalMembers(const QString& folder, const QDate& today) {
-    MemberList out;
-    core::SortedLines lines;
-    out.ok = scanArchive(folder, &lines, [&](qint64, const char* rec) {
-        const Renewal state = renewalState(rec, today);
-        if (state == Renewal::Unreadable)
-            return false; // a record that cannot be read this way ends the list, silently
-        if (state == Renewal::Due) lines.append(memberLine(LineForm::Search, rec));
-        return true;
+core::ListRows renewalMembers(const QString& folder, const QDate& today) {
+    return core::listRows(memberFile(folder), kSearchLine, [&today](const char* rec) {
+        switch (renewalState(rec, today)) {
+        case Renewal::Due: return core::Take::Keep;
+        case Renewal::NotDue: return core::Take::Leave;
+        case Renewal::Unreadable: break;
+        }
+        return core::Take::Damaged;
     });
-    out.lines = lines.take();
-    return out;
-}
-
-PickedRecord recordOfLine(const QString& folder, LineForm form, const QString& line) {
-    const QStringView wanted = core::trimmedView(line);
-    QString candidate; // one buffer for every record
-    PickedRecord out;
-    out.ok = scanArchive(folder, nullptr, [&](qint64 n, const char* rec) {
-        buildLine(candidate, form, rec);
-        if (core::trimmedView(candidate) == wanted) out.number = n;
-        return true;
-    });
-    return out;
 }
 
 QString countLine(qsizetype lines) {

@@ -1,6 +1,7 @@
 #include "platform/export_window.h"
 
 #include "platform/export_flow.h"
+#include "platform/text_list.h"
 #include "platform/ui.h"
 #include "platform/workbook_flow.h"
 
@@ -112,13 +113,40 @@ std::vector<QStringList> ExportWindow::rows() const {
     return out;
 }
 
+void ExportWindow::showRows(core::ListRows rows) {
+    records_ = std::move(rows.records);
+    model_->setTable(std::move(rows.cells));
+    setReadWhole(rows.readWhole, rows.skipped);
+}
+
+void ExportWindow::setReadWhole(bool whole, qsizetype skipped) {
+    readWhole_ = whole;
+    skipped_ = skipped;
+    if (whole && skipped > 0)
+        ctx_.platform.message(this, MsgKind::Warning, core::skippedRecordsMessage(skipped));
+}
+
+std::optional<qint64> ExportWindow::recordAt(qsizetype row) const {
+    if (row < 0 || size_t(row) >= records_.size()) return std::nullopt;
+    return records_[size_t(row)];
+}
+
+bool ExportWindow::mayExport() {
+    core::ListRows read;
+    read.readWhole = readWhole_;
+    read.skipped = skipped_;
+    return tellIncomplete(ctx_, this, read);
+}
+
 void ExportWindow::exportGrid() {
+    if (!mayExport()) return;
     const core::CellTable& t = model_->table();
     SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, t.rowCount(), {}, &t};
     runSpreadsheetExport(ctx_, this, e);
 }
 
 void ExportWindow::exportWorkbook() {
+    if (!mayExport()) return;
     const core::CellTable& t = model_->table();
     SpreadsheetExport e{sheet_.fileName, sheet_.sheetName, sheet_.columns, t.rowCount(), {}, &t};
     runWorkbookExport(ctx_, this, e);

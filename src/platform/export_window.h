@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/list_rows.h"
 #include "core/spreadsheet.h"
 #include "platform/context.h"
 
@@ -68,7 +69,8 @@ struct ExportColumns {
 
 // The six export windows: a grid `grdRecords`, the picture buttons `cmdEsporta` (.xls),
 // `cmdEsportaXlsx` (.xlsx), `cmdGuida`, `cmdEsci` and the status line `panInfo`. The owning window
-// fills the rows when shown.
+// fills the rows when shown. A grid not read whole is never exported (the access message, or the
+// warning of the damaged records left out): a partial file would pass for the complete list.
 class ExportWindow : public QDialog {
     Q_OBJECT
 public:
@@ -83,6 +85,13 @@ public:
     // or as texts.
     void setTable(core::CellTable table) { model_->setTable(std::move(table)); }
     void setRows(const std::vector<QStringList>& rows);
+    // The grid read from a file: its cells, and what was left out, told at once (no message
+    // for a file not read to its end: that is told when an export is asked for).
+    void showRows(core::ListRows rows);
+    // Whether the rows set are the whole file (setTable and setRows: yes until told otherwise);
+    // damaged records left out are told at once.
+    void setReadWhole(bool whole, qsizetype skipped = 0);
+    std::optional<qint64> recordAt(qsizetype row) const;
     qsizetype rowCount() const { return model_->table().rowCount(); }
     QString cell(qsizetype row, int column) const { return model_->table().text(row, column); }
     std::vector<QStringList> rows() const; // every cell decoded: for small grids and tests
@@ -100,8 +109,13 @@ private:
     ExportSheet sheet_;
     TextGridModel* model_;
     QTableView* grid_;
+    bool mayExport();
+
     QLabel* panInfo_;
     HelpTopic help_;
+    std::vector<qint64> records_;
+    bool readWhole_ = true;
+    qsizetype skipped_ = 0;
 };
 
 } // namespace platform

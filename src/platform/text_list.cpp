@@ -1,9 +1,11 @@
 #include "platform/text_list.h"
 
 #include "core/list_text.h"
+#include "core/record_file.h"
 #include "platform/ui.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -50,7 +52,46 @@ TextList::TextList(QWidget* parent, const QString& name, int contentWidth)
 
 void TextList::setLines(const QStringList& lines) {
     lines_ = lines;
+    records_.clear();
     model_->setStringList(lines_);
+}
+
+void TextList::setRows(const core::ListRows& rows) {
+    lines_ = rows.lines;
+    records_ = rows.records;
+    model_->setStringList(lines_);
+}
+
+std::optional<qint64> TextList::recordAt(int row) const {
+    if (row < 0 || size_t(row) >= records_.size()) return std::nullopt;
+    return records_[size_t(row)];
+}
+
+void TextList::allowSeveral(bool several) {
+    setSelectionMode(several ? QAbstractItemView::ExtendedSelection
+                             : QAbstractItemView::SingleSelection);
+}
+
+std::vector<qint64> TextList::chosenRecords() const {
+    QModelIndexList chosen = selectionModel()->selectedRows();
+    std::sort(chosen.begin(), chosen.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<qint64> out;
+    for (const QModelIndex& i : chosen)
+        if (const auto record = recordAt(i.row())) out.push_back(*record);
+    return out;
+}
+
+void TextList::keyPressEvent(QKeyEvent* event) {
+    // Enter picks the selected entry as a double click does, and goes no further: the
+    // dialog's default button must not be pressed with it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const int row = selectedRow();
+        if (row >= 0) emit lineActivated(row);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 int TextList::selectedRow() const {
@@ -69,6 +110,15 @@ void TextList::selectRow(int row) {
 QString TextList::selectedLine() const {
     const int r = selectedRow();
     return r < 0 ? QString() : lines_[r];
+}
+
+bool tellIncomplete(Context& ctx, QWidget* window, const core::ListRows& rows,
+                    MsgKind accessKind) {
+    if (!rows.readWhole)
+        ctx.platform.message(window, accessKind, core::archiveAccessMessage());
+    else if (rows.skipped > 0)
+        ctx.platform.message(window, MsgKind::Warning, core::skippedRecordsMessage(rows.skipped));
+    return rows.whole();
 }
 
 FindInList::FindInList(Context& ctx, QLineEdit* field, QAbstractButton* button, TextList* list,

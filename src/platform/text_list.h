@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/list_rows.h"
 #include "core/list_text.h"
 #include "platform/context.h"
 
@@ -13,13 +14,16 @@ class QAbstractButton;
 namespace platform {
 
 // The list box of every list window: one line of text per entry in a fixed-pitch font, wider
-// than its box (so it scrolls sideways), filled at once from lines already built and sorted.
+// than its box (so it scrolls sideways), filled at once from lines already built and sorted,
+// each with the record it stands for. A double click, or Enter on the selected entry, picks it.
 class TextList : public QListView {
     Q_OBJECT
 public:
     TextList(QWidget* parent, const QString& name, int contentWidth = 1600);
 
-    void setLines(const QStringList& lines); // replaces every entry in one go
+    void setLines(const QStringList& lines); // replaces every entry in one go; no records
+    // Replaces every entry with the lines of `rows` and their records.
+    void setRows(const core::ListRows& rows);
     const QStringList& lines() const { return lines_; }
     int count() const { return int(lines_.size()); }
     void clear() { setLines({}); }
@@ -28,13 +32,30 @@ public:
     void selectRow(int row); // selects and scrolls to it
     QString selectedLine() const;
 
+    // The record of an entry; nothing for a row out of range or a list without records.
+    std::optional<qint64> recordAt(int row) const;
+    const std::vector<qint64>& records() const { return records_; } // every entry's, in order
+    // Ctrl/Shift choose several entries; a double click or Enter still picks one.
+    void allowSeveral(bool several);
+    std::vector<qint64> chosenRecords() const; // the chosen entries' records, in list order
+
 signals:
-    void lineActivated(int row); // double click on an entry
+    void lineActivated(int row); // double click, or Enter on the selected entry
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QStringListModel* model_;
     QStringList lines_;
+    std::vector<qint64> records_;
 };
+
+// Says what a list or grid read from its file left out: the access message (as `accessKind`)
+// when the file was not read to its end, else the warning of how many damaged records were
+// skipped. True when nothing was left out.
+bool tellIncomplete(Context& ctx, QWidget* window, const core::ListRows& rows,
+                    MsgKind accessKind = MsgKind::Error);
 
 // "Trova" over a list: Enter in the find field only moves the focus to the button (the Enter
 // goes no further, so the dialog's default button is not pressed with it); the button runs the

@@ -14,7 +14,7 @@ ListDialog::ListDialog(platform::Context& ctx, QWidget* parent, const QString& c
     platform::setupDialog(this, className, caption, {862, 560});
     panel_ = new ListPanel(ctx_, this, std::move(face));
     connect(panel_, &ListPanel::closeRequested, this, &QDialog::reject);
-    connect(panel_, &ListPanel::lineActivated, this, [this](const QString& line) { pick(line); });
+    connect(panel_, &ListPanel::recordPicked, this, [this](qint64 record) { pick(record); });
 }
 
 SearchDialog::SearchDialog(platform::Context& ctx, QWidget* parent, const SearchFace& face,
@@ -88,15 +88,15 @@ void SearchDialog::showEvent(QShowEvent* event) {
 }
 
 void SearchDialog::search() {
-    const std::optional<QStringList> found = find();
+    const core::ListRows found = find();
     lblAttendere_->hide();
-    if (!found) {
+    if (!found.readWhole) {
         ctx_.platform.message(this, platform::MsgKind::Plain, core::archiveAccessMessage());
         return;
     }
     panel_->show();
     filterPanel_->hide();
-    panel_->showLines(*found);
+    panel_->showRows(found);
 }
 
 } // namespace reports

@@ -12,7 +12,7 @@
 
 namespace reports {
 
-// A dialog around one list panel: "Chiudi" rejects, a double-clicked line goes to pick().
+// A dialog around one list panel: "Chiudi" rejects, the record of a picked line goes to pick().
 class ListDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,7 +21,7 @@ public:
 protected:
     ListDialog(platform::Context& ctx, QWidget* parent, const QString& className,
                const QString& caption, ListFace face);
-    virtual void pick(const QString& line) = 0;
+    virtual void pick(qint64 record) = 0;
 
     platform::Context& ctx_;
     ListPanel* panel_;
@@ -70,9 +70,9 @@ protected:
     SearchDialog(platform::Context& ctx, QWidget* parent, const SearchFace& face,
                  std::span<const FilterField> filters, const QString& mode);
 
-    // The lines that match the typed filters, or nothing when the file could not be read (the
-    // filters then stay, with the access message).
-    virtual std::optional<QStringList> find() = 0;
+    // The rows that match the typed filters. When the file could not be read whole the filters
+    // stay, with the access message; damaged records left out are told after the list shows.
+    virtual core::ListRows find() = 0;
 
     template <size_t N> std::array<QString, N> typedFilters() const {
         std::array<QString, N> out;
@@ -81,6 +81,7 @@ protected:
         return out;
     }
     void setFiltersInUse(int count) { lblConta_->setText(QString::number(count)); }
+    QWidget* filterPanel() const { return filterPanel_; } // for a window's own options
 
     void showEvent(QShowEvent* event) override;
 

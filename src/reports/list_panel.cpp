@@ -71,7 +71,9 @@ ListPanel::ListPanel(platform::Context& ctx, QWidget* parent, ListFace face)
 
     finder_ = new platform::FindInList(ctx_, txtTrova_, btnTrova, list_, face_.emptyKey);
     connect(list_, &platform::TextList::lineActivated, this,
-            [this](int row) { emit lineActivated(list_->lines().value(row)); });
+            [this](int row) {
+                if (const auto record = list_->recordAt(row)) emit recordPicked(*record);
+            });
     connect(btnStampa, &QPushButton::clicked, this, &ListPanel::print);
     connect(btnChiudi, &QPushButton::clicked, this, [this] {
         if (face_.summaryLook) list_->clear();
@@ -79,15 +81,16 @@ ListPanel::ListPanel(platform::Context& ctx, QWidget* parent, ListFace face)
     });
 }
 
-void ListPanel::setLines(const QStringList& lines) {
-    list_->setLines(lines);
-    if (lblTrovate_) lblTrovate_->setText(face_.countLine(lines.size()));
+void ListPanel::setRows(const core::ListRows& rows) {
+    list_->setRows(rows);
+    if (lblTrovate_) lblTrovate_->setText(face_.countLine(rows.lines.size()));
 }
 
-void ListPanel::showLines(const QStringList& lines) {
-    setLines(lines);
+bool ListPanel::showRows(const core::ListRows& rows) {
+    setRows(rows);
     finder_->reset();
     txtTrova_->setFocus(Qt::OtherFocusReason);
+    return platform::tellIncomplete(ctx_, window(), rows, face_.accessKind);
 }
 
 void ListPanel::print() {

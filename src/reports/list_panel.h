@@ -22,24 +22,28 @@ struct ListFace {
     // two find hints, the double-click hint in crimson; "Chiudi" empties the list.
     bool summaryLook = false;
     core::EmptyKey emptyKey = core::EmptyKey::FindsEvery;
+    // How the window shows the access message when its file cannot be read.
+    platform::MsgKind accessKind = platform::MsgKind::Error;
 };
 
 // The list part of every list window: find field and "Trova" with the find-in-list behaviour
 // and its Enter, the sorted list, the double-click hint, an optional count line, "Stampa" through
-// the list template and "Chiudi". The window takes the double-clicked line and the close.
+// the list template and "Chiudi". The window takes the record of the picked line (double click
+// or Enter) and the close.
 class ListPanel : public QWidget {
     Q_OBJECT
 public:
     ListPanel(platform::Context& ctx, QWidget* parent, ListFace face);
 
-    void setLines(const QStringList& lines); // also sets the count line when there is one
-    // Fills the list, forgets the last find key, empties the find field and puts the focus there.
-    void showLines(const QStringList& lines);
+    void setRows(const core::ListRows& rows); // also sets the count line when there is one
+    // Fills the list, forgets the last find key, empties the find field and puts the focus
+    // there; then says what the reading left out (platform::tellIncomplete). True when nothing.
+    bool showRows(const core::ListRows& rows);
     void print();
     platform::TextList* list() const { return list_; }
 
 signals:
-    void lineActivated(const QString& line); // double click on an entry
+    void recordPicked(qint64 record); // the record of the line double-clicked or entered
     void closeRequested();
 
 private:

@@ -1,3 +1,4 @@
+#include "core/record_file.h"
 #include "book/frm_trova_registro.h"
 #include "book/page_list.h"
 #include "book_fixture.h"
@@ -48,11 +49,12 @@ TEST(PageListWindow, FindsInARingAndKeepsTheSelectionWithoutMatch) {
     EXPECT_TRUE(f.h.fake.messages.empty());
 }
 
-TEST(PageListWindow, DoubleClickLoadsTheLastPageWithThatLineWhole) {
+TEST(PageListWindow, APickLoadsThePageOfTheLinePickedWhole) {
     PageListWindow f({member(u"Rossi Mario"_qs, u"prima"_qs), member(u"Verdi Anna"_qs),
                       member(u"Rossi Mario"_qs, u"terza"_qs)});
     TfrmTrovaRegistro w(f.h.ctx, &f.editor, f.path);
-    w.pick(0);
+    ASSERT_EQ(w.list()->lines()[0], w.list()->lines()[2]);
+    w.pick(2);
     EXPECT_EQ(w.result(), QDialog::Accepted);
     ASSERT_TRUE(w.picked());
     EXPECT_EQ(w.picked()->number, 3);
@@ -67,6 +69,7 @@ TEST(PageListWindow, APageThatCannotBeReadChangesNothing) {
     w.pick(1);
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_FALSE(w.picked());
+    EXPECT_EQ(f.h.fake.lastMessage().text, core::archiveAccessMessage());
 }
 
 TEST(PageListWindow, PrintsTheListUnderItsTitle) {

@@ -54,8 +54,8 @@ TEST(PageList, LinesFitEachValueToItsWidth) {
                              {A(Tessera), u"A-12"_qs},
                              {A(Telefono), u"06 1234567 / 333 7654321"_qs},
                              {A(Quota), u"25,00"_qs}})});
-    const PageList list = readPageList(path);
-    ASSERT_TRUE(list.ok);
+    const core::ListRows list = readPageList(path);
+    ASSERT_TRUE(list.readWhole);
     ASSERT_EQ(list.lines.size(), 1);
     // Widths 6, 30, 16, 20 and 15; the fee whole.
     const QString expected = u"N. Ord. 1     "_qs + u"  Socio: Bianchi Giovanni Maria Alessan"_qs +
@@ -65,7 +65,7 @@ TEST(PageList, LinesFitEachValueToItsWidth) {
     EXPECT_EQ(list.lines[0].toStdString(), expected.toStdString());
 }
 
-TEST(PageList, SkipsPagesWithoutNumberAndPicksTheLastOfIdenticalLines) {
+TEST(PageList, SkipsPagesWithoutNumberAndKeepsEachLinesOwnPage) {
     QTemporaryDir dir;
     PageValues unnumbered = page({{A(Socio), u"Rossi"_qs}});
     unnumbered[Numero].clear();
@@ -73,13 +73,10 @@ TEST(PageList, SkipsPagesWithoutNumberAndPicksTheLastOfIdenticalLines) {
                                        {page({{A(Socio), u"Rossi"_qs}, {Presidente, u"1"_qs}}),
                                         page({{A(Socio), u"Verdi"_qs}}), unnumbered,
                                         page({{A(Socio), u"Rossi"_qs}, {Presidente, u"4"_qs}})});
-    const PageList list = readPageList(path);
-    EXPECT_EQ(list.pages, (std::vector<qint64>{1, 2, 4}));
-    EXPECT_EQ(pageOfLine(list, 0), 4);
-    EXPECT_EQ(pageOfLine(list, 1), 2);
-    EXPECT_EQ(pageOfLine(list, 2), 4);
-    EXPECT_EQ(pageOfLine(list, -1), std::nullopt);
-    EXPECT_EQ(pageOfLine(list, 3), std::nullopt);
+    const core::ListRows list = readPageList(path);
+    EXPECT_EQ(list.records, (std::vector<qint64>{1, 2, 4}));
+    EXPECT_EQ(list.lines[0], list.lines[2]);
+    EXPECT_EQ(list.recordAt(3), std::nullopt);
     EXPECT_EQ(readPage(path, 4).value()[Presidente], "4");
     EXPECT_EQ(readPage(path, 5), std::nullopt);
 }

@@ -35,7 +35,7 @@ TEST(MovementLists, LineHasTheFixedColumns) {
                                 {DataSca, u"20/12/2026"_qs},
                                 {Pagatore, u"Circolo"_qs},
                                 {Beneficiario, u"Comune di Roma"_qs}}));
-    const MovementList l = searchMovements(y.archive, {});
+    const core::ListRows l = searchMovements(y.archive, {});
     ASSERT_EQ(l.lines.size(), 1);
     EXPECT_EQ(l.lines[0], u"Affitto sala"_qs + QString(28, u' ') + u"  Scad. 20/12/2026  Da: "_qs +
                               u"Circolo"_qs + QString(23, u' ') + u"  A: Comune di Roma"_qs +
@@ -65,8 +65,8 @@ TEST(MovementLists, ABlankFilterLetsNothingThroughThatFailsARealFilter) {
     y.add(income(u"10,00"_qs, {{Causale, u"Quota sociale"_qs}, {Note, u"pagato in contanti"_qs}}));
     y.add(income(u"20,00"_qs, {{Causale, u"Affitto"_qs}, {Note, u"a rate"_qs}}));
     const MovementFilters f = filters({{Causale, u"quota"_qs}, {Note, u" "_qs}});
-    EXPECT_EQ(filtersInUse(f), 1);
-    const MovementList l = searchMovements(y.archive, f);
+    EXPECT_EQ(core::filtersInUse(f), 1);
+    const core::ListRows l = searchMovements(y.archive, f);
     ASSERT_EQ(l.lines.size(), 1);
     EXPECT_TRUE(l.lines[0].startsWith(u"Quota sociale"_qs));
     EXPECT_EQ(searchMovements(y.archive, filters({{Note, u"  "_qs}})).lines.size(), 2);
@@ -89,48 +89,24 @@ TEST(MovementLists, PendingFromTheNoticeDayUntilSettled) {
             << d.today.toString().toStdString();
 }
 
-TEST(MovementLists, PendingStopsSilentlyAtAnUnreadableDueDate) {
+TEST(MovementLists, PendingSkipsAndCountsAnUnreadableDueDate) {
     Year y;
     y.add(movementValues({{Causale, u"B"_qs}, {Saldato, kNo}}));
     y.add(movementValues({{Causale, u"A"_qs}, {Saldato, kNo}, {Preavviso, u"x"_qs}}));
     y.add(movementValues({{Causale, u"C"_qs}, {Saldato, kNo}}));
     y.add(movementValues({{Causale, u"D"_qs}, {DataSca, u"bad"_qs}})); // settled: not looked at
-    const MovementList l = pendingMovements(y.archive, {2026, 3, 15});
-    EXPECT_FALSE(l.ok);
-    ASSERT_EQ(l.lines.size(), 1);
+    const core::ListRows l = pendingMovements(y.archive, {2026, 3, 15});
+    EXPECT_TRUE(l.readWhole);
+    EXPECT_EQ(l.skipped, 1);
+    ASSERT_EQ(l.lines.size(), 2);
     EXPECT_TRUE(l.lines[0].startsWith(u"B "_qs));
+    EXPECT_EQ(l.records, (std::vector<qint64>{1, 3}));
 }
 
-// Two movements give the same line, one of them settled: the pending list shows only the open
-// one, and a double click must load that one, not the later settled record.
-TEST(MovementLists, AChosenLineLoadsTheLastRecordTheListWouldShow) {
-    const QStringList open = movementValues({{Saldato, kNo}, {Note, u"aperto"_qs}});
-    QStringList settled = open;
-    settled[Saldato] = kYes;
-    settled[Note] = u"saldato"_qs;
-    Year y;
-    y.add(open);
-    y.add(open);
-    y.add(settled);
-    const QDate today(2026, 3, 15);
-    const QStringList lines = pendingMovements(y.archive, today).lines;
-    ASSERT_EQ(lines.size(), 2);
-    const auto pending = [&](const char* rec) { return isPending(rec, today).value_or(false); };
-    const std::optional<Movement> m = movementOfLine(y.archive, u"  "_qs + lines[0], pending);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->number, 2);
-    EXPECT_EQ((*m)[Note], u"aperto"_qs);
-    EXPECT_EQ(m->values.size(), MovementFieldCount);
-    // Without the list's test the later, settled record would win.
-    EXPECT_EQ(movementOfLine(y.archive, lines[0], [](const char*) { return true; })->number, 3);
-}
-
-TEST(MovementLists, AChosenLineLoadsNothingWhenTheFileCannotBeRead) {
+TEST(MovementLists, AFileThatCannotBeReadIsNotReadWhole) {
     Year y;
     y.add(movementValues({}));
-    const QString line = searchMovements(y.archive, {}).lines.value(0);
     QFile::remove(y.path);
     ASSERT_TRUE(QDir().mkdir(y.path)); // a folder where the file was
-    EXPECT_FALSE(movementOfLine(y.archive, line, [](const char*) { return true; }));
-    EXPECT_FALSE(searchMovements(y.archive, {}).ok);
+    EXPECT_FALSE(searchMovements(y.archive, {}).readWhole);
 }

@@ -83,8 +83,8 @@ TEST(DeadlineLines, ListIsSortedByTheWholeLineNotByDate) {
     y.add(sheet("02/03/2026", "affitto"));
     y.add(sheet("05/02/2026", "Bollo"));
     y.add(sheet("01/01/2026", "\u00c8 tassa")); // accented capital: after every ASCII letter
-    const LineList l = listLines(y.archive, summaryTest(Summary::ToPay));
-    ASSERT_TRUE(l.ok);
+    const core::ListRows l = listLines(y.archive, summaryTest(Summary::ToPay));
+    ASSERT_TRUE(l.readWhole);
     ASSERT_EQ(l.lines.size(), 4);
     EXPECT_TRUE(l.lines[0].startsWith("affitto") && l.lines[0].contains("02/03/2026"))
         << l.lines[0].toStdString(); // same reason in any case: by the date's text, day first
@@ -142,8 +142,8 @@ TEST(DeadlineSearch, CriteriaTable) {
             criteria[size_t(at - kSearchFields.begin())] = text;
         }
         EXPECT_EQ(criteriaInUse(criteria), k.inUse) << k.name;
-        const LineList l = listLines(archive, criteriaTest(criteria));
-        ASSERT_TRUE(l.ok);
+        const core::ListRows l = listLines(archive, criteriaTest(criteria));
+        ASSERT_TRUE(l.readWhole);
         QStringList payers;
         for (const QString& line : l.lines)
             payers << line.mid(35 + 8 + 10 + 7 + 5 + 6, 30).trimmed();
@@ -151,7 +151,7 @@ TEST(DeadlineSearch, CriteriaTable) {
     }
 }
 
-TEST(DeadlineLines, LoadFindsTheLastRecordOfTheLineThatTheListKeeps) {
+TEST(DeadlineLines, IdenticalLinesKeepTheirOwnRecords) {
     Year y;
     QStringList open = sheet("05/03/2026", "Quota");
     QStringList paid = open;
@@ -161,20 +161,15 @@ TEST(DeadlineLines, LoadFindsTheLastRecordOfTheLineThatTheListKeeps) {
     y.add(open);   // 1
     y.add(longer); // 2: same line, still to pay
     y.add(paid);   // 3: same line, already paid
-    const QString line = summaryLine(open[Dettagli], open[Data], open[Ora], open[Pagatore],
-                                     open[Beneficiario], open[Costo]);
+    const core::ListRows toPay = listLines(y.archive, summaryTest(Summary::ToPay));
+    ASSERT_EQ(toPay.lines.size(), 2);
+    EXPECT_EQ(toPay.lines[0], toPay.lines[1]);
+    EXPECT_EQ(toPay.records, (std::vector<qint64>{1, 2}));
+    EXPECT_EQ(listLines(y.archive, summaryTest(Summary::Paid)).records, std::vector<qint64>{3});
 
-    EXPECT_EQ(recordOfLine(y.archive, line, summaryTest(Summary::ToPay)).number, 2);
-    EXPECT_EQ(recordOfLine(y.archive, line, summaryTest(Summary::Paid)).number, 3);
-    EXPECT_EQ(recordOfLine(y.archive, "  " + line + "  ", summaryTest(Summary::Paid)).number, 3);
-    EXPECT_FALSE(recordOfLine(y.archive, line, summaryTest(Summary::ToConfirm)).number);
-
-    // A file that cannot be read gives nothing, not a match found before the failure.
     ASSERT_TRUE(QFile::remove(y.archive.path()));
     ASSERT_TRUE(QDir(y.folder()).mkdir("2026.sca"));
-    const LineRecord failed = recordOfLine(y.archive, line, summaryTest(Summary::ToPay));
-    EXPECT_FALSE(failed.ok);
-    EXPECT_FALSE(failed.number);
+    EXPECT_FALSE(listLines(y.archive, summaryTest(Summary::ToPay)).readWhole);
 }
 
 TEST(DeadlineGrids, DayAndMonthListsInChronologicalOrderWithReadingNumbers) {
@@ -276,10 +271,12 @@ TEST(DeadlineGrids, WholeYearInFileOrderWithoutKey) {
     Year y;
     y.add(sheet("15/03/2026", "first"));
     y.add(sheet("01/01/2026", "second"));
-    const GridRows rows = yearRows(y.archive);
-    ASSERT_TRUE(rows.ok);
-    EXPECT_EQ(column(rows, 13), QStringList({"first", "second"}));
-    EXPECT_EQ(column(rows, 0), QStringList({"1", "2"}));
-    EXPECT_EQ(rows.rows[0].size(), 20);
-    EXPECT_TRUE(yearRows(yearArchive(y.folder(), 2025)).rows.empty());
+    const core::ListRows rows = yearRows(y.archive);
+    ASSERT_TRUE(rows.readWhole);
+    ASSERT_EQ(rows.cells.rowCount(), 2);
+    EXPECT_EQ(rows.cells.text(0, 13), "first");
+    EXPECT_EQ(rows.cells.text(1, 13), "second");
+    EXPECT_EQ(rows.cells.text(1, 0), "2");
+    EXPECT_EQ(rows.cells.columnCount(), 20);
+    EXPECT_EQ(yearRows(yearArchive(y.folder(), 2025)).cells.rowCount(), 0);
 }

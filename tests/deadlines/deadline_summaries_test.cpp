@@ -141,7 +141,7 @@ TEST(DeadlineSummaries, IdenticalLineOfAPaidDeadlineIsNotLoadedAsOneToPay) {
     EXPECT_FALSE(child<QCheckBox>(&d.w, QStringLiteral("chkEffettuata"))->isChecked());
 }
 
-TEST(DeadlineSummaries, IdenticalLinesLoadTheLaterRecord) {
+TEST(DeadlineSummaries, IdenticalLinesLoadTheRecordClicked) {
     DeadlineWindow d;
     QStringList first = sheet("05/03/2026", "Quota annuale");
     first[Note] = QStringLiteral("first");
@@ -155,8 +155,8 @@ TEST(DeadlineSummaries, IdenticalLinesLoadTheLaterRecord) {
         doubleClick(dialog, 0);
     });
     d.click("cmdDaEffettuare");
-    EXPECT_EQ(d.text("lblPosizione"), "2");
-    EXPECT_EQ(d.text("txtNote"), "second");
+    EXPECT_EQ(d.text("lblPosizione"), "1");
+    EXPECT_EQ(d.text("txtNote"), "first");
 }
 
 TEST(DeadlineSummaries, FailedLoadLeavesTheShownSheetWhole) {

@@ -61,7 +61,7 @@ TEST(MemberPick, AnagraficaModeLoadsTheWholeRecordIntoTheMemberWindow) {
     EXPECT_TRUE(c.blue() > 200 && c.red() < 60) << c.name().toStdString();
 }
 
-TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
+TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndSkipsADamagedRecord) {
     QTemporaryDir dir;
     const QString f = dir.path();
     const QDate today(2025, 3, 10);
@@ -79,7 +79,10 @@ TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
 
     addMember(f, {{Tesserato, u"Data rotta"_qs}, {DataScade, u"31/02/2025"_qs}});
     addMember(f, {{Tesserato, u"Dopo il danno"_qs}, {DataScade, u"01/01/2020"_qs}});
-    EXPECT_EQ(renewalMembers(f, today).lines.size(), 3);
+    // A record that cannot be read is left out and counted; the list goes on past it.
+    const core::ListRows past = renewalMembers(f, today);
+    EXPECT_EQ(past.lines.size(), 4);
+    EXPECT_EQ(past.skipped, 1);
 
     // Dates and notice days written other than "dd/mm/yyyy" and plain digits are read as typed.
     QTemporaryDir typed;
@@ -92,16 +95,18 @@ TEST(RenewalList, DueOnTheBoundaryDaysActiveOnlyAndStopsAtADamagedRecord) {
         {{Tesserato, u"Non ancora"_qs}, {DataScade, u"21/03/2025"_qs}, {Preavviso, u"10"_qs}});
     addMember(typed.path(), {{Tesserato, u"Giorno zero"_qs}, {DataScade, u"00/03/2025"_qs}});
     addMember(typed.path(), {{Tesserato, u"Mai letto"_qs}, {DataScade, u"01/01/2020"_qs}});
+    // "Giorno zero" cannot be read: left out, and the members after it still listed.
     EXPECT_EQ(names(renewalMembers(typed.path(), today).lines),
-              (QStringList{u"Anno corto"_qs, u"Breve"_qs}));
+              (QStringList{u"Anno corto"_qs, u"Breve"_qs, u"Mai letto"_qs}));
 
     QTemporaryDir other;
     addMember(other.path(), {{Tesserato, u"Alfa"_qs}, {DataScade, u"01/01/2020"_qs}});
     addMember(other.path(),
               {{Tesserato, u"Beta"_qs}, {DataScade, u"01/01/2020"_qs}, {Preavviso, u"x"_qs}});
     addMember(other.path(), {{Tesserato, u"Gamma"_qs}, {DataScade, u"01/01/2020"_qs}});
-    const MemberList stopped = renewalMembers(other.path(), today);
-    EXPECT_EQ(names(stopped.lines), QStringList{u"Alfa"_qs});
+    const core::ListRows skipped = renewalMembers(other.path(), today);
+    EXPECT_EQ(names(skipped.lines), (QStringList{u"Alfa"_qs, u"Gamma"_qs}));
+    EXPECT_EQ(skipped.skipped, 1);
 }
 
 TEST(RenewalList, WindowListsDueMembersAndPicksIntoTheMemberWindow) {

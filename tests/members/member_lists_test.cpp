@@ -90,11 +90,11 @@ TEST_F(MemberLists, SearchCombinesFiltersAndNeverListsCancelledMembers) {
         {filters({{Tesserato, u"rossi"_qs}, {Note, u"zzz"_qs}}), {}},
     };
     for (const Case& c : cases) {
-        const MemberList found = searchMembers(folder(), c.filters);
-        EXPECT_TRUE(found.ok);
+        const core::ListRows found = searchMembers(folder(), c.filters);
+        EXPECT_TRUE(found.readWhole);
         EXPECT_EQ(names(found.lines), c.expected) << c.filters[0].toStdString();
     }
-    EXPECT_EQ(filtersInUse(filters({{Tesserato, u"a"_qs}, {Carica, u" \t "_qs}, {Note, u"b"_qs}})),
+    EXPECT_EQ(core::filtersInUse(filters({{Tesserato, u"a"_qs}, {Carica, u" \t "_qs}, {Note, u"b"_qs}})),
               2);
     EXPECT_EQ(countLine(4), u"Il presente riepilogo contiene 4 schede."_qs);
 }
@@ -108,38 +108,42 @@ TEST_F(MemberLists, PickerListsEveryNamedMemberCancelledOnesToo) {
               (QStringList{u"Bianchi"_qs, u"verdi"_qs, u"Verdi"_qs}));
 }
 
-TEST_F(MemberLists, PickTakesTheLastRecordWithTheSameLine) {
-    addMember(folder(), {{Tesserato, u"Neri"_qs}, {Carica, u"primo"_qs}});
+TEST_F(MemberLists, EachLineCarriesItsRecordAndCancelledOnesAreMarkedOnRequest) {
+    addMember(folder(), {{Tesserato, u"Neri"_qs}});
     addMember(folder(), {{Tesserato, u"Gialli"_qs}});
-    addMember(folder(), {{Tesserato, u"Neri"_qs}, {Carica, u"secondo"_qs}, {Annullata, kYes}});
-    const QString line = searchMembers(folder(), {}).lines.value(1);
-    ASSERT_TRUE(line.startsWith(u"Neri"_qs));
-    // The cancelled twin is not listed, yet its line is the same: the later record is taken.
-    EXPECT_EQ(recordOfLine(folder(), LineForm::Search, line).number, 3);
-    EXPECT_EQ(recordOfLine(folder(), LineForm::Search, u"  "_qs + line.trimmed() + u" "_qs).number,
-              3);
-    EXPECT_EQ(recordOfLine(folder(), LineForm::Picker, line).number, std::nullopt);
+    addMember(folder(), {{Tesserato, u"Neri"_qs}, {Annullata, kYes}});
+    addMember(folder(), {{Tesserato, u"Neri"_qs}});
+    const core::ListRows active = searchMembers(folder(), {});
+    EXPECT_EQ(names(active.lines), (QStringList{u"Gialli"_qs, u"Neri"_qs, u"Neri"_qs}));
+    EXPECT_EQ(active.records, (std::vector<qint64>{2, 1, 4})); // identical lines in file order
+
+    const core::ListRows every = searchMembers(folder(), filters({{Tesserato, u"neri"_qs}}), true);
+    EXPECT_EQ(every.records, (std::vector<qint64>{1, 4, 3}));
+    EXPECT_FALSE(every.lines[0].endsWith(u"(annullata)"_qs));
+    EXPECT_TRUE(every.lines[2].endsWith(u"  (annullata)"_qs));
 }
 
 TEST_F(MemberLists, DamagedRecordsAndUnreadableArchives) {
     addMember(folder(), {{Tesserato, u"Alfa"_qs}});
     appendRaw(folder(), QByteArray(kMemberRecordLength, '\xff')); // every length byte too large
     addMember(folder(), {{Tesserato, u"Beta"_qs}});
-    const MemberList found = searchMembers(folder(), {});
-    EXPECT_TRUE(found.ok);
+    const core::ListRows found = searchMembers(folder(), {});
+    EXPECT_TRUE(found.readWhole);
     EXPECT_EQ(names(found.lines),
               (QStringList{u"Alfa"_qs, u"Beta"_qs})); // the flag "ÿÿ" is not "No"
-    EXPECT_EQ(pickerMembers(folder()).lines.size(), 3);
+    EXPECT_EQ(found.skipped, 1);
+    EXPECT_EQ(found.records, (std::vector<qint64>{1, 3}));
+    EXPECT_EQ(pickerMembers(folder()).lines.size(), 2);
 
     QTemporaryDir other;
     QDir(other.path()).mkdir(kMemberFileName);
-    EXPECT_FALSE(searchMembers(other.path(), {}).ok);
-    EXPECT_FALSE(pickerMembers(other.path()).ok);
+    EXPECT_FALSE(searchMembers(other.path(), {}).readWhole);
+    EXPECT_FALSE(pickerMembers(other.path()).readWhole);
 }
 
 TEST_F(MemberLists, MissingArchiveIsCreatedEmpty) {
-    const MemberList found = searchMembers(folder(), {});
-    EXPECT_TRUE(found.ok);
+    const core::ListRows found = searchMembers(folder(), {});
+    EXPECT_TRUE(found.readWhole);
     EXPECT_TRUE(found.lines.isEmpty());
     EXPECT_TRUE(QFile::exists(QDir(folder()).filePath(kMemberFileName)));
 }

@@ -35,8 +35,8 @@ public:
               kFilters, u"prova"_qs) {}
 
 private:
-    std::optional<QStringList> find() override { return QStringList(); }
-    void pick(const QString&) override {}
+    core::ListRows find() override { return {}; }
+    void pick(qint64) override {}
 };
 
 } // namespace
