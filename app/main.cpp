@@ -1,4 +1,5 @@
 #include "app_setup.h"
+#include "core/record_file.h"
 #include "platform/qt_platform.h"
 #include "shell/frm_guida.h"
 #include "windows.h"
@@ -18,6 +19,16 @@ int main(int argc, char** argv) {
         ctx.platform.runModal(help);
     });
     createWindows(ctx);
+    // Told once the user's action is over, not while its file is open and locked.
+    core::setJournalNotice([&ctx](const QString& path) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [&ctx, path] {
+                ctx.platform.message(QApplication::activeWindow(), platform::MsgKind::Warning,
+                                     core::journalSetAsideMessage(path));
+            },
+            Qt::QueuedConnection);
+    });
 
     windows.find(QStringLiteral("TfrmPassword"))->show();
     const int rc = QApplication::exec();

@@ -66,6 +66,14 @@ public:
 
     bool sync() override { return faults::allow() && ::fdatasync(fd_) == 0; }
 
+    qint64 firstHole() override {
+        const qint64 whole = size();
+        if (whole <= 0) return whole;
+        const off_t hole = ::lseek(fd_, 0, SEEK_HOLE);
+        // Without SEEK_HOLE the file system reports no holes, as the fallback says.
+        return hole < 0 ? (errno == EINVAL || errno == ENXIO ? whole : -1) : qint64(hole);
+    }
+
     LockResult lock(bool exclusive) override {
         if (faults::locksRefused()) return LockResult::Unsupported;
         int rc;
@@ -91,13 +99,13 @@ public:
             flags |= O_RDONLY;
             break;
         case Open::ReadWrite:
-            flags |= O_RDWR;
+            flags |= O_RDWR | O_NOFOLLOW;
             break;
         case Open::CreateNew:
-            flags |= O_RDWR | O_CREAT | O_EXCL;
+            flags |= O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW;
             break;
         case Open::Truncate:
-            flags |= O_WRONLY | O_CREAT | O_TRUNC;
+            flags |= O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW;
             break;
         }
         int fd;
@@ -111,10 +119,12 @@ public:
     Kind kind(const QString& path) override {
         struct stat st {};
         const QByteArray p = native(path);
-        if (::stat(p.constData(), &st) != 0)
-            return ::lstat(p.constData(), &st) == 0 ? Kind::DanglingLink : Kind::Missing;
-        if (S_ISREG(st.st_mode)) return Kind::File;
-        return S_ISDIR(st.st_mode) ? Kind::Folder : Kind::Other;
+        if (::lstat(p.constData(), &st) != 0) return Kind::Missing;
+        const bool link = S_ISLNK(st.st_mode);
+        if (link && ::stat(p.constData(), &st) != 0) return Kind::DanglingLink;
+        if (S_ISDIR(st.st_mode)) return Kind::Folder;
+        if (link) return Kind::Link;
+        return S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
     }
 
     bool remove(const QString& path) override {

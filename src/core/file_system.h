@@ -38,6 +38,9 @@ public:
     // Waits for an advisory lock on the whole file. Unsupported where the file system has none
     // (some network shares): the caller decides how to carry on.
     virtual LockResult lock(bool exclusive) = 0;
+    // Where the first hole of a sparse file starts; size() when it has none (a file the
+    // program wrote is always whole) or the file system cannot tell. -1 on failure.
+    virtual qint64 firstHole() { return size(); }
 };
 
 class FileSystem {
@@ -48,10 +51,13 @@ public:
         CreateNew, // a new file, failing when the name exists (never truncates)
         Truncate,  // created or emptied, for writing
     };
-    enum class Kind { Missing, File, Folder, Other, DanglingLink };
+    // Link: a symbolic link to anything but a folder. Nothing is written through one, so a
+    // name in the folder can never lead a write elsewhere; a link to a folder is the folder.
+    enum class Kind { Missing, File, Folder, Other, DanglingLink, Link };
 
     virtual ~FileSystem() = default;
-    // Null on failure. Read also opens a folder, only to lock() it.
+    // Null on failure. Read also opens a folder, only to lock() it. Every mode but Read fails
+    // on a symbolic link rather than follow it.
     virtual std::unique_ptr<File> open(const QString& path, Open mode) = 0;
     virtual Kind kind(const QString& path) = 0;
     virtual bool remove(const QString& path) = 0;

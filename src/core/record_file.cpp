@@ -51,7 +51,37 @@ std::optional<qint64> appendJournalLength(const QByteArray& j) {
     return length;
 }
 
+// Whether a journal whose checksum holds describes a write to this file as it is: an overwrite
+// of one whole record inside it, or a batch that started at a record boundary within it. One
+// written for another copy of the file would grow it or tear two records.
+bool overwriteFits(qint64 offset, qint64 length, int recordLength, qint64 size) {
+    return length == recordLength && offset >= 0 && offset % recordLength == 0 &&
+           offset <= size - length;
+}
+
+bool appendFits(qint64 oldLength, int recordLength, qint64 size) {
+    return oldLength % recordLength == 0 && oldLength <= size;
+}
+
+std::function<void(const QString&)>& journalNotice() {
+    static std::function<void(const QString&)> notice;
+    return notice;
+}
+
 } // namespace
+
+void setJournalNotice(std::function<void(const QString& path)> notice) {
+    journalNotice() = std::move(notice);
+}
+
+QString journalSetAsideMessage(const QString& path) {
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    return QStringLiteral("Attenzione: le modifiche in sospeso dell'archivio %1 non corrispondono "
+                          "al file e non sono state applicate.\n\r\n\r"
+                          "L'archivio non è stato modificato; le modifiche sono state messe da "
+                          "parte nel file %2.")
+        .arg(name, name + QStringLiteral(".jrn.scartato"));
+}
 
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
@@ -95,6 +125,14 @@ bool RecordFile::open(Access access) {
             close();
             return false;
         }
+    }
+    // A hole means a size no archive of ours ever had (the program writes every byte): a
+    // damaged or sparse file that would have windows count and scan millions of empty records.
+    // Checked after recovery, which may cut back a batch cut short.
+    const qint64 size = file_->size();
+    if (size < 0 || (size > 0 && file_->firstHole() != size)) {
+        close();
+        return false;
     }
     return true;
 }
@@ -155,12 +193,15 @@ bool RecordFile::clearJournal() {
 // to where it started. A journal that is itself incomplete means the write had not started.
 // The repair is synced and the journal cleared before the file is read.
 bool RecordFile::recoverJournal() {
+    // A link is never read nor written through: whatever it names is not this file's journal.
+    if (fileSystem().kind(journalPath(path_)) != FileSystem::Kind::File) return setAsideJournal();
     QByteArray j;
     if (!readWholeFile(journalPath(path_), j)) return false;
+    const qint64 size = file_->size();
+    if (size < 0) return false;
     if (const auto oldLength = appendJournalLength(j)) {
-        const qint64 size = file_->size();
-        if (size < 0 || (size > *oldLength && (!file_->resize(*oldLength) || !file_->sync())))
-            return false;
+        if (!appendFits(*oldLength, length_, size)) return setAsideJournal();
+        if (size > *oldLength && (!file_->resize(*oldLength) || !file_->sync())) return false;
         return clearJournal();
     }
     const qint64 header = 8 + 8 + 4;
@@ -171,15 +212,24 @@ bool RecordFile::recoverJournal() {
         std::memcpy(&offset, j.constData() + 8, 8);
         std::memcpy(&length, j.constData() + 16, 4);
         quint32 sum = 0;
-        valid = length == length_ && offset >= 0 && j.size() == header + length + 4;
+        valid = length >= 0 && j.size() == header + length + 4;
         if (valid) {
             std::memcpy(&sum, j.constData() + header + length, 4);
             valid = sum == checksum(j.constData(), header + length);
         }
     }
+    if (valid && !overwriteFits(offset, length, length_, size)) return setAsideJournal();
     if (valid && (!file_->write(offset, j.constData() + header, length) || !file_->sync()))
         return false;
     return clearJournal();
+}
+
+bool RecordFile::setAsideJournal() {
+    FileSystem& fs = fileSystem();
+    if (!fs.rename(journalPath(path_), setAsidePath(path_)) || !fs.syncFolder(folderOf(path_)))
+        return false;
+    if (journalNotice()) journalNotice()(path_);
+    return true;
 }
 
 bool RecordFile::close() {
@@ -245,8 +295,9 @@ std::optional<qint64> RecordFile::appendAll(qint64 total,
         if (ok && progress) progress(done);
     }
     if (ok && file_->sync() && clearJournal()) return first;
-    // Cut back now; when that fails too the journal stays and the next open cuts back.
-    if (file_->resize(start) && file_->sync()) clearJournal();
+    // Cut back now, and only a file seen back at its old length counts as cut; otherwise the
+    // journal stays and the next open cuts back.
+    if (file_->resize(start) && file_->sync() && file_->size() == start) clearJournal();
     journal_.reset();
     return std::nullopt;
 }

@@ -59,10 +59,17 @@ public:
     const QString& path() const { return path_; }
 
     static QString journalPath(const QString& path) { return path + QStringLiteral(".jrn"); }
+    // Where a journal that does not fit its file is set aside, never applied.
+    static QString setAsidePath(const QString& path) {
+        return journalPath(path) + QStringLiteral(".scartato");
+    }
 
 private:
     bool lock(bool exclusive);
     bool recoverJournal();
+    // A journal that does not fit the file (written for another copy of it, e.g. one restored
+    // from a backup) is renamed aside and reported; true when that was done.
+    bool setAsideJournal();
     bool writeJournal(const QByteArray& image);
     bool clearJournal();
 
@@ -77,5 +84,11 @@ private:
 
 // The message every archive window shows when its file cannot be reached.
 QString archiveAccessMessage();
+
+// Hears, once per journal, the path of a record file whose journal did not fit it and was set
+// aside (RecordFile::setAsidePath); the program tells the user. Null: nobody is told.
+void setJournalNotice(std::function<void(const QString& path)> notice);
+// What the program tells the user then.
+QString journalSetAsideMessage(const QString& path);
 
 } // namespace core

@@ -84,6 +84,10 @@ bool replaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
     FileSystem& fs = fileSystem();
     const QString folder = folderOf(path);
     const QString fileName = fileNameOf(path);
+    // A link (even a dangling one) would have the rename put a file where the user put a link
+    // to another: refused, like a folder or a device under that name.
+    const auto kind = fs.kind(path);
+    if (kind != FileSystem::Kind::Missing && kind != FileSystem::Kind::File) return false;
     removeStaleTemporaries(fs, folder, fileName);
     const QString stem = joined(folder, fileName + u'.' + QString::number(fs.processId()));
     const QString temporary = stem + kSuffix;

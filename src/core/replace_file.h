@@ -13,7 +13,7 @@ namespace core {
 // any failure, killed process or power cut `path` holds its old content or all of the new one:
 // `write` fills a temporary file in the same folder, which is synced, renamed over `path`, and
 // the folder synced. Every step is checked; false when any fails, and the caller shows its own
-// message. After a failure the old file is in place; only where the file system has no links
+// message. A `path` that is a symbolic link, a folder or a device is refused. After a failure the old file is in place; only where the file system has no links
 // (FAT) can a failed folder sync after the rename leave the new one, still reported as failed.
 //
 // Temporaries are named "<file name>.<process id>.qvtmp" (the new content) and ".qvold" (the

@@ -1,6 +1,7 @@
 #include "platform/workbook_flow.h"
 
 #include "core/file_faults.h"
+#include "core/file_system.h"
 #include "core/workbook.h"
 
 #include <QDir>
@@ -43,6 +44,10 @@ QString workbookFileName(const QString& xlsFileName) {
 }
 
 bool saveWorkbook(const QString& path, const SpreadsheetExport& e) {
+    // The rename would put the workbook where the user put a link: refused, as in replaceFile.
+    const auto kind = core::fileSystem().kind(path);
+    if (kind != core::FileSystem::Kind::Missing && kind != core::FileSystem::Kind::File)
+        return false;
     const QFileInfo target(path);
     QTemporaryFile temp(target.absolutePath() + u"/."_qs + target.fileName() + u".XXXXXX"_qs);
     if (!core::faults::allow() || !temp.open()) return false;
