@@ -3,6 +3,7 @@
 #include "sheets/sheet_read.h"
 
 #include "core/dates.h"
+#include "core/money.h"
 #include "core/yes_no.h"
 
 #include <QDir>
@@ -310,8 +311,27 @@ std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, Shee
     return styles;
 }
 
+// A stored number written out in plain digits ("25.5", "-1.005"): rounded half up on those
+// digits, as the sheet shows the fee, where a double would turn 1.005 into 1.00.
+std::optional<QString> fixedDecimals(QStringView v, int decimals) {
+    const qsizetype point = v.indexOf(u'.');
+    if (v.contains(u',') || v.contains(u'+')) return std::nullopt;
+    // Past 15 whole digits a run of digits is kept as it is (a long code typed as a number).
+    QStringView whole = point < 0 ? v : v.left(point);
+    if (whole.startsWith(u'-')) whole = whole.mid(1);
+    while (whole.size() > 1 && whole.front() == u'0')
+        whole = whole.mid(1);
+    if (whole.size() > 15) return std::nullopt;
+    QString digits = v.toString();
+    if (point >= 0) digits[point] = u',';
+    const std::optional<core::Decimal> d = core::Decimal::parse(digits);
+    if (!d) return std::nullopt;
+    return d->rounded(decimals).text(decimals);
+}
+
 QString formatNumber(QStringView v, int decimals = -1) {
     if (decimals > 0 && decimals <= 15) {
+        if (const std::optional<QString> shown = fixedDecimals(v, decimals)) return *shown;
         bool ok = false;
         const double d = v.toDouble(&ok);
         if (ok && std::fabs(d) < 1e15)
