@@ -135,11 +135,12 @@ bool readPart(QuaZip& zip, const QString& name, const PartReader& read, SheetBud
     if (!file.open(QIODevice::ReadOnly)) return false;
     GuardedPart part(file, declared, compressed);
     if (plain && declared <= kPlainPartBytes) {
-        QByteArray bytes;
-        bytes.reserve(declared);
-        char chunk[1 << 16];
-        for (qint64 n = 0; (n = part.read(chunk, sizeof chunk)) > 0;)
-            bytes.append(chunk, n);
+        QByteArray bytes(declared, Qt::Uninitialized);
+        qint64 got = 0;
+        for (qint64 n = 0;
+             got < declared && (n = part.read(bytes.data() + got, declared - got)) > 0;)
+            got += n;
+        bytes.truncate(got);
         const bool whole = part.complete();
         file.close();
         if (part.passed) return budget.fail(*part.passed);
