@@ -37,6 +37,11 @@ QString registerOf(int n) {
     return QDir(dir).filePath(u"Soci.lib"_qs);
 }
 
+void BM_ReadIntoMemory(benchmark::State& state) {
+    bench::readWholeFile(state, registerOf(int(state.range(0))));
+}
+BENCHMARK(BM_ReadIntoMemory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void BM_PageList(benchmark::State& state) {
     const QString path = registerOf(int(state.range(0)));
     for (auto _ : state) {

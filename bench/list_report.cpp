@@ -1,5 +1,8 @@
-// Laying out and painting a long list through the list template.
+// Laying out and painting a long list through the list template, beside a read of the member
+// archive such a list is made from.
 #include "reports/list_report.h"
+#include "bench_kit.h"
+#include "generated_archive.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,6 +22,12 @@ QStringList makeLines(int n) {
     return lines;
 }
 
+void BM_ReadIntoMemory(benchmark::State& state) {
+    const QString folder = bench::folderOnce(int(state.range(0)), bench::writeMemberArchive);
+    bench::readWholeFile(state, QDir(folder).filePath(members::kMemberFileName));
+}
+BENCHMARK(BM_ReadIntoMemory)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void BM_PrepareList(benchmark::State& state) {
     const QStringList lines = makeLines(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -30,15 +39,16 @@ void BM_PrepareList(benchmark::State& state) {
 }
 BENCHMARK(BM_PrepareList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// One page from the middle of a list of n lines.
 void BM_PaintListPage(benchmark::State& state) {
-    const reports::Report r =
-        reports::listReport(QStringLiteral("Elenco"), makeLines(100000), QDate(2026, 3, 15));
+    const reports::Report r = reports::listReport(
+        QStringLiteral("Elenco"), makeLines(int(state.range(0))), QDate(2026, 3, 15));
     QImage page(297 * 4, 210 * 4, QImage::Format_RGB32); // about 100 dpi
     for (auto _ : state) {
         QPainter p(&page);
         r.paintPage(p, static_cast<int>(r.pages().size() / 2), 4);
     }
 }
-BENCHMARK(BM_PaintListPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintListPage)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

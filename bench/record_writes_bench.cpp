@@ -1,7 +1,9 @@
 // What one save costs on the disk: a member overwritten, a member appended, ten thousand
 // members appended as one import, and the password store rewritten. Every one of them waits
-// for the disk, so the times are the disk's as much as the program's.
+// for the disk, so the times are the disk's as much as the program's. The read beside them is
+// of as many records as each writes.
 // Run: build/bench/bench_record_writes
+#include "bench_kit.h"
 #include "generated_archive.h"
 #include "members/member_record.h"
 
@@ -26,6 +28,12 @@ QStringList member(int i) {
     return v;
 }
 
+void BM_ReadIntoMemory(benchmark::State& state) {
+    const QString folder = bench::folderOnce(int(state.range(0)), bench::writeMemberArchive);
+    bench::readWholeFile(state, QDir(folder).filePath(members::kMemberFileName));
+}
+BENCHMARK(BM_ReadIntoMemory)->Arg(1)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void BM_SaveMember(benchmark::State& state) {
     const QString folder = bench::folderOnce(1000, bench::writeMemberArchive);
     const core::Archive archive(folder, members::kMemberFileName, members::memberLayout());
@@ -35,7 +43,7 @@ void BM_SaveMember(benchmark::State& state) {
         if (!archive.save(1 + i % 1000, member(i))) state.SkipWithError("save failed");
     }
 }
-BENCHMARK(BM_SaveMember)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveMember)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_AppendMember(benchmark::State& state) {
     QTemporaryDir dir;
@@ -44,7 +52,7 @@ void BM_AppendMember(benchmark::State& state) {
     for (auto _ : state)
         if (!archive.save(0, member(i++))) state.SkipWithError("append failed");
 }
-BENCHMARK(BM_AppendMember)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendMember)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ImportMembers(benchmark::State& state) {
     std::vector<QStringList> records;
@@ -71,6 +79,6 @@ void BM_ChangePassword(benchmark::State& state) {
                                   core::scramble(u"PAROLA"_qs + QString::number(i++ % 10))))
             state.SkipWithError("write failed");
 }
-BENCHMARK(BM_ChangePassword)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangePassword)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -94,12 +94,14 @@ IntervalCheck checkInterval(const IntervalForm& f, const QDate& today) {
     return out;
 }
 
-QString balanceLine(const char* record) {
+namespace {
+
+// The line into `line`, whose room is kept from one record to the next.
+void buildBalanceLine(QString& line, const char* record) {
+    line.clear();
     const QByteArrayView total = storedText(record, Totale);
     const char sign = total.isEmpty() ? 0 : total.front();
-    if (sign != '+' && sign != '-') return {};
-    QString line;
-    line.reserve(200);
+    if (sign != '+' && sign != '-') return;
     line += sign == '+' ? QLatin1String("ENTRATA  ") : QLatin1String("USCITA   ");
     appendStoredText(line, record, Causale, 40);
     line += QLatin1String("  Data: ");
@@ -110,6 +112,14 @@ QString balanceLine(const char* record) {
     appendStoredText(line, record, Beneficiario, 28);
     line += QLatin1String("  Importo: ");
     appendStoredText(line, record, Totale);
+}
+
+} // namespace
+
+QString balanceLine(const char* record) {
+    QString line;
+    line.reserve(200);
+    buildBalanceLine(line, record);
     return line;
 }
 
@@ -119,6 +129,8 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     const QString key = core::lowerAscii(filter); // as typed: not trimmed
     Balance out;
     bool readable = true;
+    QString line;
+    line.reserve(200);
     const bool read = archive.scan([&](qint64, const char* rec) {
         if (filtered && !core::containsFolded(load(rec, Causale), key)) return true;
         const std::optional<QDate> date = storedDate(rec, Data, today);
@@ -132,7 +144,9 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
         else if (total.startsWith('-'))
             out.expenses += *cents;
         out.total += *cents;
-        out.lines.append(balanceLine(rec));
+        // Each line as long as its text: a whole year's lines take no more memory than needed.
+        buildBalanceLine(line, rec);
+        out.lines.append(line.isEmpty() ? QString() : QString(line.constData(), line.size()));
         return true;
     });
     out.ok = read && readable;

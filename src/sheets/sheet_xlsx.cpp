@@ -3,8 +3,11 @@
 #include "sheets/sheet_read.h"
 
 #include "core/dates.h"
+#include "core/money.h"
 #include "core/yes_no.h"
+#include "sheets/plain_xml.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -108,11 +111,16 @@ private:
 };
 
 using PartReader = std::function<bool(QXmlStreamReader&)>;
+using PlainReader = std::function<bool(PlainXml&)>;
+
+// Parts up to this size are inflated whole and read by PlainXml first.
+constexpr qint64 kPlainPartBytes = qint64(32) << 20;
 
 // Runs `read` over the XML of one part; false when the part is missing (unless optional),
-// passes a limit (said in `budget`), is damaged or is not well-formed.
+// passes a limit (said in `budget`), is damaged or is not well-formed. With `plain`, the part is
+// read by that first, and by `read` (which starts afresh) when PlainXml gives up on it.
 bool readPart(QuaZip& zip, const QString& name, const PartReader& read, SheetBudget& budget,
-              bool optional = false) {
+              bool optional = false, const PlainReader& plain = {}) {
     if (!zip.setCurrentFile(name, QuaZip::csInsensitive)) return optional;
     QuaZipFileInfo64 info;
     if (!zip.getCurrentFileInfo(&info)) return false;
@@ -126,6 +134,27 @@ bool readPart(QuaZip& zip, const QString& name, const PartReader& read, SheetBud
     QuaZipFile file(&zip);
     if (!file.open(QIODevice::ReadOnly)) return false;
     GuardedPart part(file, declared, compressed);
+    if (plain && declared <= kPlainPartBytes) {
+        QByteArray bytes(declared, Qt::Uninitialized);
+        qint64 got = 0;
+        for (qint64 n = 0;
+             got < declared && (n = part.read(bytes.data() + got, declared - got)) > 0;)
+            got += n;
+        bytes.truncate(got);
+        const bool whole = part.complete();
+        file.close();
+        if (part.passed) return budget.fail(*part.passed);
+        if (!whole || file.getZipError() != UNZ_OK) return false;
+        const SheetBudget before = budget;
+        PlainXml reader(bytes);
+        const bool ok = plain(reader);
+        if (reader.token() != PlainXml::Token::GiveUp) return ok && !budget.passed;
+        budget = before;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&buffer);
+        return read(xml) && !xml.hasError() && !budget.passed;
+    }
     QXmlStreamReader xml(&part);
     const bool ok = read(xml) && !xml.hasError() && !budget.passed && part.complete();
     file.close();
@@ -205,6 +234,33 @@ QString richText(QXmlStreamReader& xml) {
         }
     }
     return text;
+}
+
+// The same over PlainXml; false when it gives up.
+bool richText(PlainXml& xml, QString& text) {
+    const std::string_view element = xml.name();
+    int phonetic = 0;
+    while (true) {
+        switch (xml.next()) {
+        case PlainXml::Token::Start:
+            if (xml.name() == "rPh")
+                ++phonetic;
+            else if (xml.name() == "t" && phonetic == 0 && !xml.elementText(text, true))
+                return false;
+            break;
+        case PlainXml::Token::End:
+            if (xml.name() == "rPh")
+                --phonetic;
+            else if (xml.name() == element)
+                return true;
+            break;
+        case PlainXml::Token::Text:
+            break;
+        case PlainXml::Token::Done:
+        case PlainXml::Token::GiveUp:
+            return false;
+        }
+    }
 }
 
 // A number format shows a date when its code has day or year parts outside quoted text,
@@ -310,8 +366,27 @@ std::vector<NumberStyle> readNumberStyles(QuaZip& zip, const QString& part, Shee
     return styles;
 }
 
+// A stored number written out in plain digits ("25.5", "-1.005"): rounded half up on those
+// digits, as the sheet shows the fee, where a double would turn 1.005 into 1.00.
+std::optional<QString> fixedDecimals(QStringView v, int decimals) {
+    const qsizetype point = v.indexOf(u'.');
+    if (v.contains(u',') || v.contains(u'+')) return std::nullopt;
+    // Past 15 whole digits a run of digits is kept as it is (a long code typed as a number).
+    QStringView whole = point < 0 ? v : v.left(point);
+    if (whole.startsWith(u'-')) whole = whole.mid(1);
+    while (whole.size() > 1 && whole.front() == u'0')
+        whole = whole.mid(1);
+    if (whole.size() > 15) return std::nullopt;
+    QString digits = v.toString();
+    if (point >= 0) digits[point] = u',';
+    const std::optional<core::Decimal> d = core::Decimal::parse(digits);
+    if (!d) return std::nullopt;
+    return d->rounded(decimals).text(decimals);
+}
+
 QString formatNumber(QStringView v, int decimals = -1) {
     if (decimals > 0 && decimals <= 15) {
+        if (const std::optional<QString> shown = fixedDecimals(v, decimals)) return *shown;
         bool ok = false;
         const double d = v.toDouble(&ok);
         if (ok && std::fabs(d) < 1e15)
@@ -331,8 +406,14 @@ QString formatNumber(QStringView v, int decimals = -1) {
 // The spreadsheet's day serial (1900 or 1904 system) as dd/mm/yyyy; the number as such when
 // it is no day.
 QString serialDate(QStringView v, bool base1904) {
-    bool ok = false;
-    const double serial = v.toDouble(&ok);
+    // Whole days, the usual case, without a floating-point parse.
+    bool ok = !v.isEmpty() && v.size() <= 9;
+    qint64 days = 0;
+    for (qsizetype i = 0; i < v.size() && ok; ++i) {
+        ok = v[i] >= u'0' && v[i] <= u'9';
+        days = days * 10 + (v[i].unicode() - u'0');
+    }
+    const double serial = ok ? double(days) : v.toDouble(&ok);
     if (!ok || serial < 1 || serial > 2958465) return formatNumber(v);
     const auto day = qint64(std::floor(serial));
     QDate date;
@@ -358,6 +439,24 @@ int columnOf(QStringView ref) {
     }
     return letters ? column - 1 : -1;
 }
+int columnOf(std::string_view ref) {
+    for (char b : ref)
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return columnOf(QStringView(QString::fromUtf8(ref.data(), qsizetype(ref.size()))));
+    int column = 0, letters = 0;
+    for (char b : ref) {
+        const char u = b >= 'a' && b <= 'z' ? char(b - 'a' + 'A') : b;
+        if (u < 'A' || u > 'Z') break;
+        column = column * 26 + (u - 'A' + 1);
+        if (++letters > 3) return -1;
+    }
+    return letters ? column - 1 : -1;
+}
+
+template <class Type>
+QString shownValue(Type type, qsizetype style, const QString& value, const QString& inlineText,
+                   bool hasInline, const QStringList& shared,
+                   const std::vector<NumberStyle>& numberStyle, bool base1904);
 
 // The text a cell shows, from its <v> or inline string and its type and style.
 QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QStringList& shared,
@@ -376,15 +475,51 @@ QString cellValue(QXmlStreamReader& xml, const QXmlStreamAttributes& a, const QS
             xml.skipCurrentElement();
         }
     }
-    if (type == u"s") {
+    return shownValue(type, style, value, inlineText, hasInline, shared, numberStyle, base1904);
+}
+
+// The same over PlainXml; nothing when it gives up.
+std::optional<QString> cellValue(PlainXml& xml, const QStringList& shared,
+                                 const std::vector<NumberStyle>& numberStyle, bool base1904) {
+    const std::string_view t = xml.attribute("t");
+    const QLatin1String type(t.data(), qsizetype(t.size()));
+    const std::string_view s = xml.attribute("s");
+    const qsizetype style = QByteArrayView(s.data(), qsizetype(s.size())).toInt();
+    QString value, inlineText;
+    bool hasInline = false;
+    while (true) {
+        const PlainXml::Token token = xml.next();
+        if (token == PlainXml::Token::End) break;
+        if (token == PlainXml::Token::Text) continue;
+        if (token != PlainXml::Token::Start) return std::nullopt;
+        if (xml.name() == "v") {
+            value.clear();
+            if (!xml.elementText(value, false)) return std::nullopt;
+        } else if (xml.name() == "is") {
+            inlineText.clear();
+            if (!richText(xml, inlineText)) return std::nullopt;
+            hasInline = true;
+        } else if (!xml.skipElement()) {
+            return std::nullopt;
+        }
+    }
+    return shownValue(type, style, value, inlineText, hasInline, shared, numberStyle, base1904);
+}
+
+template <class Type>
+QString shownValue(Type type, qsizetype style, const QString& value, const QString& inlineText,
+                   bool hasInline, const QStringList& shared,
+                   const std::vector<NumberStyle>& numberStyle, bool base1904) {
+    using L = QLatin1String;
+    if (type == L("s")) {
         bool ok = false;
         const int index = value.toInt(&ok);
         return ok ? shared.value(index) : QString();
     }
-    if (type == u"inlineStr" || hasInline) return inlineText;
-    if (type == u"str" || type == u"e") return value;
-    if (type == u"b") return value.isEmpty() ? QString() : value == u"1" ? core::kYes : core::kNo;
-    if (type == u"d") {
+    if (type == L("inlineStr") || hasInline) return inlineText;
+    if (type == L("str") || type == L("e")) return value;
+    if (type == L("b")) return value.isEmpty() ? QString() : value == u"1" ? core::kYes : core::kNo;
+    if (type == L("d")) {
         const QDate d = QDate::fromString(value.left(10), Qt::ISODate);
         return d.isValid() ? core::formatDate(d) : value;
     }
@@ -451,6 +586,7 @@ SheetFile readXlsx(QIODevice& device) {
     const bool sharedOk = readPart(
         zip, wb->sharedStrings,
         [&](QXmlStreamReader& xml) {
+            shared.clear();
             while (!xml.atEnd()) {
                 xml.readNext();
                 if (!atStart(xml, u"si")) continue;
@@ -460,51 +596,92 @@ SheetFile readXlsx(QIODevice& device) {
             }
             return true;
         },
-        budget, true);
+        budget, true,
+        [&](PlainXml& xml) {
+            while (true) {
+                const PlainXml::Token token = xml.next();
+                if (token == PlainXml::Token::Done) return true;
+                if (token == PlainXml::Token::GiveUp) return false;
+                if (token != PlainXml::Token::Start || xml.name() != "si") continue;
+                QString text;
+                if (!richText(xml, text)) return false;
+                shared.append(text);
+                if (!budget.cell(shared.last().size(), 1, 0)) return false;
+            }
+        });
     bool stylesOk = true;
     const std::vector<NumberStyle> numberStyle =
         readNumberStyles(zip, wb->styles, budget, stylesOk);
     if (!sharedOk || !stylesOk) return finish(std::nullopt);
 
     SheetRows rows;
+    qint64 rowIndex = -1;
+    int column = -1;
+    // A <row>, with its "r" when it has one.
+    const auto startRow = [&](qint64 r) {
+        rowIndex = r > 0 ? r - 1 : rowIndex + 1;
+        column = -1;
+        // Rows in between are blank rows, kept as such.
+        if (!budget.row(rowIndex + 1)) return false;
+        if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
+        return true;
+    };
+    // A <c> of the current row: its column from "r" (-1 without), its text.
+    const auto addCell = [&](int c, const QString& text) {
+        column = c >= 0 ? c : column + 1;
+        if (text.isEmpty()) return true;
+        if (column >= kMaxColumns) return budget.fail(SheetLimit::Columns, rowIndex + 1);
+        QStringList& row = rows[size_t(rowIndex)];
+        if (column < row.size()) {
+            row[column] = text;
+            return true;
+        }
+        while (row.size() < column) {
+            row.append(QString());
+            if (!budget.cell(0, row.size(), rowIndex + 1)) return false;
+        }
+        row.append(text);
+        return budget.cell(text.size(), row.size(), rowIndex + 1);
+    };
     const bool sheetOk = readPart(
         zip, wb->sheet,
         [&](QXmlStreamReader& xml) {
-            qint64 rowIndex = -1;
-            int column = -1;
+            rows.clear();
+            rowIndex = -1;
+            column = -1;
             while (!xml.atEnd()) {
                 xml.readNext();
                 if (atStart(xml, u"row")) {
-                    const qint64 r = xml.attributes().value(QLatin1String("r")).toLongLong();
-                    rowIndex = r > 0 ? r - 1 : rowIndex + 1;
-                    column = -1;
-                    // Rows in between are blank rows, kept as such.
-                    if (!budget.row(rowIndex + 1)) return false;
-                    if (qint64(rows.size()) <= rowIndex) rows.resize(size_t(rowIndex + 1));
+                    if (!startRow(xml.attributes().value(QLatin1String("r")).toLongLong()))
+                        return false;
                 } else if (atStart(xml, u"c") && rowIndex >= 0) {
                     const QXmlStreamAttributes a = xml.attributes();
                     const int c = columnOf(a.value(QLatin1String("r")));
-                    column = c >= 0 ? c : column + 1;
-                    const QString text = cellValue(xml, a, shared, numberStyle, wb->base1904);
-                    if (text.isEmpty()) continue;
-                    if (column >= kMaxColumns)
-                        return budget.fail(SheetLimit::Columns, rowIndex + 1);
-                    QStringList& row = rows[size_t(rowIndex)];
-                    if (column < row.size()) {
-                        row[column] = text;
-                        continue;
-                    }
-                    while (row.size() < column) {
-                        row.append(QString());
-                        if (!budget.cell(0, row.size(), rowIndex + 1)) return false;
-                    }
-                    row.append(text);
-                    if (!budget.cell(text.size(), row.size(), rowIndex + 1)) return false;
+                    if (!addCell(c, cellValue(xml, a, shared, numberStyle, wb->base1904)))
+                        return false;
                 }
             }
             return true;
         },
-        budget);
+        budget, false,
+        [&](PlainXml& xml) {
+            while (true) {
+                const PlainXml::Token token = xml.next();
+                if (token == PlainXml::Token::Done) return true;
+                if (token == PlainXml::Token::GiveUp) return false;
+                if (token != PlainXml::Token::Start) continue;
+                if (xml.name() == "row") {
+                    const std::string_view r = xml.attribute("r");
+                    if (!startRow(QByteArrayView(r.data(), qsizetype(r.size())).toLongLong()))
+                        return false;
+                } else if (xml.name() == "c" && rowIndex >= 0) {
+                    const int c = columnOf(xml.attribute("r"));
+                    const std::optional<QString> text =
+                        cellValue(xml, shared, numberStyle, wb->base1904);
+                    if (!text || !addCell(c, *text)) return false;
+                }
+            }
+        });
     return finish(sheetOk ? std::optional(std::move(rows)) : std::nullopt);
 }
 

@@ -6,6 +6,7 @@
 #include "sheets/sheet_read.h"
 
 #include "files.h"
+#include "hostile_sheets.h"
 #include "qt_print.h"
 
 #include <QDir>
@@ -125,6 +126,46 @@ TEST(SheetXlsx, WorkbooksFromTwoWriters) {
         ASSERT_EQ(sheet.error, SheetError::None);
         EXPECT_EQ(sheet.rows, c.rows);
     }
+}
+
+// A number under a format with fixed decimals reads as the sheet shows it: rounded half up on
+// the digits the workbook stores (a fee of 1.005 shows 1,01, where a double gives 1,00).
+TEST(SheetXlsx, FixedDecimalsAreRoundedOnTheStoredDigits) {
+    const struct {
+        const char* value;
+        int style; // 1: two decimals, 2: four, 3: built-in "0.00", 0: general
+        const char* shown;
+    } cases[] = {
+        {"1.005", 1, "1,01"},
+        {"2.675", 3, "2,68"},
+        {"-1.005", 1, "-1,01"},
+        {"25.5", 1, "25,50"},
+        {"25", 1, "25,00"},
+        {"9.995", 1, "10,00"},
+        {"0.00015", 2, "0,0002"},
+        {"12.34567", 2, "12,3457"},
+        {"1.5E-3", 1, "0,00"}, // written with an exponent: the double's reading
+        {"1234567890123456789", 1, "1234567890123456789"}, // a long code keeps its digits
+        {"25.5", 0, "25,5"},
+    };
+    QByteArray sheet = hostile_sheets::kSheetStart;
+    for (const auto& c : cases)
+        sheet +=
+            "<row><c s=\"" + QByteArray::number(c.style) + "\"><v>" + c.value + "</v></c></row>";
+    const QByteArray styles =
+        "<numFmts count=\"2\"><numFmt numFmtId=\"164\" formatCode=\"#,##0.00 "
+        "&quot;\xe2\x82\xac&quot;\"/>"
+        "<numFmt numFmtId=\"165\" formatCode=\"0.0000\"/></numFmts>"
+        "<cellXfs count=\"4\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/>"
+        "<xf numFmtId=\"2\"/></cellXfs>";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"quote.xlsx"_qs);
+    ASSERT_TRUE(hostile_sheets::writeWorkbook(path, sheet, 0, hostile_sheets::kSheetEnd, styles));
+    const sheets::SheetFile read = sheets::readSheetFile(path);
+    ASSERT_EQ(read.error, SheetError::None);
+    ASSERT_EQ(read.rows.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(read.rows[i], QStringList{QString::fromUtf8(cases[i].shown)}) << cases[i].value;
 }
 
 TEST(SheetHtml, OurOwnExportReadsBack) {

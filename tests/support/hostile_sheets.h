@@ -61,9 +61,10 @@ inline const QByteArray kSheetStart =
     "2006/main\"><sheetData>";
 inline const QByteArray kSheetEnd = "</sheetData></worksheet>";
 
-// A well-formed workbook of one sheet: `head`, `blanks` blanks, then `tail`.
+// A well-formed workbook of one sheet: `head`, `blanks` blanks, then `tail`; the cell styles
+// `styles` (the inside of a styleSheet) when given.
 inline bool writeWorkbook(const QString& path, const QByteArray& head, qint64 blanks = 0,
-                          const QByteArray& tail = kSheetEnd) {
+                          const QByteArray& tail = kSheetEnd, const QByteArray& styles = {}) {
     const QByteArray ns = "http://schemas.openxmlformats.org/";
     QuaZip zip(path);
     if (!zip.open(QuaZip::mdCreate)) return false;
@@ -82,7 +83,16 @@ inline bool writeWorkbook(const QString& path, const QByteArray& head, qint64 bl
                         "<?xml version=\"1.0\"?><Relationships xmlns=\"" + ns +
                             "package/2006/relationships\"><Relationship Id=\"rId1\" Type=\"" + ns +
                             "officeDocument/2006/relationships/worksheet\" "
-                            "Target=\"worksheets/sheet1.xml\"/></Relationships>") &&
+                            "Target=\"worksheets/sheet1.xml\"/>" +
+                            (styles.isEmpty() ? QByteArray()
+                                              : "<Relationship Id=\"rId2\" Type=\"" + ns +
+                                                    "officeDocument/2006/relationships/styles\" "
+                                                    "Target=\"styles.xml\"/>") +
+                            "</Relationships>") &&
+        (styles.isEmpty() ||
+         detail::addPart(zip, "xl/styles.xml",
+                         "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + ns +
+                             "spreadsheetml/2006/main\">" + styles + "</styleSheet>")) &&
         detail::addPart(zip, "xl/worksheets/sheet1.xml", head, blanks, tail);
     zip.close();
     return ok && zip.getZipError() == ZIP_OK;
