@@ -1,5 +1,6 @@
 #include "app_setup.h"
 #include "platform/qt_platform.h"
+#include "shell/backup_close.h"
 #include "shell/frm_guida.h"
 #include "windows.h"
 
@@ -17,10 +18,21 @@ int main(int argc, char** argv) {
         help.setTopic(topic.title, topic.paragraphs);
         ctx.platform.runModal(help);
     });
+    if (!shell::finishRestoreAtStart(ctx)) return 1;
+    ctx.actions.reloadWindows = [&] {
+        const QList<QWidget*> old = windows.all();
+        for (QWidget* w : old)
+            w->hide();
+        qDeleteAll(old);
+        windows = platform::WindowSet{};
+        createWindows(ctx);
+        windows.find(QStringLiteral("TfrmPassword"))->show();
+    };
     createWindows(ctx);
 
     windows.find(QStringLiteral("TfrmPassword"))->show();
     const int rc = QApplication::exec();
+    shell::backupOnClose(ctx);
     qDeleteAll(windows.all());
     return rc;
 }

@@ -284,6 +284,16 @@ icon("crediti", f'''
 <circle cx="24" cy="30" r="10" fill="none" stroke="#ffffff" stroke-opacity=".55" stroke-width="1.4"/>
 <path d="{star(24, 30.6, 7.2, 3.0)}" fill="{BLUE}" stroke="{NAVY}" stroke-width="1" stroke-linejoin="round"/>''', size=48)
 
+# The backups: an archive box of the data with the arrow that brings them back.
+icon("copie", f'''
+<rect x="3" y="7.5" width="22" height="5.5" rx="1" fill="{MID}" {S}/>
+<rect x="4.5" y="13" width="19" height="15.5" rx="1.2" fill="url(#gb)" {S}/>
+<rect x="10" y="16" width="8" height="4" rx=".8" fill="url(#gy)" {SY}/>
+<path d="M8 4.5h12M6.5 2.5h15" stroke="{LIGHT}" stroke-width="1.4" stroke-linecap="round"/>
+<circle cx="23" cy="22.5" r="7.5" fill="url(#gn)" stroke="#1b5e37" stroke-width="1.2"/>
+<path d="M19.4 23.2a3.7 3.7 0 1 0 1.4-3.5" fill="none" stroke="#ffffff" stroke-width="2" stroke-linecap="round"/>
+<path d="M18.3 17.2l3.9.6-1.7 3.4z" fill="#ffffff" stroke="#ffffff" stroke-width=".8" stroke-linejoin="round"/>''', defs=(G_BLUE, G_YEL, G_GREEN))
+
 icon("sito_icon", f'''
 <circle cx="15" cy="15" r="12.5" fill="url(#gb)" {S}/>
 <ellipse cx="15" cy="15" rx="5.3" ry="12.2" fill="none" stroke="#ffffff" stroke-opacity=".85" stroke-width="1.2"/>
