@@ -4,6 +4,7 @@
 #include <quazipfile.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace shell {
@@ -21,12 +22,30 @@ bool FileReadDevice::seek(qint64 pos) {
 }
 
 qint64 FileReadDevice::readData(char* data, qint64 maxSize) {
+    constexpr qint64 kBlock = 1 << 20;
     if (!file_) return -1;
     const qint64 n = std::min(maxSize, size_ - offset_);
     if (n <= 0) return 0;
-    const qint64 got = file_->read(offset_, data, n);
-    if (got > 0) offset_ += got;
-    return got;
+    // The zip library asks for a few bytes at a time: one read of a megabyte serves them.
+    if (offset_ < cacheStart_ || offset_ >= cacheStart_ + cache_.size()) {
+        if (n >= kBlock) {
+            const qint64 got = file_->read(offset_, data, n);
+            if (got > 0) offset_ += got;
+            return got;
+        }
+        cache_.resize(std::min(kBlock, size_ - offset_));
+        const qint64 got = file_->read(offset_, cache_.data(), cache_.size());
+        if (got <= 0) {
+            cache_.clear();
+            return got;
+        }
+        cache_.resize(got);
+        cacheStart_ = offset_;
+    }
+    const qint64 take = std::min(n, cacheStart_ + cache_.size() - offset_);
+    std::memcpy(data, cache_.constData() + (offset_ - cacheStart_), size_t(take));
+    offset_ += take;
+    return take;
 }
 
 EntryRead readZipEntry(QuaZip& zip, qint64 limit,

@@ -28,6 +28,8 @@ private:
     std::unique_ptr<core::File> file_;
     qint64 size_ = 0;
     qint64 offset_ = 0;
+    QByteArray cache_;
+    qint64 cacheStart_ = 0;
 };
 
 enum class EntryRead { Ok, Unreadable, TooLong, BadCrc, Refused };

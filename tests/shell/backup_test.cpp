@@ -10,6 +10,7 @@
 #include "sim_disk.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
@@ -239,61 +240,125 @@ TEST(Backup, RotationKeepsTheNewestAndDueFollowsTheDatesInTheNames) {
     EXPECT_TRUE(backupDue(none.path(), 1, {2026, 3, 11}));
 }
 
+namespace {
+
+const QString kSimFolder = u"/disk"_qs, kSimZip = u"/stick/copia.zip"_qs;
+
+// A simulated disk holding the program folder with `data` and, on a stick, the zip.
+SimDisk simulated(const std::map<QString, QByteArray>& data, const QByteArray& zip) {
+    SimDisk d;
+    d.addFolder(kSimFolder);
+    d.addFolder(u"/stick"_qs);
+    d.addFolder(kSimFolder + u"/Documenti_Allegati"_qs);
+    d.put(kSimZip, zip);
+    for (const auto& [name, bytes] : data)
+        d.put(kSimFolder + u'/' + name, bytes);
+    return d;
+}
+
+// The data files on the disk installed now.
+std::map<QString, QByteArray> simulatedData(SimDisk& disk) {
+    std::map<QString, QByteArray> out;
+    for (const QString& name : dataFiles(kSimFolder))
+        out[name] = *disk.contents(kSimFolder + u'/' + name);
+    return out;
+}
+
+QStringList simulatedLeftovers(SimDisk& disk) {
+    QStringList out;
+    for (const auto& [path, bytes] : disk.allFiles())
+        if (path.endsWith(kRestoreSuffix) || path.contains(kRestoreJournal)) out << path;
+    return out;
+}
+
+// What the restores below start from and end with.
+struct OldAndNew {
+    std::map<QString, QByteArray> old = [] {
+        auto o = everyKind('o');
+        o[u"2027.eur"_qs] = records(3414, 2, 'x'); // removed by the restore
+        o.erase(u"Logo.jpg"_qs);                   // added by it
+        return o;
+    }();
+    std::map<QString, QByteArray> restored = everyKind('n');
+    QByteArray zip = [] {
+        QTemporaryDir stick;
+        return fileBytes(backupOf('n', stick.path()));
+    }();
+};
+
+} // namespace
+
 TEST(Restore, AFaultAtEveryStepLeavesAllOldOrAllRestored) {
-    QTemporaryDir stick;
-    const QString zip = backupOf('n', stick.path());
-    const Manifest m = verified(zip);
-    const auto restored = everyKind('n');
-    auto old = everyKind('o');
-    old[u"2027.eur"_qs] = records(3414, 2, 'x'); // removed by the restore
-    old.erase(u"Logo.jpg"_qs);                   // added by it
+    const OldAndNew state;
+    Manifest m;
+    {
+        SimDisk disk = simulated(state.old, state.zip);
+        const core::UseFileSystem use(disk);
+        m = verified(kSimZip);
+    }
     int seen[5] = {};
+    using Outcome = RestoreResult::Outcome;
     for (const bool persistent : {false, true}) {
         for (int step = 1;; ++step) {
             SCOPED_TRACE(testing::Message() << "fault at step " << step
                                             << (persistent ? " and after" : " once"));
-            QTemporaryDir dir;
-            put(dir.path(), old);
+            SimDisk disk = simulated(state.old, state.zip);
+            const core::UseFileSystem use(disk);
             core::faults::arm(step, persistent);
-            const RestoreResult r = restoreBackup(dir.path(), zip, m, kWhen);
+            const RestoreResult r = restoreBackup(kSimFolder, kSimZip, m, kWhen);
             const int steps = core::faults::steps();
             core::faults::disarm();
             ++seen[int(r.outcome)];
-            using Outcome = RestoreResult::Outcome;
-            if (r.outcome == Outcome::Done) EXPECT_EQ(dataOf(dir.path()), restored);
-            if (r.outcome != Outcome::Done && r.outcome != Outcome::Pending)
-                EXPECT_EQ(dataOf(dir.path()), old);
-            if (r.outcome == Outcome::Failed || r.outcome == Outcome::NotSaved)
+            if (r.outcome == Outcome::Done) {
+                EXPECT_EQ(simulatedData(disk), state.restored);
+            } else if (r.outcome != Outcome::Pending) {
+                EXPECT_EQ(simulatedData(disk), state.old);
+                EXPECT_TRUE(simulatedLeftovers(disk).isEmpty()) << "left for the next start";
+            }
+            if (r.outcome == Outcome::Failed || r.outcome == Outcome::NotSaved) {
                 EXPECT_FALSE(r.reason.isEmpty()) << "a failure the message cannot explain";
+            }
             // The next start.
-            finishRestore(dir.path());
-            EXPECT_EQ(dataOf(dir.path()), r.outcome == Outcome::Pending || r.outcome == Outcome::Done
-                                              ? restored
-                                              : old);
-            EXPECT_TRUE(leftoversIn(dir.path()).isEmpty());
+            EXPECT_NE(finishRestore(kSimFolder), FinishOutcome::Failed);
+            EXPECT_EQ(simulatedData(disk), r.outcome == Outcome::Pending || r.outcome == Outcome::Done
+                                                ? state.restored
+                                                : state.old);
+            EXPECT_TRUE(simulatedLeftovers(disk).isEmpty())
+                << simulatedLeftovers(disk).join(u' ').toStdString();
             if (steps < step) break; // ran to the end without meeting the fault
+            ASSERT_LT(step, 100000) << "a restore that never ends";
         }
     }
     // Every way out was met: refused locks, no safety copy, failed writes, past the journal.
-    for (const auto outcome : {RestoreResult::Outcome::Done, RestoreResult::Outcome::Busy,
-                               RestoreResult::Outcome::NotSaved, RestoreResult::Outcome::Failed,
-                               RestoreResult::Outcome::Pending})
+    for (const Outcome outcome :
+         {Outcome::Done, Outcome::Busy, Outcome::NotSaved, Outcome::Failed, Outcome::Pending})
         EXPECT_GT(seen[int(outcome)], 0) << int(outcome);
 }
 
 TEST(Restore, AKillAnywhereLeavesAllOldOrAllRestoredAfterTheNextStart) {
     QTemporaryDir stick;
     auto big = everyKind('n');
-    big[u"Tesserati.pro"_qs] = records(2764, 2500, 'n');
-    big[u"2026.eur"_qs] = records(3414, 2500, 'm');
+    big[u"Tesserati.pro"_qs] = records(2764, 800, 'n');
+    big[u"2026.eur"_qs] = records(3414, 800, 'm');
     QTemporaryDir source;
     put(source.path(), big);
     const BackupResult b = writeBackup(source.path(), inside(stick.path(), u"c.zip"_qs), kWhen, {});
     ASSERT_TRUE(b.ok);
     const Manifest m = verified(b.path);
     const auto old = everyKind('o');
+    // How long one restore takes here, so that the kills spread over all of it.
+    QElapsedTimer timer;
+    {
+        QTemporaryDir scratch;
+        put(scratch.path(), old);
+        timer.start();
+        ASSERT_EQ(restoreBackup(scratch.path(), b.path, m, kWhen).outcome,
+                  RestoreResult::Outcome::Done);
+    }
+    const qint64 takesUs = timer.nsecsElapsed() / 1000;
     int asOld = 0, asNew = 0;
-    for (int round = 0; round < 24; ++round) {
+    constexpr int kRounds = 16;
+    for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE(round);
         QTemporaryDir dir;
         put(dir.path(), old);
@@ -303,7 +368,8 @@ TEST(Restore, AKillAnywhereLeavesAllOldOrAllRestoredAfterTheNextStart) {
             restoreBackup(dir.path(), b.path, m, kWhen);
             ::_exit(0);
         }
-        ::usleep(useconds_t(QRandomGenerator::global()->bounded(round * 12000 + 1)));
+        // Spread from early on to the end, where the journal and the renames are.
+        ::usleep(useconds_t(takesUs * (round + 4) / (kRounds + 4)));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
@@ -335,34 +401,14 @@ TEST(Restore, AZipChangedAfterItsCheckIsCaughtWhileWritingAndChangesNothing) {
 }
 
 TEST(Restore, APowerCutAfterAnyOperationLeavesAllOldOrAllRestored) {
-    // The backup, made on the real disk, then put on the simulated one.
-    QTemporaryDir stick;
-    const QString zipOnDisk = backupOf('n', stick.path());
-    const auto restored = everyKind('n');
-    auto old = everyKind('o');
-    old[u"2027.eur"_qs] = records(3414, 2, 'x');
-    old.erase(u"Logo.jpg"_qs);
-
-    const QString folder = u"/disk"_qs, zip = u"/stick/copia.zip"_qs;
-    SimDisk live;
-    live.addFolder(folder);
-    live.addFolder(u"/stick"_qs);
-    live.addFolder(folder + u"/Documenti_Allegati"_qs);
-    live.put(zip, fileBytes(zipOnDisk));
-    for (const auto& [name, bytes] : old)
-        live.put(folder + u'/' + name, bytes);
-    const auto dataOn = [&](SimDisk& disk) {
-        std::map<QString, QByteArray> out;
-        for (const QString& name : dataFiles(folder))
-            out[name] = *disk.contents(folder + u'/' + name);
-        return out;
-    };
+    const OldAndNew state;
+    SimDisk live = simulated(state.old, state.zip);
     {
         const core::UseFileSystem use(live);
-        const Manifest m = verified(zip);
+        const Manifest m = verified(kSimZip);
         live.record();
-        ASSERT_EQ(restoreBackup(folder, zip, m, kWhen).outcome, RestoreResult::Outcome::Done);
-        EXPECT_EQ(dataOn(live), restored);
+        ASSERT_EQ(restoreBackup(kSimFolder, kSimZip, m, kWhen).outcome, RestoreResult::Outcome::Done);
+        EXPECT_EQ(simulatedData(live), state.restored);
     }
     int asOld = 0, asNew = 0;
     for (int op = 0; op <= live.operations(); ++op) {
@@ -370,15 +416,14 @@ TEST(Restore, APowerCutAfterAnyOperationLeavesAllOldOrAllRestored) {
         for (SimDisk& disk : SimDisk::crashes(live.stateAfter(op), 12, unsigned(op))) {
             SCOPED_TRACE(testing::Message() << "cut after operation " << op << ", state " << variant++);
             const core::UseFileSystem use(disk);
-            EXPECT_NE(finishRestore(folder), FinishOutcome::Failed);
-            const auto now = dataOn(disk);
-            ASSERT_TRUE(now == old || now == restored) << "a mixed folder after a power cut";
-            (now == old ? asOld : asNew) += 1;
-            for (const auto& [path, bytes] : disk.allFiles())
-                EXPECT_FALSE(path.endsWith(kRestoreSuffix) || path.endsWith(kRestoreJournal))
-                    << path.toStdString() << " left behind";
+            EXPECT_NE(finishRestore(kSimFolder), FinishOutcome::Failed);
+            const auto now = simulatedData(disk);
+            ASSERT_TRUE(now == state.old || now == state.restored) << "a mixed folder after a cut";
+            (now == state.old ? asOld : asNew) += 1;
+            EXPECT_TRUE(simulatedLeftovers(disk).isEmpty())
+                << simulatedLeftovers(disk).join(u' ').toStdString();
             const auto afterFirst = disk.allFiles();
-            EXPECT_EQ(finishRestore(folder), FinishOutcome::Nothing);
+            EXPECT_EQ(finishRestore(kSimFolder), FinishOutcome::Nothing);
             EXPECT_EQ(disk.allFiles(), afterFirst) << "a second start changed the disk";
         }
     }
