@@ -3,6 +3,7 @@
 // build/bench/bench_backup_bench
 #include "bench_kit.h"
 #include "cashbook/movement_record.h"
+#include "cashbook/movement_save.h"
 #include "generated_archive.h"
 #include "shell/backup.h"
 #include "shell/backup_restore.h"
