@@ -284,6 +284,17 @@ icon("crediti", f'''
 <circle cx="24" cy="30" r="10" fill="none" stroke="#ffffff" stroke-opacity=".55" stroke-width="1.4"/>
 <path d="{star(24, 30.6, 7.2, 3.0)}" fill="{BLUE}" stroke="{NAVY}" stroke-width="1" stroke-linejoin="round"/>''', size=48)
 
+# The backups: an archive box of the data with the arrow that brings them back.
+icon("copie", f'''
+<path d="M6.5 8V2.5h10.5l3.5 3.5V8" fill="url(#gp)" {SP}/>
+<path d="M9.5 5h6" stroke="{LIGHT}" stroke-width="1.4" stroke-linecap="round"/>
+<rect x="3" y="7.5" width="22" height="5.5" rx="1" fill="{MID}" {S}/>
+<rect x="4.5" y="13" width="19" height="15.5" rx="1.2" fill="url(#gb)" {S}/>
+<rect x="10" y="16" width="8" height="4" rx=".8" fill="url(#gy)" {SY}/>
+<circle cx="23" cy="22.5" r="7.5" fill="url(#gn)" stroke="#1b5e37" stroke-width="1.2"/>
+<path d="M24.9 19.2A3.8 3.8 0 1 1 21.1 19.2" fill="none" stroke="#ffffff" stroke-width="2" stroke-linecap="round"/>
+<path d="M23.4 17.9l-1.5 3.2-2.1-3.3z" fill="#ffffff" stroke="#ffffff" stroke-width=".8" stroke-linejoin="round"/>''', defs=(G_BLUE, G_PAPER, G_YEL, G_GREEN))
+
 icon("sito_icon", f'''
 <circle cx="15" cy="15" r="12.5" fill="url(#gb)" {S}/>
 <ellipse cx="15" cy="15" rx="5.3" ry="12.2" fill="none" stroke="#ffffff" stroke-opacity=".85" stroke-width="1.2"/>

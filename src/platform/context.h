@@ -21,6 +21,8 @@ struct Actions {
     std::function<void(QWidget* parent, const std::vector<qint64>& records)> printCards;
     // The renewal of the members due, with their fees in the cash book.
     std::function<void(QWidget* parent)> renewDue;
+    // Every window built again from the files, then the login (after a restore replaced them).
+    std::function<void()> reloadWindows;
 };
 
 // What every window is built with: the program folder (where all data lives), the desktop

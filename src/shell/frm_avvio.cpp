@@ -5,6 +5,7 @@
 #include "platform/menu_window.h"
 #include "platform/screen_fit.h"
 #include "platform/ui.h"
+#include "shell/frm_backup.h"
 #include "shell/frm_info.h"
 #include "shell/frm_splash.h"
 
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace shell {
@@ -94,6 +96,8 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx)
         cornerPicture(panel_, u"imgCrediti"_qs, u"crediti"_qs, u"Riconoscimenti"_qs, {16, 628});
     auto* esci =
         cornerPicture(panel_, u"imgEsci"_qs, u"esci"_qs, u"Esci da Quorvix 5.0"_qs, {931, 628});
+    auto* copie = cornerPicture(panel_, u"imgCopie"_qs, u"copie"_qs,
+                                u"Copie di sicurezza dei dati"_qs, {72, 628});
     auto* site = platform::pictureButton(panel_, QStringLiteral("icoSito"),
                                          QStringLiteral(":/art/sito.svg"), kMakerSite, {468, 40});
     site->setGeometry(263, 600, 468, 44);
@@ -102,6 +106,7 @@ TfrmAvvio::TfrmAvvio(platform::Context& ctx)
     connect(guida, &QToolButton::clicked, this, &TfrmAvvio::showHelp);
     connect(credits, &QToolButton::clicked, this, &TfrmAvvio::showCredits);
     connect(esci, &QToolButton::clicked, this, &TfrmAvvio::quit);
+    connect(copie, &QToolButton::clicked, this, &TfrmAvvio::showBackups);
     connect(site, &QToolButton::clicked, this, [this] { ctx_.platform.shellOpen(kMakerSite); });
 }
 
@@ -121,6 +126,17 @@ void TfrmAvvio::showInfo() {
 void TfrmAvvio::showCredits() {
     TfrmSplash credits(ctx_, this);
     ctx_.platform.runModal(credits);
+}
+
+void TfrmAvvio::showBackups() {
+    TfrmBackup backups(ctx_, this);
+    ctx_.platform.runModal(backups);
+    if (backups.unfinished()) {
+        quit();
+    } else if (backups.restored() && ctx_.actions.reloadWindows) {
+        // Not from here: this window is one of those rebuilt.
+        QTimer::singleShot(0, qApp, ctx_.actions.reloadWindows);
+    }
 }
 
 void TfrmAvvio::quit() {

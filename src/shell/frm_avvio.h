@@ -19,6 +19,7 @@ public:
     void showHelp();
     void showInfo();
     void showCredits();
+    void showBackups();
     void quit();
 
 protected:

@@ -11,6 +11,7 @@
 #include "members/member_photo.h"
 #include "pictures.h"
 #include "platform/export_flow.h"
+#include "shell/backup.h"
 #include "shell/password_store.h"
 #include "sim_disk.h"
 
@@ -119,6 +120,28 @@ bool saveRecord(Writes& run, const QString& path, qint64 n, const QByteArray& by
 }
 
 const QString kIniText = QStringLiteral("[Dati Ente]\r\nRiga1=Circolo\r\nRiga2=Via Roma\r\n");
+
+// Backups: the zip is missing or whole, and taking it never changes the data it reads.
+std::vector<Case> backupCases() {
+    const QString archive = at(u"Tesserati.pro"_qs);
+    const QString zip = at(u"Backup/Quorvix-2026-03-15-1030.zip"_qs);
+    std::vector<Case> out;
+    out.push_back({"backup",
+                   {{zip}, {archive, true}},
+                   [=](SimDisk& d) {
+                       d.put(archive, records({0, 0, 0}));
+                       d.put(at(u"Tesserini.ini"_qs), kIniText.toLatin1());
+                       d.put(at(platform::kAttachmentsFolder + u"/contratto.pdf"_qs),
+                             QByteArray(3000, 'P'));
+                   },
+                   [=](Writes& r) {
+                       const auto b = shell::backupIntoFolder(kFolder, at(shell::kBackupFolder),
+                                                              QDateTime({2026, 3, 15}, {10, 30}),
+                                                              {}, 10);
+                       r.wrote(zip, 0, r.disk.contents(zip), b.ok);
+                   }});
+    return out;
+}
 
 std::vector<Case> cases() {
     const QString archive = at(u"Tesserati.pro"_qs);
@@ -244,6 +267,8 @@ std::vector<Case> cases() {
                      book::createRegister(kFolder, u"Soci 2026"_qs) == book::CreateResult::Created);
              r.wrote(book, 0, std::nullopt, book::deleteRegister(kFolder, u"Soci 2026.lib"_qs));
          }});
+    for (Case& c : backupCases())
+        out.push_back(std::move(c));
     return out;
 }
 
