@@ -1,0 +1,185 @@
+#include "cards/card_sheets.h"
+
+#include "core/record_file.h"
+#include "members/member_archive.h"
+#include "members/member_photo.h"
+#include "platform/buttons.h"
+#include "platform/help.h"
+#include "platform/ui.h"
+#include "reports/report_error.h"
+
+#include <QDir>
+#include <QHash>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <exception>
+
+namespace cards {
+
+namespace {
+
+// A photo is printed 26 x 28.8 mm: about 300 dpi is all a sheet needs, and a preview of many
+// sheets keeps every picture it was given.
+constexpr int kPhotoMaxWidth = 320, kPhotoMaxHeight = 360;
+
+QImage printedPhoto(const QString& folder, qint64 record) {
+    QImage photo = members::readPicture(QDir(folder).filePath(members::photoFileName(record)));
+    if (photo.isNull()) return members::placeholderPhoto();
+    if (photo.width() > kPhotoMaxWidth || photo.height() > kPhotoMaxHeight)
+        photo = photo.scaled(kPhotoMaxWidth, kPhotoMaxHeight, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    return photo;
+}
+
+QString batchText(int cards, int sheets) {
+    return QStringLiteral("Stampa delle tessere di %1 Soci su %2 fogli A4 orizzontali.")
+        .arg(cards)
+        .arg(sheets);
+}
+
+} // namespace
+
+std::optional<CardBatch> readCardBatch(const QString& folder, const std::vector<qint64>& records) {
+    // Where each record's card goes; one scan fills them all.
+    QHash<qint64, std::vector<size_t>> wanted;
+    for (size_t i = 0; i < records.size(); ++i)
+        wanted[records[i]].push_back(i);
+    CardBatch batch;
+    batch.cards.resize(records.size());
+    qsizetype left = wanted.size();
+    const core::RecordLayout& layout = members::memberLayout();
+    const bool read = members::MemberArchive(folder).archive().scan(
+        [&](qint64 number, const char* record) {
+            const auto found = wanted.constFind(number);
+            if (found == wanted.cend()) return true;
+            BatchCard card{number,
+                           layout.load(record, members::Tesserato),
+                           layout.load(record, members::Carica),
+                           layout.load(record, members::NumTessera),
+                           layout.load(record, members::DataRil),
+                           layout.load(record, members::DataScade)};
+            for (size_t at : *found)
+                batch.cards[at] = card;
+            return --left > 0;
+        });
+    if (!read || left > 0) return std::nullopt;
+    batch.organisation = readOrganisation(QDir(folder).filePath(kSettingsFileName));
+    batch.logo = readLogo(QDir(folder).filePath(kLogoFileName));
+    if (batch.logo.isNull()) batch.logo = placeholderLogo();
+    return batch;
+}
+
+reports::Report batchSheet(const CardBatch& batch, int sheet, const QString& folder,
+                           const QDate& today) {
+    reports::Report report(sheetTemplate());
+    for (int slot = 0; slot < kSheetSlots; ++slot) {
+        const size_t at = size_t(sheet) * kSheetSlots + size_t(slot);
+        CardContent card;
+        card.organisation = batch.organisation;
+        card.logo = batch.logo;
+        if (at < batch.cards.size()) {
+            const BatchCard& c = batch.cards[at];
+            card.photo = printedPhoto(folder, c.record);
+            card.tesserato = c.tesserato;
+            card.carica = c.carica;
+            card.numTessera = c.numTessera;
+            card.dataRil = c.dataRil;
+            card.dataScade = c.dataScade;
+        } else {
+            card.photo = members::placeholderPhoto(); // a cleared card
+        }
+        fillCard(report, card, slotSuffix(slot));
+    }
+    report.prepare(today);
+    return report;
+}
+
+platform::PrintJob cardSheetsJob(std::shared_ptr<const CardBatch> batch, const QString& folder,
+                                 const QDate& today) {
+    const QPageLayout layout = reports::Report(sheetTemplate()).pageLayout();
+    auto render = [batch, folder, today](QPrinter& printer) {
+        printer.setFullPage(true);
+        QPainter painter;
+        if (!painter.begin(&printer))
+            throw reports::ReportError(
+                QStringLiteral("Impossibile avviare la stampa sul dispositivo scelto."));
+        const double dpmm = printer.logicalDpiX() / 25.4;
+        const QPointF origin =
+            printer.pageLayout().paintRectPixels(printer.logicalDpiX()).topLeft();
+        for (int sheet = 0; sheet < batch->sheetCount(); ++sheet) {
+            if (sheet > 0 && !printer.newPage()) {
+                painter.end();
+                throw reports::ReportError(
+                    QStringLiteral("Impossibile passare alla pagina successiva."));
+            }
+            const reports::Report report = batchSheet(*batch, sheet, folder, today);
+            painter.save();
+            painter.translate(-origin);
+            report.paintPage(painter, 0, dpmm);
+            painter.restore();
+        }
+        if (!painter.end())
+            throw reports::ReportError(QStringLiteral("La stampa non è stata completata."));
+    };
+    return {layout, render, platform::PreviewOptions{.pageNavigation = true}};
+}
+
+namespace {
+
+platform::PrintJobSource sheetsSource(platform::Context& ctx,
+                                      std::shared_ptr<const CardBatch> batch) {
+    return [&ctx, batch] { return cardSheetsJob(batch, ctx.folder, ctx.platform.today()); };
+}
+
+} // namespace
+
+TfrmStampaTessereSoci::TfrmStampaTessereSoci(platform::Context& ctx, QWidget* parent,
+                                             std::shared_ptr<const CardBatch> batch)
+    : PrintPrompt(ctx, parent,
+                  {.className = QStringLiteral("TfrmStampaTessereSoci"),
+                   .caption = QStringLiteral(" Stampa tessere dei Soci su fogli A4"),
+                   .mode = platform::PrintMode::Print,
+                   .face =
+                       [n = int(batch->cards.size()), sheets = batch->sheetCount()](QDialog* d) {
+                           platform::addPrinterPicture(d, QStringLiteral("imgStampante"),
+                                                       {20, 20, 72, 72});
+                           QLabel* text = platform::makeLabel(d, batchText(n, sheets),
+                                                              QStringLiteral("lblTesto"));
+                           text->setWordWrap(true);
+                           text->setGeometry(104, 30, 340, 40);
+                       },
+                   .size = {460, 200},
+                   .buttonsEnd = {442, 154}},
+                  sheetsSource(ctx, batch)),
+      source_(sheetsSource(ctx, batch)) {
+    auto* preview = platform::dialogButton(this, QStringLiteral("btnAnteprima"),
+                                           QStringLiteral("Anteprima"), {20, 154, 110, 30});
+    connect(preview, &QPushButton::clicked, this, &TfrmStampaTessereSoci::showPreview);
+    auto* help = platform::dialogButton(this, QStringLiteral("btnGuida"), QStringLiteral("Guida"),
+                                        {134, 154, 76, 30});
+    connect(help, &QPushButton::clicked, this, [this] {
+        ctx_.platform.showHelp(this, platform::helpTopic(u"cards"_qs, u"tesseresoci"_qs));
+    });
+}
+
+void TfrmStampaTessereSoci::showPreview() {
+    // The prompt stays open: after looking, the user prints or cancels here.
+    platform::printNow(ctx_, this, platform::PrintMode::Preview, source_);
+}
+
+void printCards(platform::Context& ctx, QWidget* parent, const std::vector<qint64>& records) {
+    if (records.empty()) return;
+    std::optional<CardBatch> batch = readCardBatch(ctx.folder, records);
+    if (!batch) {
+        ctx.platform.message(parent, platform::MsgKind::Error, core::archiveAccessMessage());
+        return;
+    }
+    TfrmStampaTessereSoci prompt(ctx, parent,
+                                 std::make_shared<const CardBatch>(std::move(*batch)));
+    ctx.platform.runModal(prompt);
+}
+
+} // namespace cards
