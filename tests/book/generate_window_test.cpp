@@ -111,6 +111,18 @@ TEST(GeneratePagesWindow, PreviewThenGenerateAddsThePagesAndShowsTheLast) {
     EXPECT_EQ(child<QLineEdit>(&g.w, u"txtSocio_A"_qs)->text(), u"Azzurri Sara"_qs);
     EXPECT_EQ(child<QLineEdit>(&g.w, u"txtDenominazione"_qs)->text(),
               u"Circolo Culturale Il Faro"_qs);
+
+    // The generated page prints as any page typed by hand.
+    g.h.fake.pdfPath = testing_support::reportOutputPath(g.h.dir, u"pagina_generata.pdf"_qs);
+    g.h.fake.onModal = [](QDialog& d) {
+        click(&d, "btnStampa");
+        return d.result();
+    };
+    click(&g.w, "cmdStampa");
+    const QString printed = pdfText(g.h.fake.pdfPath);
+    if (printed.isEmpty()) GTEST_SKIP() << "pdftotext not available";
+    for (const char* text : {"Azzurri Sara", "Bianchi Luca", "Neri Carla", "Verdi Anna", "Pag. 2"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(text))) << text;
 }
 
 TEST(GeneratePagesWindow, NoOrABadChoiceWritesNothing) {

@@ -24,8 +24,10 @@ void addTwenty(const testing_support::Harness& h) {
                                   i % 2 ? u"Socio"_qs : u"Consigliere"_qs,
                                   QStringLiteral("T-%1").arg(i, 3, 10, QChar(u'0'))));
     ASSERT_TRUE(members::writeJpeg(h.path(members::photoFileName(3)), picture(600, 800)));
-    writeIni(h, "[Dati Ente]\r\nAssociazione=Circolo Aurora\r\nSottotitolo01=Via Roma 1\r\n"
-                "Sottotitolo02=Tel. 06 123\r\nAnnotazioni=Valida per l'anno 2026\r\n");
+    ASSERT_TRUE(writeOrganisation(h.path(kSettingsFileName),
+                                  {u"Circolo Aurora"_qs, u"Via Roma 1 - Roma"_qs,
+                                   u"Tel. 06 123456"_qs, u"Valida per l'anno 2026"_qs}));
+    ASSERT_TRUE(writeLogo(h.path(kLogoFileName), picture(200, 100, Qt::darkGreen)));
 }
 
 // Asked in an order that is not the file's: the last ten first, then the first ten.
@@ -97,7 +99,7 @@ TEST(CardSheets, AChosenRecordThatCannotBeReadPrintsNothing) {
 TEST(CardSheets, PreviewThenPrintGiveEveryPageInThePrompt) {
     testing_support::Harness h;
     addTwenty(h);
-    h.fake.pdfPath = h.path(u"cards.pdf"_qs);
+    h.fake.pdfPath = testing_support::reportOutputPath(h.dir, u"card_sheets.pdf"_qs);
     QStringList texts;
     std::vector<int> pages;
     h.fake.onModal = [&](QDialog& d) {
