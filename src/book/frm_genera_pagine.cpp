@@ -102,6 +102,8 @@ TfrmGeneraPagine::TfrmGeneraPagine(platform::Context& ctx, QWidget* parent,
     platform::makeLabel(soci, u"al"_qs)->setGeometry(350, 54, 20, 22);
     txtAl_ = platform::makeEdit(soci, u"txtAl"_qs, 10);
     txtAl_->setGeometry(374, 52, 96, 26);
+    for (QLineEdit* date : {txtDal_, txtAl_})
+        date->setPlaceholderText(u"GG/MM/AAAA"_qs);
     optRicerca_ = new QRadioButton(u"I Soci trovati con questi filtri della ricerca:"_qs, soci);
     optRicerca_->setObjectName(u"optRicerca"_qs);
     optRicerca_->setGeometry(12, 84, 400, 22);

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QTableView>
 
@@ -169,6 +170,28 @@ TEST(GeneratePagesWindow, NoOrABadChoiceWritesNothing) {
         EXPECT_EQ(g.h.fake.lastMessage().kind, c.shown)
             << g.h.fake.lastMessage().text.toStdString();
         EXPECT_EQ(g.pages(), 1);
+    }
+}
+
+// The bar shows only for a long run: its value stays unset for a hundred pages.
+TEST(GeneratePagesWindow, ProgressBarAboveAHundredPages) {
+    for (const int pages : {100, 101}) {
+        SCOPED_TRACE(pages);
+        testing_support::Harness h;
+        const QString path = writeRegister(h.dir.path(), u"R.lib"_qs, {});
+        std::vector<QStringList> records;
+        for (int i = 0; i < pages * kRows; ++i) {
+            QStringList v(members::MemberFieldCount);
+            v[members::Tesserato] = u"Socio "_qs + QString::number(i);
+            v[members::NumTessera] = QString::number(i + 1);
+            v[members::Annullata] = members::kNo;
+            records.push_back(v);
+        }
+        ASSERT_TRUE(members::MemberArchive(h.dir.path()).archive().appendAll(records));
+        TfrmGeneraPagine d(h.ctx, nullptr, path, page({}).mid(0, HeadingFieldCount));
+        click(&d, "btnGenera");
+        EXPECT_EQ(child<QProgressBar>(&d, u"prgGenera"_qs)->value(), pages > 100 ? pages : -1);
+        EXPECT_EQ(*pageArchive(path).count(), pages);
     }
 }
 
