@@ -35,10 +35,11 @@ struct CardBatch {
 // Nothing when the archive cannot be read or a chosen record is not in it.
 std::optional<CardBatch> readCardBatch(const QString& folder, const std::vector<qint64>& records);
 
-// Sheet `sheet` (0-based) of the batch, filled and prepared; its photos are read now. Slots past
-// the last card are cleared cards, as on the nine-card sheet.
+// Sheet `sheet` (0-based) of the batch, filled and prepared; its photos are read now, at the
+// size paper needs or, `forPreview`, the screen. Slots past the last card are cleared cards, as
+// on the nine-card sheet.
 reports::Report batchSheet(const CardBatch& batch, int sheet, const QString& folder,
-                           const QDate& today);
+                           const QDate& today, bool forPreview = false);
 
 // Every sheet of the batch as one job; each sheet is built and painted in turn, so the photos of
 // one sheet at a time are held. The preview offers the page buttons.
