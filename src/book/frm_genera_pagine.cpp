@@ -8,6 +8,7 @@
 #include "platform/help.h"
 #include "platform/input_rules.h"
 #include "platform/problem.h"
+#include "platform/record_form.h"
 #include "platform/ui.h"
 
 #include <QAbstractTableModel>
@@ -260,7 +261,11 @@ void TfrmGeneraPagine::generate() {
         return;
     }
     // The new pages must pass the page editor's own save checks (the book's heading first).
-    if (const platform::Check problem = pageSaveProblem(plannedPages(plan_, heading_).front())) {
+    platform::Check problem = pageSaveProblem(plannedPages(plan_, heading_).front());
+    for (int f = 0; f < HeadingFieldCount && !problem; ++f)
+        problem = platform::storableProblem(heading_.value(f), kPageFields[f].capacity,
+                                            QLatin1String(kPageFields[f].name), {});
+    if (problem) {
         ctx_.platform.message(this, problem->kind, problem->text);
         return;
     }

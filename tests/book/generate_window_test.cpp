@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 
 using namespace book;
 using namespace book_test;
@@ -132,7 +133,8 @@ TEST(GeneratePagesWindow, NoOrABadChoiceWritesNothing) {
         std::function<void(QDialog&)> set;
         std::deque<Answer> answers;
         MsgKind shown;
-        bool clearHeading = false;
+        std::optional<QString> heading = {}; // typed over the book's number, then left unsaved
+        const char* says = "";
     };
     const auto nothing = [](QDialog&) {};
     const Case cases[] = {
@@ -153,12 +155,15 @@ TEST(GeneratePagesWindow, NoOrABadChoiceWritesNothing) {
          },
          {}, MsgKind::Information},
         // The editor asks first about the changed heading: left unsaved.
-        {"a book without its number", nothing, {Answer::No}, MsgKind::Warning, true},
+        {"a book without its number", nothing, {Answer::No}, MsgKind::Warning, u""_qs,
+         "indicare il numero del Libro Soci"},
+        {"a heading the files cannot hold", nothing, {Answer::No}, MsgKind::Warning,
+         u"Circolo \u4e2d"_qs, "non può essere archiviato"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Generation g;
-        if (c.clearHeading) child<QLineEdit>(&g.w, u"txtNumero"_qs)->clear();
+        if (c.heading) child<QLineEdit>(&g.w, u"txtNumero"_qs)->setText(*c.heading);
         g.h.fake.answers = c.answers;
         g.h.fake.onModal = [&](QDialog& d) {
             c.set(d);
@@ -168,6 +173,8 @@ TEST(GeneratePagesWindow, NoOrABadChoiceWritesNothing) {
         click(&g.w, "cmdGenera");
         ASSERT_FALSE(g.h.fake.messages.empty());
         EXPECT_EQ(g.h.fake.lastMessage().kind, c.shown)
+            << g.h.fake.lastMessage().text.toStdString();
+        EXPECT_TRUE(g.h.fake.lastMessage().text.contains(QString::fromUtf8(c.says)))
             << g.h.fake.lastMessage().text.toStdString();
         EXPECT_EQ(g.pages(), 1);
     }
