@@ -1,5 +1,6 @@
 #include "members/frm_sospesi.h"
 
+#include "members/frm_trova_anagrafica.h"
 #include "members/member_lists.h"
 
 namespace members {
@@ -9,6 +10,7 @@ TfrmSospesi::TfrmSospesi(platform::Context& ctx, QWidget* parent)
                  {u"panElenco"_qs, u"Riepilogo tessere in attesa di rinnovo"_qs}) {
     // Stops at a record it cannot read, keeping what came before, without a message.
     panel_->showLines(renewalMembers(ctx.folder, ctx.platform.today()).lines);
+    addPrintCardsButton(ctx, this, panel_);
 }
 
 void TfrmSospesi::pick(const QString& line) {

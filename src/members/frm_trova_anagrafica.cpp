@@ -2,6 +2,11 @@
 
 #include "members/member_lists.h"
 
+#include "core/record_file.h"
+#include "platform/buttons.h"
+
+#include <QPushButton>
+
 namespace members {
 
 namespace {
@@ -23,6 +28,29 @@ static_assert(reports::filtersFollow(kFilters, kFilterFields));
 
 } // namespace
 
+void addPrintCardsButton(platform::Context& ctx, QWidget* window, reports::ListPanel* panel) {
+    if (!ctx.actions.printCards) return;
+    QPushButton* button =
+        platform::makeButton(panel, u"btnStampaTessere"_qs, u"Stampa tessere"_qs,
+                             {464, 520, 150, 30}, u":/art/menu_tessere.svg"_qs);
+    button->setToolTip(u"Stampa le tessere dei Soci elencati, nove per foglio A4."_qs);
+    QObject::connect(button, &QPushButton::clicked, window, [&ctx, window, panel] {
+        const QStringList& lines = panel->list()->lines();
+        if (lines.isEmpty()) {
+            ctx.platform.message(window, platform::MsgKind::Information,
+                                 u"Il riepilogo non contiene schede di cui stampare le tessere."_qs);
+            return;
+        }
+        // Every card or none: a list that no longer matches the archive prints nothing.
+        const auto records = recordsOfLines(ctx.folder, LineForm::Search, lines);
+        if (!records) {
+            ctx.platform.message(window, platform::MsgKind::Error, core::archiveAccessMessage());
+            return;
+        }
+        ctx.actions.printCards(window, *records);
+    });
+}
+
 TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent,
                                          const QString& mode)
     : SearchDialog(ctx, parent,
@@ -32,7 +60,9 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
                     true,
                     {u"panElenco"_qs, u"Riepilogo anagrafica Soci"_qs, countLine},
                     &memberLayout()},
-                   kFilters, mode) {}
+                   kFilters, mode) {
+    addPrintCardsButton(ctx, this, panel_);
+}
 
 std::optional<QStringList> TfrmTrovaAnagrafica::find() {
     const auto filters = typedFilters<kFilterFields.size()>();

@@ -10,6 +10,10 @@ namespace members {
 
 // The member search: filters first, then the sorted list of the active members that match.
 // A double click picks the record; the opener applies it by its mode word (member_pick.h).
+// "Stampa tessere" (btnStampaTessere) under a member list: the cards of every listed member, in
+// list order, through ctx.actions.printCards. Not added when the program offers no card printing.
+void addPrintCardsButton(platform::Context& ctx, QWidget* window, reports::ListPanel* panel);
+
 class TfrmTrovaAnagrafica : public reports::SearchDialog {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "members/member_text.h"
 
 #include <QDir>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -208,6 +209,29 @@ PickedRecord recordOfLine(const QString& folder, LineForm form, const QString& l
         if (core::trimmedView(candidate) == wanted) out.number = n;
         return true;
     });
+    return out;
+}
+
+std::optional<std::vector<qint64>> recordsOfLines(const QString& folder, LineForm form,
+                                                  const QStringList& lines) {
+    QHash<QString, qint64> wanted;
+    for (const QString& line : lines)
+        wanted.insert(core::trimmedView(line).toString(), 0);
+    QString candidate;
+    const bool ok = scanArchive(folder, nullptr, [&](qint64 n, const char* rec) {
+        buildLine(candidate, form, rec);
+        const auto it = wanted.find(core::trimmedView(candidate).toString());
+        if (it != wanted.end()) *it = n; // the last in file order, as a pick takes it
+        return true;
+    });
+    if (!ok) return std::nullopt;
+    std::vector<qint64> out;
+    out.reserve(size_t(lines.size()));
+    for (const QString& line : lines) {
+        const qint64 n = wanted.value(core::trimmedView(line).toString());
+        if (n == 0) return std::nullopt;
+        out.push_back(n);
+    }
     return out;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace members {
 
@@ -59,6 +60,11 @@ struct PickedRecord {
     bool ok = true;
 };
 PickedRecord recordOfLine(const QString& folder, LineForm form, const QString& line);
+
+// The records of every line of a list, in the list's order, each found as recordOfLine finds
+// it, in one pass over the archive. Nothing when reading failed or a line matches no record.
+std::optional<std::vector<qint64>> recordsOfLines(const QString& folder, LineForm form,
+                                                  const QStringList& lines);
 
 QString countLine(qsizetype lines); // "Il presente riepilogo contiene N schede."
 

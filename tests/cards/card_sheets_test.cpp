@@ -2,9 +2,12 @@
 #include "cards_fixture.h"
 #include "core/record_file.h"
 #include "golden.h"
+#include "members/frm_sospesi.h"
+#include "members/frm_trova_anagrafica.h"
 #include "pdf_text.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -125,6 +128,45 @@ TEST(CardSheets, PreviewThenPrintGiveEveryPageInThePrompt) {
     const QString text = testing_support::pdfText(h.fake.pdfPath);
     EXPECT_LT(text.indexOf(u"Socio 20"_qs), text.indexOf(u"Socio 01"_qs));
     EXPECT_TRUE(h.fake.messages.empty());
+}
+
+TEST(CardSheets, MemberListsHandTheirListedMembersOver) {
+    testing_support::Harness h;
+    addTwenty(h);
+    {
+        members::TfrmTrovaAnagrafica search(h.ctx, nullptr, u"tessera"_qs);
+        EXPECT_EQ(child<QPushButton>(&search, u"btnStampaTessere"_qs), nullptr)
+            << "no button where the program prints no cards";
+    }
+    std::vector<std::vector<qint64>> asked;
+    h.ctx.actions.printCards = [&](QWidget*, const std::vector<qint64>& records) {
+        asked.push_back(records);
+    };
+    members::TfrmTrovaAnagrafica search(h.ctx, nullptr, u"tessera"_qs);
+    child<QLineEdit>(&search, u"txtCarica"_qs)->setText(u"consigliere"_qs);
+    search.search();
+    auto* button = child<QPushButton>(&search, u"btnStampaTessere"_qs);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), u"Stampa tessere"_qs);
+    button->click();
+
+    h.fake.todayValue = QDate(2027, 1, 10); // every card has expired
+    members::TfrmSospesi due(h.ctx, nullptr);
+    child<QPushButton>(&due, u"btnStampaTessere"_qs)->click();
+
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], (std::vector<qint64>{2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
+    ASSERT_EQ(asked[1].size(), 20u);
+    EXPECT_EQ(asked[1].front(), 1);
+    EXPECT_EQ(asked[1].back(), 20);
+    EXPECT_TRUE(h.fake.messages.empty());
+
+    // A member saved over since the list was read: nothing is handed over.
+    members::MemberArchive(h.ctx.folder).save(20, memberValues(u"Altro Nome"_qs));
+    child<QPushButton>(&due, u"btnStampaTessere"_qs)->click();
+    EXPECT_EQ(asked.size(), 2u);
+    ASSERT_EQ(h.fake.messages.size(), 1u);
+    EXPECT_EQ(h.fake.lastMessage().text, core::archiveAccessMessage());
 }
 
 } // namespace
