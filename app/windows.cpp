@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include "book/book_windows.h"
+#include "cards/card_sheets.h"
 #include "cards/frm_tessera.h"
 #include "cards/frm_tessere.h"
 #include "cashbook/cashbook_windows.h"
@@ -12,6 +13,9 @@
 #include "shell/frm_password.h"
 
 void createWindows(platform::Context& ctx) {
+    ctx.actions.printCards = [&ctx](QWidget* parent, const std::vector<qint64>& records) {
+        cards::printCards(ctx, parent, records);
+    };
     auto* login = new shell::TfrmPassword(ctx);
     ctx.windows.add(login);
     ctx.windows.add(new shell::TfrmAvvio(ctx));

@@ -1,6 +1,7 @@
 #include "book/frm_registro.h"
 
 #include "book/frm_registro_fields.h"
+#include "book/frm_genera_pagine.h"
 #include "book/frm_trova_registro.h"
 #include "book/page_checks.h"
 #include "checks/openers.h"
@@ -37,6 +38,7 @@ const Tool kToolbar[] = {
     {"lblPosizione", nullptr, nullptr, nullptr},
     {"cmdAvanti", "avanti", "Visualizza la scheda successiva in archivio.", &TfrmRegistro::next},
     {"cmdUltimo", "ultimo", "Visualizza l'ultima scheda in archivio.", &TfrmRegistro::last},
+    {"cmdGenera", "importa", "Genera pagine dall'archivio", &TfrmRegistro::generatePages, 14},
     {"cmdGuida", "guida", "Visualizza la pagina della guida sensibile al contesto.",
      &TfrmRegistro::help},
     {"cmdEsci", "esci", "Esci da questa schermata di lavoro.", nullptr},
@@ -136,6 +138,17 @@ void TfrmRegistro::next() {
 }
 void TfrmRegistro::last() {
     form_.navigate(archive(), core::NavCommand::Last);
+}
+
+void TfrmRegistro::generatePages() {
+    if (!form_.mayLeave()) return;
+    PageValues heading;
+    for (int f = 0; f < HeadingFieldCount; ++f)
+        heading << form_.text(f);
+    TfrmGeneraPagine dialog(ctx_, this, registerPath(), heading);
+    ctx_.platform.runModal(dialog);
+    // The new pages are the register's last: show the last one.
+    if (dialog.pagesWritten() > 0) openLastPage();
 }
 
 void TfrmRegistro::help() {

@@ -35,6 +35,7 @@ public slots:
     void next();
     void last();
     void help();
+    void generatePages(); // cmdGenera
     void checkCodFisc();
     void importMember(int row);
 

@@ -4,6 +4,10 @@
 #include "members/member_lists.h"
 #include "platform/record_form.h"
 
+#include "platform/buttons.h"
+
+#include <QPushButton>
+
 namespace members {
 
 namespace {
@@ -25,6 +29,27 @@ static_assert(reports::filtersFollow(kFilters, kFilterFields));
 
 } // namespace
 
+void addPrintCardsButton(platform::Context& ctx, QWidget* window, reports::ListPanel* panel) {
+    if (!ctx.actions.printCards) return;
+    QPushButton* button =
+        platform::makeButton(panel, u"btnStampaTessere"_qs, u"Stampa tessere"_qs,
+                             {464, 520, 150, 30}, u":/art/menu_tessere.svg"_qs);
+    button->setToolTip(u"Stampa le tessere dei Soci elencati, nove per foglio A4."_qs);
+    panel->list()->allowSeveral(true);
+    QObject::connect(button, &QPushButton::clicked, window, [&ctx, window, panel] {
+        const platform::TextList* list = panel->list();
+        if (list->count() == 0) {
+            ctx.platform.message(window, platform::MsgKind::Information,
+                                 u"Il riepilogo non contiene schede di cui stampare le tessere."_qs);
+            return;
+        }
+        // The lines carry their records: two or more chosen lines print those, else the list.
+        std::vector<qint64> records = list->chosenRecords();
+        if (records.size() < 2) records = list->records();
+        ctx.actions.printCards(window, records);
+    });
+}
+
 TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent,
                                          const QString& mode)
     : SearchDialog(ctx, parent,
@@ -39,6 +64,7 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(platform::Context& ctx, QWidget* parent
     chkAnnullate_ = new QCheckBox(u"Includi tessere annullate"_qs, filterPanel());
     chkAnnullate_->setObjectName(u"chkAnnullate"_qs);
     chkAnnullate_->setGeometry(24, 392, 390, 22);
+    addPrintCardsButton(ctx, this, panel_);
 }
 
 core::ListRows TfrmTrovaAnagrafica::find() {

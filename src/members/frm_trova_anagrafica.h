@@ -13,6 +13,12 @@ namespace members {
 // The member search: filters first, then the sorted list of the active members that match
 // (`chkAnnullate`: the cancelled ones too, marked). A double click or Enter picks the record;
 // the opener applies it by its mode word (member_pick.h).
+
+// "Stampa tessere" (btnStampaTessere) under a member list: the cards of the chosen members
+// (two or more lines chosen with Ctrl/Shift) or else of every listed member, in list order,
+// through ctx.actions.printCards. Not added when the program offers no card printing.
+void addPrintCardsButton(platform::Context& ctx, QWidget* window, reports::ListPanel* panel);
+
 class TfrmTrovaAnagrafica : public reports::SearchDialog {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "members/member_text.h"
 
 #include <QDir>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
