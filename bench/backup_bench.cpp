@@ -54,6 +54,13 @@ void peakMemory(benchmark::State& state) {
     state.counters["peak_MB"] = double(use.ru_maxrss) / 1024.0;
 }
 
+// The backup the check and the restore work on; a refusal is reported, not taken for a zip.
+bool backedUp(benchmark::State& state, const QString& dir, const QString& zip) {
+    const shell::BackupResult r = shell::writeBackup(dir, zip, kWhen, {});
+    if (!r.ok) state.SkipWithError(("backup refused: " + r.reason).toStdString().c_str());
+    return r.ok;
+}
+
 void BM_ReadIntoMemory(benchmark::State& state) {
     const QString dir = folderWith(int(state.range(0)));
     std::vector<char> buffer(4 << 20);
@@ -78,7 +85,10 @@ void BM_Backup(benchmark::State& state) {
     for (auto _ : state) {
         const shell::BackupResult r =
             shell::writeBackup(dir, QDir(out.path()).filePath(u"copia.zip"_qs), kWhen, {});
-        if (!r.ok) state.SkipWithError(r.reason.toStdString().c_str());
+        if (!r.ok) {
+            state.SkipWithError(r.reason.toStdString().c_str());
+            break;
+        }
         zipSize = QFileInfo(r.path).size();
     }
     state.counters["zip_MB"] = double(zipSize) / 1e6;
@@ -90,9 +100,12 @@ void BM_Verify(benchmark::State& state) {
     const QString dir = folderWith(int(state.range(0)));
     QTemporaryDir out;
     const QString zip = QDir(out.path()).filePath(u"copia.zip"_qs);
-    shell::writeBackup(dir, zip, kWhen, {});
-    for (auto _ : state)
-        benchmark::DoNotOptimize(shell::verifyBackup(zip).index());
+    if (!backedUp(state, dir, zip)) return;
+    for (auto _ : state) {
+        const auto m = shell::verifyBackup(zip);
+        if (const QString* problem = std::get_if<QString>(&m))
+            state.SkipWithError(problem->toStdString().c_str());
+    }
 }
 BENCHMARK(BM_Verify)->Apply(bench::smallAndLarge)->UseRealTime();
 
@@ -101,13 +114,22 @@ void BM_Restore(benchmark::State& state) {
     const QString dir = folderWith(int(state.range(0)));
     QTemporaryDir out, target;
     const QString zip = QDir(out.path()).filePath(u"copia.zip"_qs);
-    shell::writeBackup(dir, zip, kWhen, {});
-    const auto m = shell::verifyBackup(zip);
+    if (!backedUp(state, dir, zip)) return;
+    const auto checked = shell::verifyBackup(zip);
+    if (const QString* problem = std::get_if<QString>(&checked)) {
+        state.SkipWithError(problem->toStdString().c_str());
+        return;
+    }
+    const shell::Manifest& m = std::get<shell::Manifest>(checked);
     // The folder holds data already, as it does when a restore is needed.
-    shell::restoreBackup(target.path(), zip, std::get<shell::Manifest>(m), kWhen);
+    const auto first = shell::restoreBackup(target.path(), zip, m, kWhen);
+    if (first.outcome != shell::RestoreResult::Outcome::Done) {
+        state.SkipWithError(first.reason.toStdString().c_str());
+        return;
+    }
     QDir(QDir(target.path()).filePath(shell::kBackupFolder)).removeRecursively();
     for (auto _ : state) {
-        const auto r = shell::restoreBackup(target.path(), zip, std::get<shell::Manifest>(m), kWhen);
+        const auto r = shell::restoreBackup(target.path(), zip, m, kWhen);
         if (r.outcome != shell::RestoreResult::Outcome::Done)
             state.SkipWithError(r.reason.toStdString().c_str());
         state.PauseTiming();

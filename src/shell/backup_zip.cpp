@@ -26,26 +26,36 @@ qint64 FileReadDevice::readData(char* data, qint64 maxSize) {
     if (!file_) return -1;
     const qint64 n = std::min(maxSize, size_ - offset_);
     if (n <= 0) return 0;
-    // The zip library asks for a few bytes at a time: one read of a megabyte serves them.
-    if (offset_ < cacheStart_ || offset_ >= cacheStart_ + cache_.size()) {
-        if (n >= kBlock) {
-            const qint64 got = file_->read(offset_, data, n);
-            if (got > 0) offset_ += got;
-            return got;
+    // The zip library asks for a few bytes at a time: one read of a megabyte serves them. It
+    // takes a short answer for a failure, so a request that runs past the cached block is
+    // served whole, from the cache and then from the file.
+    qint64 done = 0;
+    while (done < n) {
+        if (offset_ >= cacheStart_ && offset_ < cacheStart_ + cache_.size()) {
+            const qint64 take = std::min(n - done, cacheStart_ + cache_.size() - offset_);
+            std::memcpy(data + done, cache_.constData() + (offset_ - cacheStart_), size_t(take));
+            offset_ += take;
+            done += take;
+            continue;
+        }
+        if (const qint64 want = n - done; want >= kBlock) {
+            const qint64 got = file_->read(offset_, data + done, want);
+            if (got <= 0) return done > 0 ? done : got;
+            offset_ += got;
+            done += got;
+            if (got < want) break; // the file ended early: what there is
+            continue;
         }
         cache_.resize(std::min(kBlock, size_ - offset_));
         const qint64 got = file_->read(offset_, cache_.data(), cache_.size());
         if (got <= 0) {
             cache_.clear();
-            return got;
+            return done > 0 ? done : got;
         }
         cache_.resize(got);
         cacheStart_ = offset_;
     }
-    const qint64 take = std::min(n, cacheStart_ + cache_.size() - offset_);
-    std::memcpy(data, cache_.constData() + (offset_ - cacheStart_), size_t(take));
-    offset_ += take;
-    return take;
+    return done;
 }
 
 EntryRead readZipEntry(QuaZip& zip, qint64 limit,

@@ -105,6 +105,32 @@ TEST(Backup, HoldsEveryDataFileAndARestoreIntoAnEmptiedFolderGivesThemByteForByt
     EXPECT_TRUE(safety.files.empty());
 }
 
+// Entries of several megabytes that do not compress, stored and deflated: their data runs over
+// every block boundary the reading and writing go by.
+TEST(Backup, FilesOfSeveralMegabytesGoInReadBackAndComeBackByteForByte) {
+    QTemporaryDir dir, stick;
+    const QString folder = dir.path();
+    QRandomGenerator rng(7);
+    const auto noise = [&](qint64 size) {
+        std::vector<quint32> words(size_t(size / 4 + 1));
+        rng.fillRange(words.data(), qsizetype(words.size()));
+        return QByteArray(reinterpret_cast<const char*>(words.data()), size);
+    };
+    const std::map<QString, QByteArray> large = {
+        {u"2026.eur"_qs, noise(3414 * 1500)},
+        {u"1.jpg"_qs, noise((5 << 20) + 12345)},
+        {u"Tesserini.ini"_qs, "[Dati Ente]\r\nRiga1=Circolo\r\n"},
+    };
+    put(folder, large);
+    const BackupResult b = backupIntoFolder(folder, stick.path(), kWhen, {}, 0);
+    ASSERT_TRUE(b.ok) << b.reason.toStdString();
+    for (const auto& [name, bytes] : large)
+        ASSERT_TRUE(QFile::remove(inside(folder, name)));
+    const RestoreResult r = restoreBackup(folder, b.path, verified(b.path), kWhen.addSecs(60));
+    ASSERT_EQ(r.outcome, RestoreResult::Outcome::Done) << r.reason.toStdString();
+    EXPECT_TRUE(dataOf(folder) == large) << "a large file came back different";
+}
+
 TEST(Backup, ARestoreReplacesEveryFileRemovesWhatTheBackupLacksAndKeepsTheOldInTheSafetyCopy) {
     QTemporaryDir dir, stick;
     const QString folder = dir.path();
