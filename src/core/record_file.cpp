@@ -1,6 +1,7 @@
 #include "core/record_file.h"
 
 #include "core/file_faults.h"
+#include "core/multi_file_commit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,6 +53,10 @@ std::optional<qint64> appendJournalLength(const QByteArray& j) {
 }
 
 } // namespace
+
+quint32 journalChecksum(const char* data, qint64 size) {
+    return checksum(data, size);
+}
 
 RecordFile::RecordFile(QString path, int recordLength)
     : path_(std::move(path)), length_(recordLength) {}
@@ -157,6 +162,9 @@ bool RecordFile::clearJournal() {
 bool RecordFile::recoverJournal() {
     QByteArray j;
     if (!readWholeFile(journalPath(path_), j)) return false;
+    // A part of a step over several files: settled by its group.
+    if (const auto settled = detail::settleGroupJournal(*file_, path_, j))
+        return *settled && clearJournal();
     if (const auto oldLength = appendJournalLength(j)) {
         const qint64 size = file_->size();
         if (size < 0 || (size > *oldLength && (!file_->resize(*oldLength) || !file_->sync())))

@@ -61,6 +61,7 @@ public:
     static QString journalPath(const QString& path) { return path + QStringLiteral(".jrn"); }
 
 private:
+    friend class MultiFileCommit; // writes several files as one step, under their locks
     bool lock(bool exclusive);
     bool recoverJournal();
     bool writeJournal(const QByteArray& image);
@@ -74,6 +75,9 @@ private:
     QByteArray journalImage_;
     FileLock lock_;
 };
+
+// The checksum that makes a journal whole (FNV-1a); a journal that fails it was never finished.
+quint32 journalChecksum(const char* data, qint64 size);
 
 // The message every archive window shows when its file cannot be reached.
 QString archiveAccessMessage();
