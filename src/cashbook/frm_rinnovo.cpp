@@ -164,10 +164,8 @@ TfrmRinnovo::TfrmRinnovo(platform::Context& ctx, QWidget* parent) : QDialog(pare
     for (QLineEdit* field : {txtDataFissa_, txtDataRil_}) {
         const QString mode = field == txtDataRil_ ? u"dataril"_qs : u"datafissa"_qs;
         platform::makePickerDateField(field, [this, mode] {
-            if (platform::pickDate(ctx_, this, mode, kRenewalDates)) {
-                if (mode == u"datafissa"_qs) optDataFissa_->setChecked(true);
-                optionsChanged();
-            }
+            if (platform::pickDate(ctx_, this, mode, kRenewalDates) && mode == u"datafissa"_qs)
+                optDataFissa_->setChecked(true);
         });
     }
 
@@ -238,6 +236,8 @@ TfrmRinnovo::TfrmRinnovo(platform::Context& ctx, QWidget* parent) : QDialog(pare
 
     connect(optUnAnno_, &QRadioButton::toggled, this, &TfrmRinnovo::optionsChanged);
     connect(chkPrimanota_, &QCheckBox::toggled, this, &TfrmRinnovo::optionsChanged);
+    connect(txtDataFissa_, &QLineEdit::textChanged, this, &TfrmRinnovo::optionsChanged);
+    connect(txtDataRil_, &QLineEdit::textChanged, this, &TfrmRinnovo::optionsChanged);
     connect(btnRinnova_, &QPushButton::clicked, this, &TfrmRinnovo::renew);
     connect(btnTessere_, &QPushButton::clicked, this, &TfrmRinnovo::printCards);
     connect(btnEmail_, &QPushButton::clicked, this, &TfrmRinnovo::sendEmail);
@@ -276,10 +276,13 @@ void TfrmRinnovo::optionsChanged() {
 
     lblAnno_->setText(issued ? u"Anno %1"_qs.arg(issued->year()) : QString());
     // The default reason follows the new expiry's year until the user types one of their own.
-    const QDate expiry = o.fixedExpiry ? *o.fixedExpiry
-                         : model_->rowCount() > 0
-                             ? core::parseDate(model_->newExpiryText(0), today).value_or(QDate())
-                             : oneYearAfter(today);
+    // One year on, members' expiries differ: the latest year is the one being paid for.
+    QDate expiry = o.fixedExpiry.value_or(QDate());
+    if (!o.fixedExpiry) {
+        for (const RenewalRow& r : model_->rows())
+            if (const auto d = newExpiry(r.expiry, o, today); d && *d > expiry) expiry = *d;
+        if (!expiry.isValid()) expiry = oneYearAfter(o.issueDate);
+    }
     if (expiry.isValid() && txtCausale_->text() == shownReason_) {
         shownReason_ = defaultReason(expiry);
         txtCausale_->setText(shownReason_);
