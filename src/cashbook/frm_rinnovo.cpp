@@ -29,7 +29,7 @@ constexpr platform::DateTarget kRenewalDates[] = {{"datafissa", "txtDataFissa"},
                                                   {"dataril", "txtDataRil"}};
 
 // Widths that fit the 838-pixel grid with "Esito" whole.
-constexpr int kWidths[RenewalGridModel::ColumnCount] = {56, 200, 76, 86, 96, 76, 150, 76};
+constexpr int kWidths[RenewalGridModel::ColumnCount] = {56, 170, 60, 100, 96, 64, 140, 130};
 
 // The progress bar shows from this many members: fewer are written before it could paint.
 constexpr int kProgressFrom = 500;
@@ -81,6 +81,9 @@ QVariant RenewalGridModel::data(const QModelIndex& index, int role) const {
         return QColor(0xdc, 0x14, 0x3c); // crimson, as the list warnings
     if (role == Qt::TextAlignmentRole && index.column() == FeeColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    // Long names and addresses are cut in the grid: the pointer shows them whole.
+    if (role == Qt::ToolTipRole && (index.column() == Name || index.column() == Email))
+        return index.column() == Name ? r.name : r.email;
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     switch (index.column()) {
     case Name:
@@ -188,6 +191,7 @@ TfrmRinnovo::TfrmRinnovo(platform::Context& ctx, QWidget* parent) : QDialog(pare
     grid_->setObjectName(u"grdRinnovo"_qs);
     grid_->setModel(model_);
     grid_->setAlternatingRowColors(true);
+    grid_->setWordWrap(false); // a long name is cut at its end, not wrapped out of sight
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -218,6 +222,7 @@ TfrmRinnovo::TfrmRinnovo(platform::Context& ctx, QWidget* parent) : QDialog(pare
     btnEmail_->setEnabled(false);
     // Printing the cards is lent by the cards folder; without it there is nothing to offer.
     btnTessere_->setVisible(static_cast<bool>(ctx_.actions.printCards));
+    if (!ctx_.actions.printCards) btnEmail_->move(130, 482);
 
     panInfo_ = platform::makeLabel(this, {}, u"panInfo"_qs);
     panInfo_->setFrameShape(QFrame::StyledPanel);
