@@ -43,28 +43,32 @@ void addSamples(const QString& folder) {
         v[members::Titoli] = QStringLiteral("25,00");
         v[members::Email] = QStringLiteral("socio@example.org");
         v[members::Preavviso] = QStringLiteral("30");
-        v[members::Annullata] = QStringLiteral("No");
+        v[members::Annullata] = core::kNo;
         members.save(0, v);
     }
     const core::Archive year(folder, QStringLiteral("2026.eur"), cashbook::movementLayout());
-    const char* moves[][4] = {
-        {"Sì", "10/01/2026", "Quota associativa 2026", "25,00"},
-        {"Sì", "12/01/2026", "Quota associativa 2026", "25,00"},
-        {"No", "20/01/2026", "Affitto sala", "150,00"},
-        {"Sì", "03/02/2026", "Contributo comunale", "500,00"},
-        {"No", "18/02/2026", "Cancelleria", "42,60"},
+    const struct {
+        bool income;
+        const char* date;
+        const char* reason;
+        const char* amount;
+    } moves[] = {
+        {true, "10/01/2026", "Quota associativa 2026", "25,00"},
+        {true, "12/01/2026", "Quota associativa 2026", "25,00"},
+        {false, "20/01/2026", "Affitto sala", "150,00"},
+        {true, "03/02/2026", "Contributo comunale", "500,00"},
+        {false, "18/02/2026", "Cancelleria", "42,60"},
     };
     for (const auto& m : moves) {
-        const bool income = QString::fromUtf8(m[0]) == u"Sì"_qs;
         QStringList v(cashbook::MovementFieldCount);
-        v[cashbook::Entrata] = income ? u"Sì"_qs : u"No"_qs;
-        v[cashbook::Uscita] = income ? u"No"_qs : u"Sì"_qs;
-        v[cashbook::Data] = v[cashbook::DataSca] = QString::fromUtf8(m[1]);
-        v[cashbook::Causale] = QString::fromUtf8(m[2]);
-        v[cashbook::Importo] = QString::fromUtf8(m[3]);
-        v[cashbook::Totale] = (income ? u"+"_qs : u"-"_qs) + QString::fromUtf8(m[3]);
+        v[cashbook::Entrata] = m.income ? core::kYes : core::kNo;
+        v[cashbook::Uscita] = m.income ? core::kNo : core::kYes;
+        v[cashbook::Data] = v[cashbook::DataSca] = QString::fromUtf8(m.date);
+        v[cashbook::Causale] = QString::fromUtf8(m.reason);
+        v[cashbook::Importo] = QString::fromUtf8(m.amount);
+        v[cashbook::Totale] = (m.income ? u"+"_qs : u"-"_qs) + QString::fromUtf8(m.amount);
         v[cashbook::Preavviso] = QStringLiteral("0");
-        v[cashbook::Saldato] = QStringLiteral("Sì");
+        v[cashbook::Saldato] = core::kYes;
         year.save(0, v);
     }
 }

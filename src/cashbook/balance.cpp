@@ -121,15 +121,15 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     bool readable = true;
     const bool read = archive.scan([&](qint64, const char* rec) {
         if (filtered && !core::containsFolded(load(rec, Causale), key)) return true;
-        const std::optional<QDate> date = core::parseDate(load(rec, Data), today);
+        const std::optional<QDate> date = storedDate(rec, Data, today);
         if (!date) return readable = false;
         if (*date < start || *date > end) return true;
-        const QString total = load(rec, Totale);
-        const std::optional<Cents> cents = parseCents(total);
+        const QByteArrayView total = storedText(rec, Totale);
+        const std::optional<core::Cents> cents = core::parseCents(total);
         if (!cents) return readable = false;
-        if (total.startsWith(u'+'))
+        if (total.startsWith('+'))
             out.income += *cents;
-        else if (total.startsWith(u'-'))
+        else if (total.startsWith('-'))
             out.expenses += *cents;
         out.total += *cents;
         out.lines.append(balanceLine(rec));
@@ -140,8 +140,8 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     return out;
 }
 
-QString totalText(CentsTotal cents) {
-    return formatCents(cents) + u" \u20ac"_qs;
+QString totalText(core::CentsTotal cents) {
+    return core::formatCents(cents) + u" \u20ac"_qs;
 }
 
 QString filterTitle(const QString& filter) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cashbook/money.h"
 #include "core/archive.h"
+#include "core/money.h"
 #include "platform/problem.h"
 
 #include <QDate>
@@ -36,14 +36,14 @@ QString yearDigitsMessage(); // "Attenzione: indicare l'anno solare utilizzando 
 // taken holds a date or a total that is not a number: then nothing of it may be shown.
 struct Balance {
     QStringList lines; // in file order
-    CentsTotal income = 0, expenses = 0, total = 0;
+    core::CentsTotal income = 0, expenses = 0, total = 0;
     bool ok = true;
 };
 Balance computeBalance(const core::Archive& archive, const QString& filter, const QDate& start,
                        const QDate& end, const QDate& today);
 
 QString balanceLine(const char* record);
-QString totalText(CentsTotal cents);        // "950,50 €"
+QString totalText(core::CentsTotal cents);  // "950,50 €"
 QString filterTitle(const QString& filter); // trimmed, or "- - -"
 QString intervalText(const QString& start, const QString& end);
 

@@ -43,7 +43,7 @@ TfrmBilancio::TfrmBilancio(platform::Context& ctx, QWidget* parent, const Balanc
         const char16_t* caption;
         const char16_t* name;
         QLabel** label;
-        CentsTotal value;
+        core::CentsTotal value;
     };
     const Total totals[] = {
         {u"TOTALE ENTRATE :", u"lblTotEntrate", &lblTotEntrate_, balance.income},

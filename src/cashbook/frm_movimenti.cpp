@@ -5,10 +5,10 @@
 #include "cashbook/frm_sospesi_mov.h"
 #include "cashbook/frm_stampa_movimento.h"
 #include "cashbook/frm_trova_movimenti.h"
-#include "cashbook/money.h"
 #include "cashbook/movement_save.h"
 #include "checks/openers.h"
 #include "core/dates.h"
+#include "core/money.h"
 #include "platform/frm_allega_cartella.h"
 #include "platform/help.h"
 #include "platform/input_rules.h"
@@ -138,7 +138,7 @@ void TfrmMovimenti::newSheet() {
 void TfrmMovimenti::normaliseAmount() {
     // A text that is no amount stays as typed: the save refuses it.
     const QString typed = form_.text(Importo);
-    if (platform::isAmountText(typed)) form_.setText(Importo, cashbook::normaliseAmount(typed));
+    if (platform::isAmountText(typed)) form_.setText(Importo, core::normaliseAmount(typed));
 }
 
 void TfrmMovimenti::save() {

@@ -62,7 +62,7 @@ QStandardItem* textItem(const QString& text, const QVariant& key) {
     return item;
 }
 
-QStandardItem* amountItem(CentsTotal cents) {
+QStandardItem* amountItem(core::CentsTotal cents) {
     QStandardItem* item = textItem(euroText(cents), double(cents));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (cents < 0) item->setForeground(kRed);
@@ -100,7 +100,7 @@ QTableView* makeGrid(QWidget* parent, const QString& name, QStandardItemModel* m
     return grid;
 }
 
-void setAmountLabel(QLabel* label, CentsTotal cents) {
+void setAmountLabel(QLabel* label, core::CentsTotal cents) {
     label->setText(euroText(cents));
     label->setStyleSheet(cents < 0 ? u"color: #c00000;"_qs : QString());
 }
@@ -244,7 +244,7 @@ void TfrmRendiconto::clearStatement() {
 
 void TfrmRendiconto::showStatement() {
     const Statement& s = statement_;
-    const CentsTotal opening = opening_.cents;
+    const core::CentsTotal opening = opening_.cents;
     txtSaldoIniziale_->setText(euroText(opening));
 
     causali_->clear();
@@ -259,7 +259,7 @@ void TfrmRendiconto::showStatement() {
     mesi_->clear();
     const StatementTable months = monthTable(s, opening, euroText);
     mesi_->setHorizontalHeaderLabels(months.headings);
-    const std::array<CentsTotal, 12> running = runningBalances(s, opening);
+    const std::array<core::CentsTotal, 12> running = runningBalances(s, opening);
     for (int m = 0; m < 12; ++m) {
         const Sums& a = s.months[m].all;
         mesi_->appendRow({textItem(months.rows[m][0], m), amountItem(a.income),
@@ -292,7 +292,7 @@ void TfrmRendiconto::showStatement() {
 
 void TfrmRendiconto::openingTyped() {
     if (!shown_ || opening_.fromPreviousYear || typing_) return;
-    const std::optional<Cents> typed = parseTypedAmount(txtSaldoIniziale_->text());
+    const std::optional<core::Cents> typed = parseTypedAmount(txtSaldoIniziale_->text());
     if (!typed) {
         typing_ = true;
         ctx_.platform.message(this, platform::MsgKind::Warning,

@@ -2,12 +2,15 @@
 
 #include "core/archive.h"
 #include "core/record_layout.h"
+#include "core/yes_no.h"
 
 #include <QByteArrayView>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <iterator>
+#include <optional>
 
 namespace cashbook {
 
@@ -56,8 +59,8 @@ inline constexpr core::Field kMovementFields[] = {
 static_assert(std::size(kMovementFields) == MovementFieldCount);
 
 inline constexpr int kMovementRecordLength = 3414;
-inline const QString kYes = QStringLiteral("S\u00ec"); // "Sì"
-inline const QString kNo = QStringLiteral("No");
+using core::kNo; // the stored yes/no words
+using core::kYes;
 
 const core::RecordLayout& movementLayout();
 
@@ -88,5 +91,7 @@ inline void appendStoredText(QString& out, const char* record, MovementField f, 
 inline QString load(const char* record, MovementField f) {
     return movementLayout().load(record, f);
 }
+// A date field as core::parseDate reads its text; the usual "dd/mm/yyyy" straight from the bytes.
+std::optional<QDate> storedDate(const char* record, MovementField f, const QDate& today);
 
 } // namespace cashbook

@@ -18,46 +18,7 @@ namespace cashbook {
 
 namespace {
 
-int digit(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : -1;
-}
-
-// The stored "dd/mm/yyyy" read straight from its bytes; anything else goes through the full
-// date rule, as the balance reads it.
-std::optional<QDate> movementDate(const char* record, const QDate& today) {
-    const QByteArrayView b = storedText(record, Data);
-    if (b.size() == 10 && b[2] == '/' && b[5] == '/') {
-        const int d[] = {digit(b[0]), digit(b[1]), digit(b[3]), digit(b[4]),
-                         digit(b[6]), digit(b[7]), digit(b[8]), digit(b[9])};
-        if (std::all_of(std::begin(d), std::end(d), [](int x) { return x >= 0; })) {
-            const int day = d[0] * 10 + d[1], month = d[2] * 10 + d[3];
-            const int year = d[4] * 1000 + d[5] * 100 + d[6] * 10 + d[7];
-            if (!QDate::isValid(year, month, day)) return std::nullopt;
-            return QDate(year, month, day);
-        }
-    }
-    return core::parseDate(load(record, Data), today);
-}
-
-// A stored total in its usual form ("+1234,56": sign, digits, comma, two decimals) read straight
-// from its bytes; any other text goes through the full amount rule.
-std::optional<Cents> movementCents(QByteArrayView t) {
-    const qsizetype n = t.size();
-    if (n >= 5 && n <= 18 && (t[0] == '+' || t[0] == '-') && t[n - 3] == ',') {
-        Cents cents = 0;
-        bool digits = true;
-        for (qsizetype i = 1; i < n && digits; ++i) {
-            if (i == n - 3) continue;
-            const int d = digit(t[i]);
-            digits = d >= 0;
-            cents = cents * 10 + d;
-        }
-        if (digits) return t[0] == '-' ? -cents : cents;
-    }
-    return parseCents(QString::fromLatin1(t.data(), t.size()));
-}
-
-void add(Sums& s, char sign, Cents cents) {
+void add(Sums& s, char sign, core::Cents cents) {
     if (sign == '+')
         s.income += cents;
     else if (sign == '-')
@@ -66,7 +27,7 @@ void add(Sums& s, char sign, Cents cents) {
     ++s.count;
 }
 
-void add(Figures& f, char sign, Cents cents, bool settled) {
+void add(Figures& f, char sign, core::Cents cents, bool settled) {
     add(f.all, sign, cents);
     if (!settled) add(f.unsettled, sign, cents);
 }
@@ -96,18 +57,17 @@ Statement computeStatement(const core::Archive& archive, int year, const QDate& 
     Statement out;
     out.year = year;
     std::unordered_map<std::string, std::size_t> byReason;
-    const QByteArrayView settledWord("S\xec", 2); // "Sì" as stored
     bool readable = true;
     std::string key;
     const bool read = archive.scanExisting([&](qint64, const char* rec) {
-        const std::optional<QDate> date = movementDate(rec, today);
+        const std::optional<QDate> date = storedDate(rec, Data, today);
         if (!date) return readable = false;
         if (date->year() != year) return true;
         const QByteArrayView total = storedText(rec, Totale);
-        const std::optional<Cents> cents = movementCents(total);
+        const std::optional<core::Cents> cents = core::parseCents(total);
         if (!cents) return readable = false;
         const char sign = total.isEmpty() ? 0 : total.front();
-        const bool settled = storedText(rec, Saldato) == settledWord;
+        const bool settled = storedText(rec, Saldato) == core::kYesStored;
 
         foldedKey(storedText(rec, Causale), key);
         auto [it, added] = byReason.try_emplace(key, out.reasons.size());
@@ -149,14 +109,14 @@ Opening openingBalance(const QString& folder, int year, const QDate& today) {
     return out;
 }
 
-bool storeOpeningBalance(const QString& folder, int year, Cents cents) {
+bool storeOpeningBalance(const QString& folder, int year, core::Cents cents) {
     core::IniFile ini(QDir(folder).filePath(kStatementIniName));
     if (!ini.load()) return false;
-    ini.setValue(kOpeningSection, yearText(year), formatCents(cents));
+    ini.setValue(kOpeningSection, yearText(year), core::formatCents(cents));
     return ini.save();
 }
 
-std::optional<Cents> parseTypedAmount(const QString& typed) {
+std::optional<core::Cents> parseTypedAmount(const QString& typed) {
     QString s = core::trimText(typed);
     if (s.endsWith(u'\u20ac')) s = core::trimText(s.chopped(1));
     const qsizetype comma = s.indexOf(u',');
@@ -172,20 +132,20 @@ std::optional<Cents> parseTypedAmount(const QString& typed) {
         s.remove(0, whole.size()).prepend(QString(whole).remove(u'.'));
     }
     if (s.isEmpty()) return std::nullopt;
-    return parseCents(s);
+    return core::parseCents(s);
 }
 
-QString euroText(CentsTotal cents) {
-    QString text = formatCents(cents);
+QString euroText(core::CentsTotal cents) {
+    QString text = core::formatCents(cents);
     const qsizetype start = text.startsWith(u'-') ? 1 : 0;
     for (qsizetype i = text.size() - 6; i > start; i -= 3)
         text.insert(i, u'.');
     return text + u" \u20ac"_qs;
 }
 
-std::array<CentsTotal, 12> runningBalances(const Statement& s, CentsTotal opening) {
-    std::array<CentsTotal, 12> out{};
-    CentsTotal running = opening;
+std::array<core::CentsTotal, 12> runningBalances(const Statement& s, core::CentsTotal opening) {
+    std::array<core::CentsTotal, 12> out{};
+    core::CentsTotal running = opening;
     for (int m = 0; m < 12; ++m)
         out[m] = running += s.months[m].all.balance;
     return out;
@@ -202,10 +162,10 @@ StatementTable reasonTable(const Statement& s, AmountText amount) {
     return t;
 }
 
-StatementTable monthTable(const Statement& s, CentsTotal opening, AmountText amount) {
+StatementTable monthTable(const Statement& s, core::CentsTotal opening, AmountText amount) {
     StatementTable t{
         {u"Mese"_qs, u"Entrate"_qs, u"Uscite"_qs, u"Saldo"_qs, u"Saldo progressivo"_qs}, {}};
-    const std::array<CentsTotal, 12> running = runningBalances(s, opening);
+    const std::array<core::CentsTotal, 12> running = runningBalances(s, opening);
     for (int m = 0; m < 12; ++m) {
         const Sums& a = s.months[m].all;
         t.rows.push_back({monthNames()[m], amount(a.income), amount(a.expenses), amount(a.balance),
@@ -214,7 +174,7 @@ StatementTable monthTable(const Statement& s, CentsTotal opening, AmountText amo
     return t;
 }
 
-std::vector<TotalLine> totalLines(const Statement& s, CentsTotal opening) {
+std::vector<TotalLine> totalLines(const Statement& s, core::CentsTotal opening) {
     const Sums& all = s.total.all;
     const Sums& open = s.total.unsettled;
     return {{u"Saldo iniziale"_qs, opening, std::nullopt},
@@ -224,26 +184,27 @@ std::vector<TotalLine> totalLines(const Statement& s, CentsTotal opening) {
             {u"Saldo finale"_qs, opening + all.balance, std::nullopt}};
 }
 
-QString unsettledText(CentsTotal cents, AmountText amount) {
+QString unsettledText(core::CentsTotal cents, AmountText amount) {
     return u"di cui non saldati: "_qs + amount(cents);
 }
 
-StatementTable statementSheet(const Statement& s, CentsTotal opening) {
-    StatementTable sheet = reasonTable(s, formatCents);
+StatementTable statementSheet(const Statement& s, core::CentsTotal opening) {
+    StatementTable sheet = reasonTable(s, core::formatCents);
     const Sums& all = s.total.all;
     const Sums& open = s.total.unsettled;
-    sheet.rows.push_back({u"Totale"_qs, formatCents(all.income), formatCents(all.expenses),
-                          formatCents(all.balance), count(all.count)});
-    sheet.rows.push_back({u"di cui non saldati"_qs, formatCents(open.income),
-                          formatCents(open.expenses), formatCents(open.balance),
+    sheet.rows.push_back({u"Totale"_qs, core::formatCents(all.income),
+                          core::formatCents(all.expenses), core::formatCents(all.balance),
+                          count(all.count)});
+    sheet.rows.push_back({u"di cui non saldati"_qs, core::formatCents(open.income),
+                          core::formatCents(open.expenses), core::formatCents(open.balance),
                           count(open.count)});
-    const StatementTable months = monthTable(s, opening, formatCents);
+    const StatementTable months = monthTable(s, opening, core::formatCents);
     sheet.rows.push_back({});
     sheet.rows.push_back(months.headings);
     sheet.rows.insert(sheet.rows.end(), months.rows.begin(), months.rows.end());
     sheet.rows.push_back({});
-    sheet.rows.push_back({u"Saldo iniziale"_qs, {}, {}, formatCents(opening)});
-    sheet.rows.push_back({u"Saldo finale"_qs, {}, {}, formatCents(opening + all.balance)});
+    sheet.rows.push_back({u"Saldo iniziale"_qs, {}, {}, core::formatCents(opening)});
+    sheet.rows.push_back({u"Saldo finale"_qs, {}, {}, core::formatCents(opening + all.balance)});
     return sheet;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cashbook/money.h"
 #include "core/archive.h"
+#include "core/money.h"
 
 #include <QDate>
 #include <QString>
@@ -19,7 +19,7 @@ namespace cashbook {
 // ("-", summed as a negative amount), and the balance of a group adds every movement.
 
 struct Sums {
-    CentsTotal income = 0, expenses = 0, balance = 0; // expenses are negative or zero
+    core::CentsTotal income = 0, expenses = 0, balance = 0; // expenses are negative or zero
     qint64 count = 0;
     bool operator==(const Sums&) const = default;
 };
@@ -58,28 +58,28 @@ QString yearText(int year); // four digits: 2026 -> "2026", 7 -> "0007"
 inline const QString kStatementIniName = QStringLiteral("Primanota.ini");
 inline const QString kOpeningSection = QStringLiteral("Saldi iniziali");
 struct Opening {
-    CentsTotal cents = 0;
+    core::CentsTotal cents = 0;
     bool fromPreviousYear = false; // then it is not typed but follows that year's movements
     bool ok = true;                // false: a year file could not be read to the end
 };
 Opening openingBalance(const QString& folder, int year, const QDate& today);
 // Keeps a typed opening balance for `year` in Primanota.ini. False when the file cannot be
 // written (or exists but cannot be read: it is never replaced blindly).
-bool storeOpeningBalance(const QString& folder, int year, Cents cents);
+bool storeOpeningBalance(const QString& folder, int year, core::Cents cents);
 
 // A typed amount, with an optional sign, thousands dots in their places and a trailing "€":
 // "-1.234,5 €" -> -123450. Nothing when the text is not such an amount.
-std::optional<Cents> parseTypedAmount(const QString& typed);
+std::optional<core::Cents> parseTypedAmount(const QString& typed);
 
 // "1.234,56 €", "-0,30 €": the amounts of the statement's tables, charts and print.
-QString euroText(CentsTotal cents);
+QString euroText(core::CentsTotal cents);
 
 // The running balance at the end of each month, from the opening balance.
-std::array<CentsTotal, 12> runningBalances(const Statement& s, CentsTotal opening);
+std::array<core::CentsTotal, 12> runningBalances(const Statement& s, core::CentsTotal opening);
 
-// The statement's tables as texts, amounts written by `amount` (euroText on paper, formatCents in
-// a spreadsheet).
-using AmountText = QString (*)(CentsTotal);
+// The statement's tables as texts, amounts written by `amount` (euroText on paper,
+// core::formatCents in a spreadsheet).
+using AmountText = QString (*)(core::CentsTotal);
 struct StatementTable {
     QStringList headings;
     std::vector<QStringList> rows;
@@ -87,27 +87,27 @@ struct StatementTable {
 // Causale, Entrate, Uscite, Saldo, Movimenti; a reason left empty shows as "(senza causale)".
 StatementTable reasonTable(const Statement& s, AmountText amount);
 // Mese, Entrate, Uscite, Saldo, Saldo progressivo.
-StatementTable monthTable(const Statement& s, CentsTotal opening, AmountText amount);
+StatementTable monthTable(const Statement& s, core::CentsTotal opening, AmountText amount);
 
 // The closing figures: opening balance, income and expenses with their unsettled part, the
 // year's balance and the closing balance.
 struct TotalLine {
     QString caption;
-    CentsTotal cents;
-    std::optional<CentsTotal> unsettled;
+    core::CentsTotal cents;
+    std::optional<core::CentsTotal> unsettled;
 };
-std::vector<TotalLine> totalLines(const Statement& s, CentsTotal opening);
-QString unsettledText(CentsTotal cents, AmountText amount); // "di cui non saldati: ..."
+std::vector<TotalLine> totalLines(const Statement& s, core::CentsTotal opening);
+QString unsettledText(core::CentsTotal cents, AmountText amount); // "di cui non saldati: ..."
 
 // Every row of the exported sheet: the reasons with their totals, the months, the closing
 // figures, under the reason table's headings.
-StatementTable statementSheet(const Statement& s, CentsTotal opening);
+StatementTable statementSheet(const Statement& s, core::CentsTotal opening);
 
 // The reasons with the largest expenses (as positive amounts, largest first), at most `keep`
 // of them; the rest summed as one last slice "Altre".
 struct Slice {
     QString label;
-    CentsTotal cents;
+    core::CentsTotal cents;
 };
 std::vector<Slice> expenseSlices(const Statement& s, int keep = 8);
 

@@ -30,7 +30,7 @@ const QColor kSlices[] = {QColor(0x1F77B4u), QColor(0xFF7F0Eu), QColor(0x2CA02Cu
                           QColor(0xD62728u), QColor(0x9467BDu), QColor(0x8C564Bu),
                           QColor(0xE377C2u), QColor(0x17BECFu), QColor(0x9E9E9Eu)};
 
-double euros(CentsTotal cents) {
+double euros(core::CentsTotal cents) {
     return double(cents) / 100.0;
 }
 
@@ -67,14 +67,14 @@ QCategoryAxis* amountAxis(double low, double high) {
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     for (int i = 0; i < ticks; ++i) {
         const double value = from + (to - from) * i / (ticks - 1);
-        axis->append(euroText(CentsTotal(std::llround(value * 100))), value);
+        axis->append(euroText(core::CentsTotal(std::llround(value * 100))), value);
     }
     return axis;
 }
 
 } // namespace
 
-QChart* monthChart(const Statement& s, CentsTotal opening) {
+QChart* monthChart(const Statement& s, core::CentsTotal opening) {
     QChart* chart = newChart();
     auto* income = new QBarSet(u"Entrate"_qs);
     auto* expenses = new QBarSet(u"Uscite"_qs);
@@ -87,7 +87,7 @@ QChart* monthChart(const Statement& s, CentsTotal opening) {
     running->setPen(QPen(kRunning, 2.5));
     running->setPointsVisible(true);
 
-    const std::array<CentsTotal, 12> balances = runningBalances(s, opening);
+    const std::array<core::CentsTotal, 12> balances = runningBalances(s, opening);
     double low = 0, high = 0;
     for (int m = 0; m < 12; ++m) {
         const double in = euros(s.months[m].all.income), out = euros(s.months[m].all.expenses),

@@ -11,7 +11,7 @@ namespace cashbook {
 
 // Income (up) and expenses (down, in red) of each month as bars, the running balance from the
 // opening balance as a line; amounts on the axis in the Italian form.
-QChart* monthChart(const Statement& s, CentsTotal opening);
+QChart* monthChart(const Statement& s, core::CentsTotal opening);
 // The expenses by reason as a pie: the largest eight, the rest as "Altre".
 QChart* expenseChart(const Statement& s);
 

@@ -14,7 +14,7 @@ namespace cashbook {
 struct StatementPrint {
     QString organisation; // the name kept in Tesserini.ini
     const Statement& statement;
-    CentsTotal opening;
+    core::CentsTotal opening;
     QImage monthChart, expenseChart;
     QDateTime now;
 };

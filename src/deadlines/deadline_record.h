@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/record_layout.h"
+#include "core/yes_no.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,8 +52,8 @@ inline constexpr core::Field kDeadlineFields[] = {
 static_assert(std::size(kDeadlineFields) == DeadlineFieldCount);
 
 inline constexpr int kDeadlineRecordLength = 1368;
-inline const QString kYes = QStringLiteral("S\u00ec"); // "Sì"
-inline const QString kNo = QStringLiteral("No");
+using core::kNo; // the stored yes/no words
+using core::kYes;
 
 const core::RecordLayout& deadlineLayout();
 

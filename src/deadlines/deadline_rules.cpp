@@ -31,51 +31,6 @@ QString chronologicalKey(const QStringList& values) {
     return chronologicalKey(values[Data], values[Giorno], values[Ore], values[Minuti]);
 }
 
-namespace {
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-// Adds one to a run of decimal digits; false when it carries out of the first digit.
-bool increment(QString& digits) {
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        if (digits[i] != u'9') {
-            digits[i] = QChar(digits[i].unicode() + 1);
-            return true;
-        }
-        digits[i] = u'0';
-    }
-    return false;
-}
-
-} // namespace
-
-QString normaliseAmount(const QString& text) {
-    static const QString zero = QStringLiteral("0,00");
-    const QString t = core::trimText(text);
-    const qsizetype comma = t.indexOf(u',');
-    QString whole = comma < 0 ? t : t.left(comma);
-    QString decimals = comma < 0 ? QString() : t.mid(comma + 1);
-    // Digits with at most one comma and at least one digit; anything else is not an amount.
-    if (whole.isEmpty() && decimals.isEmpty()) return zero;
-    for (QChar c : whole + decimals)
-        if (!isDigit(c)) return zero;
-
-    if (decimals.size() > 4) {
-        const bool up = decimals[4] >= u'5';
-        decimals.truncate(4);
-        if (up && !increment(decimals) && !increment(whole)) whole.prepend(u'1');
-    }
-    while (decimals.endsWith(u'0'))
-        decimals.chop(1);
-    while (whole.size() > 1 && whole.startsWith(u'0'))
-        whole.remove(0, 1);
-    if (whole.isEmpty()) whole = QStringLiteral("0");
-    if (decimals.size() < 2) decimals = decimals.leftJustified(2, u'0');
-    return whole + u',' + decimals;
-}
-
 QString composeTime(const QString& ore, const QString& minuti) {
     return core::trimText(ore) + u':' + core::trimText(minuti);
 }

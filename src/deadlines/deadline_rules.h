@@ -22,10 +22,9 @@ QString chronologicalKey(const QString& data, const QString& giorno, const QStri
                          const QString& minuti);
 QString chronologicalKey(const QStringList& values); // the 25 record texts
 
-// The amount as the field Costo keeps it: digits, one comma, two to four decimals, rounded half
-// up on the fifth decimal digit of the text itself ("7" -> "7,00", "12,34567" -> "12,3457").
-// Empty or unreadable text gives "0,00".
-QString normaliseAmount(const QString& text);
+// The decimals the field Costo keeps: core::normaliseAmount(text, kCostoPlaces) rounds half up
+// on the fifth ("7" -> "7,00", "12,34567" -> "12,3457"); empty or unreadable text gives "0,00".
+constexpr int kCostoPlaces = 4;
 
 // The composed hidden labels: "hh:mm" and "dd/mm/yyyy" (empty month digits for a month name
 // that is not one of the twelve).

@@ -3,6 +3,7 @@
 #include "deadlines/frm_scadenzario.h"
 
 #include "checks/openers.h"
+#include "core/money.h"
 #include "deadlines/deadline_rules.h"
 #include "deadlines/scadenzario_fields.h"
 #include "members/member_pick.h"
@@ -242,7 +243,7 @@ void TfrmScadenzario::newSheet() {
 void TfrmScadenzario::normaliseCosto() {
     // A text that is no amount stays as typed: the save refuses it.
     if (!platform::isAmountText(txtCosto_->text())) return;
-    const QString amount = normaliseAmount(txtCosto_->text());
+    const QString amount = core::normaliseAmount(txtCosto_->text(), kCostoPlaces);
     // The limit holds back typing only: a longer result is shown whole, and Save refuses it
     // rather than storing it cut.
     txtCosto_->setMaxLength(std::max<int>(kDeadlineFields[Costo].capacity, int(amount.size())));

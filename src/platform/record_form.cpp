@@ -3,6 +3,7 @@
 #include "core/record_file.h"
 #include "core/text.h"
 #include "core/win1252.h"
+#include "core/yes_no.h"
 #include "platform/input_rules.h"
 #include "platform/ui.h"
 
@@ -18,14 +19,12 @@ namespace platform {
 
 namespace {
 
-const QString kYes = QStringLiteral("S\u00ec");
-const QString kNo = QStringLiteral("No");
-
 QString readControl(const QWidget* w) {
     if (auto* edit = qobject_cast<const QLineEdit*>(w)) return core::trimText(edit->text());
     if (auto* combo = qobject_cast<const QComboBox*>(w))
         return core::trimText(combo->currentText());
-    if (auto* check = qobject_cast<const QCheckBox*>(w)) return check->isChecked() ? kYes : kNo;
+    if (auto* check = qobject_cast<const QCheckBox*>(w))
+        return check->isChecked() ? core::kYes : core::kNo;
     if (auto* label = qobject_cast<const QLabel*>(w)) return core::trimText(label->text());
     return {};
 }
@@ -48,7 +47,7 @@ void writeControl(QWidget* w, const Binding& b, const QString& value) {
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         // A value other than "Sì" or "No" (a damaged record) is no tick: never the state of
         // the record shown before.
-        check->setChecked(value == kYes);
+        check->setChecked(value == core::kYes);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
     }

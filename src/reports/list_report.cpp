@@ -1,5 +1,6 @@
 #include "reports/list_report.h"
 
+#include "platform/print_prompt.h"
 #include "reports/templates.h"
 
 namespace reports {
@@ -19,8 +20,9 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& t
 
 void printList(platform::Context& ctx, QWidget* parent, const QString& title,
                const QStringList& lines) {
-    const Report report = listReport(title, lines, ctx.platform.today());
-    runGuarded(ctx, parent, [&] { report.print(ctx, parent); });
+    platform::printNow(ctx, parent, platform::PrintMode::Print, [&] {
+        return platform::printJob(listReport(title, lines, ctx.platform.today()));
+    });
 }
 
 } // namespace reports

@@ -73,10 +73,6 @@ public:
 
     bool exportPdf(const QString& path) const;
 
-    // Print dialog, then the printer (false when the user cancelled); modal preview.
-    bool print(platform::Context& ctx, QWidget* parent) const;
-    void preview(platform::Context& ctx, QWidget* parent) const;
-
 private:
     ReportObject* findObject(const QString& name);
     Band* findBand(const QString& name);
@@ -89,10 +85,6 @@ private:
 
 // "[DATE]" becomes the date as dd/mm/yyyy; every other text is kept as typed.
 QString evaluateExpressions(const QString& text, const QDate& today);
-
-// Runs a print or preview; an engine failure is shown as an error message instead of
-// ending the program (the application's default handling). False after a failure.
-bool runGuarded(platform::Context& ctx, QWidget* parent, const std::function<void()>& action);
 
 // The font to paint with: the design family first, then its installed stand-ins.
 QFont resolveFont(const FontSpec& font);

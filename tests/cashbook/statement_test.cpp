@@ -131,7 +131,7 @@ TEST(Statement, OpeningBalance) {
     struct Case {
         const char* name;
         std::function<void(const Folder&)> setUp;
-        CentsTotal cents;
+        core::CentsTotal cents;
         bool fromPreviousYear, ok;
     };
     const Case cases[] = {
@@ -185,7 +185,7 @@ TEST(Statement, TypedOpeningBalanceIsKeptBesideOtherKeys) {
 }
 
 TEST(Statement, TypedAmountsAndEuroTexts) {
-    const std::pair<const char*, std::optional<Cents>> typed[] = {
+    const std::pair<const char*, std::optional<core::Cents>> typed[] = {
         {"1.234,56 \u20ac", 123456}, {"-1.234,5", -123450}, {"  12 ", 1200},
         {"1.234.567", 123456700},    {"0,005", 1},          {"12.50", std::nullopt},
         {"1.2345,00", std::nullopt}, {"", std::nullopt},    {"abc", std::nullopt},
@@ -194,7 +194,7 @@ TEST(Statement, TypedAmountsAndEuroTexts) {
     for (const auto& [text, cents] : typed)
         EXPECT_EQ(parseTypedAmount(QString::fromUtf8(text)), cents) << text;
 
-    const std::pair<CentsTotal, const char*> shown[] = {
+    const std::pair<core::CentsTotal, const char*> shown[] = {
         {0, "0,00 \u20ac"},
         {-30, "-0,30 \u20ac"},
         {99999, "999,99 \u20ac"},

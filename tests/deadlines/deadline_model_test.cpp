@@ -1,3 +1,4 @@
+#include "core/money.h"
 #include "deadline_fixture.h"
 #include "deadlines/deadline_alert.h"
 #include "deadlines/deadline_record.h"
@@ -134,7 +135,8 @@ TEST(DeadlineRules, AmountNormalisation) {
         {"123456789012345", "123456789012345,00"}, // exact: no binary float in the way
     };
     for (const auto& c : cases)
-        EXPECT_EQ(normaliseAmount(c.typed), c.kept) << "typed: '" << c.typed << "'";
+        EXPECT_EQ(core::normaliseAmount(c.typed, kCostoPlaces), c.kept)
+            << "typed: '" << c.typed << "'";
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "fake_platform.h"
 #include "paint_recorder.h"
+#include "platform/print_prompt.h"
 #include "reports/report.h"
 #include "reports/templates.h"
 
@@ -228,10 +229,14 @@ TEST(ReportEngine, PrinterFailureBecomesAnErrorMessage) {
     h.fake.pdfPath = QStringLiteral("/nonexistent-folder/out.pdf"); // the printer cannot start
     Report r(pageOf({textBox(QStringLiteral("t"), {0, 0, 50, 6}, QStringLiteral("x"), arial(10))}));
     r.prepare(kToday);
-    EXPECT_THROW(r.print(h.ctx, nullptr), ReportError);
-    EXPECT_FALSE(runGuarded(h.ctx, nullptr, [&] { r.preview(h.ctx, nullptr); }));
-    ASSERT_EQ(h.fake.messages.size(), 1u);
-    EXPECT_EQ(h.fake.messages[0].kind, platform::MsgKind::Error);
+    for (const platform::PrintMode mode :
+         {platform::PrintMode::Print, platform::PrintMode::Preview}) {
+        h.fake.messages.clear();
+        EXPECT_FALSE(
+            platform::printNow(h.ctx, nullptr, mode, [&] { return platform::printJob(r); }));
+        ASSERT_EQ(h.fake.messages.size(), 1u);
+        EXPECT_EQ(h.fake.messages[0].kind, platform::MsgKind::Error);
+    }
 }
 
 TEST(Templates, EveryObjectTheWindowsAskForExists) {
