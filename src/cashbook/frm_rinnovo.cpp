@@ -340,13 +340,13 @@ void TfrmRinnovo::renew() {
     const auto options = checkedOptions();
     if (!options) return;
     std::vector<RenewalRequest> requests;
-    CentsTotal total = 0;
+    core::CentsTotal total = 0;
     const auto& rows = model_->rows();
     for (int i = 0; i < model_->rowCount(); ++i) {
         if (!model_->ticked(i)) continue;
         const RenewalRow& r = rows[size_t(i)];
         if (options->cashBook) {
-            const auto cents = r.problem.isEmpty() ? parseCents(r.fee) : std::nullopt;
+            const auto cents = r.problem.isEmpty() ? core::parseCents(r.fee) : std::nullopt;
             if (!cents) {
                 grid_->setCurrentIndex(model_->index(i, RenewalGridModel::FeeColumn));
                 ctx_.platform.message(this, platform::MsgKind::Warning,

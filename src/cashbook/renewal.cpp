@@ -81,7 +81,7 @@ Fee readFee(const QString& stored) {
     if (t.endsWith(u'\u20ac')) t = core::trimText(t.chopped(1));
     if (t.isEmpty()) return {QString(), QStringLiteral("Quota mancante")};
     if (!platform::isAmountText(t)) return {stored, QStringLiteral("Quota non leggibile")};
-    const QString amount = normaliseAmount(t);
+    const QString amount = core::normaliseAmount(t);
     if (amount.size() > kMaxAmountLength) return {stored, QStringLiteral("Quota troppo grande")};
     return {amount, QString()};
 }
@@ -117,7 +117,7 @@ QStringList feeMovement(const QStringList& member, const QString& fee,
     v[Categoria] = member.value(members::NumTessera);
     v[Email] = member.value(members::Email);
     v[Pagamento] = core::trimText(options.payment);
-    v[Importo] = normaliseAmount(fee);
+    v[Importo] = core::normaliseAmount(fee);
     v[Totale] = signedTotal(true, v[Importo]);
     v[Saldato] = kYes;
     return v;
@@ -166,7 +166,7 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
         memberLayout.store(record.data(), members::DataScade, core::formatDate(*expiry));
         commit.overwrite(memberFile, r.record, record.constData());
         if (options.cashBook) {
-            const auto cents = parseCents(r.fee);
+            const auto cents = core::parseCents(r.fee);
             if (!cents) return result; // the window lets no such fee through
             movement.fill('\0');
             movements.storeAll(movement.data(),
@@ -187,12 +187,12 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
     return result;
 }
 
-QString renewalQuestion(int members, int movements, CentsTotal total) {
+QString renewalQuestion(int members, int movements, core::CentsTotal total) {
     return QStringLiteral("Verranno rinnovate %1 tessere e registrate %2 quote in primanota, per "
                           "un totale di %3 \u20ac. Procedere?")
         .arg(members)
         .arg(movements)
-        .arg(formatCents(total));
+        .arg(core::formatCents(total));
 }
 
 QString renewalDoneMessage(const RenewalResult& result) {
@@ -200,7 +200,7 @@ QString renewalDoneMessage(const RenewalResult& result) {
                           "per un totale di %3 \u20ac.")
         .arg(result.renewed)
         .arg(result.movements)
-        .arg(formatCents(result.total));
+        .arg(core::formatCents(result.total));
 }
 
 QString renewalChangedMessage() {

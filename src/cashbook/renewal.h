@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cashbook/money.h"
+#include "core/money.h"
 
 #include <QDate>
 #include <QString>
@@ -74,7 +74,7 @@ struct RenewalResult {
     enum class Outcome { Done, Changed, Failed } outcome = Outcome::Failed;
     int renewed = 0;
     int movements = 0;
-    CentsTotal total = 0;
+    core::CentsTotal total = 0;
 };
 
 // Reads every requested member again under the lock of both files and writes nothing when one
@@ -86,7 +86,7 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
                            const std::function<void(int done)>& progress = {});
 
 // The question before the step and the message after it.
-QString renewalQuestion(int members, int movements, CentsTotal total);
+QString renewalQuestion(int members, int movements, core::CentsTotal total);
 QString renewalDoneMessage(const RenewalResult& result);
 QString renewalChangedMessage();
 

@@ -268,8 +268,8 @@ TEST(Renewal, RenewsTheTickedMembersAndRecordsTheirFeesInTheCashBook) {
                                      QDate(2026, 1, 1), QDate(2026, 12, 31), QDate(2026, 3, 15));
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(b.lines.size(), 3);
-    EXPECT_EQ(b.income, CentsTotal(6750));
-    EXPECT_EQ(b.expenses, CentsTotal(0));
+    EXPECT_EQ(b.income, core::CentsTotal(6750));
+    EXPECT_EQ(b.expenses, core::CentsTotal(0));
     EXPECT_EQ(totalText(b.total), u"67,50 \u20ac"_qs);
 
     // Done: no second renewal from the same grid; the cards and the e-mail are offered.
