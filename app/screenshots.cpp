@@ -2,6 +2,7 @@
 // the member window and the balance, over a small sample folder. scripts/screenshots runs it.
 // Usage: quorvix_screenshots <output folder> [picture name prefix]
 #include "app_setup.h"
+#include "cashbook/frm_rinnovo.h"
 #include "cashbook/movement_record.h"
 #include "core/archive.h"
 #include "members/member_record.h"
@@ -72,6 +73,25 @@ void addSamples(const QString& folder) {
     }
 }
 
+// 200 members due, with fees, e-mails and a few problems, for the renewal window.
+void addDueMembers(const QString& folder) {
+    const core::Archive members(folder, members::kMemberFileName, members::memberLayout());
+    std::vector<QStringList> rows;
+    for (int i = 0; i < 200; ++i) {
+        QStringList v(members::MemberFieldCount);
+        v[members::Tesserato] = QStringLiteral("Socio %1 Cognomelungo Nome").arg(i + 1, 3, 10, QChar(u'0'));
+        v[members::NumTessera] = QString::number(1000 + i);
+        v[members::DataRil] = QStringLiteral("01/03/2025");
+        v[members::DataScade] = QDate(2026, 1, 1).addDays(i % 59).toString(u"dd/MM/yyyy"_qs);
+        v[members::Preavviso] = QStringLiteral("15");
+        v[members::Titoli] = i % 17 == 5 ? QStringLiteral("da definire") : i % 3 ? u"25"_qs : u"30,50"_qs;
+        v[members::Email] = QStringLiteral("socio.cognomelungo%1@esempio.it").arg(i + 1);
+        v[members::Annullata] = QStringLiteral("No");
+        rows.push_back(v);
+    }
+    members.appendAll(rows);
+}
+
 void settle() {
     for (int i = 0; i < 10; ++i) {
         QApplication::processEvents();
@@ -134,6 +154,15 @@ int main(int argc, char** argv) {
         if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
     });
     balance->findChild<QPushButton*>(QStringLiteral("btnVisualizza"))->click();
+
+    QTemporaryDir dueFolder;
+    addDueMembers(dueFolder.path());
+    platform::Context dueCtx{dueFolder.path(), desktop, windows};
+    QTimer::singleShot(400, [&] {
+        ok &= shoot(out + u'/' + prefix + u"rinnovo.png"_qs);
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    cashbook::renewDue(dueCtx, nullptr);
     qDeleteAll(windows.all());
     return ok ? 0 : 1;
 }

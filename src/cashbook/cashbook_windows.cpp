@@ -5,6 +5,7 @@
 #include "cashbook/frm_menu_primanota.h"
 #include "cashbook/frm_movimenti.h"
 #include "cashbook/frm_rendiconto.h"
+#include "cashbook/frm_rinnovo.h"
 
 namespace cashbook {
 
@@ -17,6 +18,8 @@ void addCashbookWindows(platform::Context& ctx) {
     ctx.windows.add(new TfrmMenuBilancio(ctx));
     ctx.windows.add(movements);
     ctx.windows.add(new TfrmRendiconto(ctx));
+    // The renewal list of the members' folder renews through the cash book.
+    ctx.actions.renewDue = [&ctx](QWidget* parent) { renewDue(ctx, parent); };
 }
 
 } // namespace cashbook

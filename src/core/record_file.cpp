@@ -1,6 +1,7 @@
 #include "core/record_file.h"
 
 #include "core/file_faults.h"
+#include "core/multi_file_commit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -81,6 +82,10 @@ QString journalSetAsideMessage(const QString& path) {
                           "L'archivio non è stato modificato; le modifiche sono state messe da "
                           "parte nel file %2.")
         .arg(name, name + QStringLiteral(".jrn.scartato"));
+}
+
+quint32 journalChecksum(const char* data, qint64 size) {
+    return checksum(data, size);
 }
 
 RecordFile::RecordFile(QString path, int recordLength)
@@ -197,6 +202,9 @@ bool RecordFile::recoverJournal() {
     if (fileSystem().kind(journalPath(path_)) != FileSystem::Kind::File) return setAsideJournal();
     QByteArray j;
     if (!readWholeFile(journalPath(path_), j)) return false;
+    // A part of a step over several files: settled by its group.
+    if (const auto settled = detail::settleGroupJournal(*file_, path_, j))
+        return *settled && clearJournal();
     const qint64 size = file_->size();
     if (size < 0) return false;
     if (const auto oldLength = appendJournalLength(j)) {

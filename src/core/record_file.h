@@ -65,6 +65,7 @@ public:
     }
 
 private:
+    friend class MultiFileCommit; // writes several files as one step, under their locks
     bool lock(bool exclusive);
     bool recoverJournal();
     // A journal that does not fit the file (written for another copy of it, e.g. one restored
@@ -81,6 +82,9 @@ private:
     QByteArray journalImage_;
     FileLock lock_;
 };
+
+// The checksum that makes a journal whole (FNV-1a); a journal that fails it was never finished.
+quint32 journalChecksum(const char* data, qint64 size);
 
 // The message every archive window shows when its file cannot be reached.
 QString archiveAccessMessage();

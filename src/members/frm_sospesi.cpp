@@ -3,7 +3,10 @@
 #include "members/member_archive.h"
 #include "members/frm_trova_anagrafica.h"
 #include "members/member_lists.h"
+#include "platform/buttons.h"
 #include "platform/record_form.h"
+
+#include <QPushButton>
 
 namespace members {
 
@@ -12,6 +15,16 @@ TfrmSospesi::TfrmSospesi(platform::Context& ctx, QWidget* parent)
                  {u"panElenco"_qs, u"Riepilogo tessere in attesa di rinnovo"_qs}) {
     panel_->showRows(renewalMembers(ctx.folder, ctx.platform.today()));
     addPrintCardsButton(ctx, this, panel_);
+    if (ctx.actions.renewDue) {
+        // List dialogs have no status line: the hint is the button's tooltip.
+        QPushButton* renew =
+            platform::makeButton(panel_, u"btnRinnova"_qs, u"Rinnova..."_qs, {348, 520, 110, 30});
+        renew->setToolTip(u"Rinnova le tessere dei soci in elenco e registra le quote in primanota."_qs);
+        connect(renew, &QPushButton::clicked, this, [this] {
+            ctx_.actions.renewDue(this);
+            panel_->showRows(renewalMembers(ctx_.folder, ctx_.platform.today()));
+        });
+    }
 }
 
 void TfrmSospesi::pick(qint64 record) {

@@ -30,6 +30,22 @@ QUrl mailtoUrl(const QString& link) {
         // subject and body are written as typed: split on the body marker only once.
         const qsizetype body = query.lastIndexOf(QLatin1String("&body="));
         QString head = body < 0 ? query : query.left(body);
+        // Address fields come first, each up to the next '&': only their values are encoded,
+        // so the mail program still sees fields (a Bcc of many addresses, say).
+        for (bool more = true; more;) {
+            more = false;
+            for (const QLatin1String key : {QLatin1String("to="), QLatin1String("cc="),
+                                            QLatin1String("bcc=")}) {
+                if (!head.startsWith(key, Qt::CaseInsensitive)) continue;
+                const qsizetype amp = head.indexOf(u'&');
+                const QString value = head.mid(key.size(), amp < 0 ? -1 : amp - key.size());
+                parts << QString(key) +
+                             QString::fromLatin1(QUrl::toPercentEncoding(value, "@+,"));
+                head = amp < 0 ? QString() : head.mid(amp + 1);
+                more = true;
+                break;
+            }
+        }
         if (head.startsWith(QLatin1String("subject=")))
             parts << QStringLiteral("subject=") + enc(head.mid(8));
         else if (!head.isEmpty())
