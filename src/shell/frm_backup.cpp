@@ -189,15 +189,7 @@ void TfrmBackup::createNow() {
         ctx_.folder, ctx_.path(kBackupFolder), ctx_.platform.now(), {}, txtConserva_->value(),
         [&](qint64 done, qint64 total) { notice.update(done, total); });
     refresh();
-    if (!r.ok) {
-        ctx_.platform.message(this, platform::MsgKind::Warning,
-                              u"Attenzione: la copia di sicurezza non è stata creata.\r\n\r\n"_qs +
-                                  r.reason);
-        return;
-    }
-    ctx_.platform.message(this, platform::MsgKind::Information,
-                          u"Copia di sicurezza creata: "_qs + fileNameOf(r.path) + u" ("_qs +
-                              QString::number(r.manifest.files.size()) + u" file)."_qs);
+    tellCreated(r, fileNameOf(r.path));
 }
 
 void TfrmBackup::createIn() {
@@ -217,6 +209,10 @@ void TfrmBackup::createIn() {
         writeBackupSettings(ctx_.folder, s); // only where to start next time
     }
     refresh();
+    tellCreated(r, path);
+}
+
+void TfrmBackup::tellCreated(const BackupResult& r, const QString& shownName) {
     if (!r.ok) {
         ctx_.platform.message(this, platform::MsgKind::Warning,
                               u"Attenzione: la copia di sicurezza non è stata creata.\r\n\r\n"_qs +
@@ -224,7 +220,7 @@ void TfrmBackup::createIn() {
         return;
     }
     ctx_.platform.message(this, platform::MsgKind::Information,
-                          u"Copia di sicurezza creata: "_qs + path + u" ("_qs +
+                          u"Copia di sicurezza creata: "_qs + shownName + u" ("_qs +
                               QString::number(r.manifest.files.size()) + u" file)."_qs);
 }
 

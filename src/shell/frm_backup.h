@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/context.h"
+#include "shell/backup.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -40,6 +41,8 @@ private:
     QString selectedPath() const;
     void restoreFrom(const QString& zipPath);
     void saveSettings();
+    // The outcome of a backup the user asked for, shown under the name it is known by.
+    void tellCreated(const BackupResult& result, const QString& shownName);
 
     platform::Context& ctx_;
     QTableWidget* grdCopie_;
