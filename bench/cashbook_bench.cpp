@@ -108,7 +108,7 @@ BENCHMARK(BM_PendingList)->Apply(bench::threeSizes);
 void BM_ExportGridRows(benchmark::State& state) {
     const core::Archive archive = yearArchive(yearFile(int(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(movementExportRows(archive).rows.size());
+        benchmark::DoNotOptimize(movementExportRows(archive).size());
 }
 BENCHMARK(BM_ExportGridRows)->Apply(bench::threeSizes);
 

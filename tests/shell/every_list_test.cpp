@@ -18,7 +18,7 @@
 #include "members/frm_sospesi.h"
 #include "members/frm_trova_anagrafica.h"
 #include "members/member_record.h"
-#include "support/fake_platform.h"
+#include "fake_platform.h"
 
 #include <QDir>
 #include <QFile>
