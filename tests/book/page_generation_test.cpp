@@ -20,7 +20,7 @@ using namespace book_test;
 
 const QDate kToday(2026, 3, 15);
 
-struct MemberSpec {
+struct TestMember {
     const char* name;
     const char* card;
     const char* issued = "10/01/2026";
@@ -29,7 +29,7 @@ struct MemberSpec {
     bool cancelled = false;
 };
 
-QStringList memberValues(const MemberSpec& m) {
+QStringList memberValues(const TestMember& m) {
     QStringList v(members::MemberFieldCount);
     v[members::Tesserato] = QString::fromUtf8(m.name);
     v[members::Carica] = QString::fromUtf8(m.role);
@@ -50,9 +50,9 @@ QStringList memberValues(const MemberSpec& m) {
     return v;
 }
 
-void addMembers(const QString& folder, const std::vector<MemberSpec>& specs) {
+void addMembers(const QString& folder, const std::vector<TestMember>& people) {
     std::vector<QStringList> records;
-    for (const MemberSpec& m : specs)
+    for (const TestMember& m : people)
         records.push_back(memberValues(m));
     ASSERT_TRUE(members::MemberArchive(folder).archive().appendAll(records));
 }
@@ -86,18 +86,18 @@ TEST(PageGeneration, TenMembersFillThreePagesContinuingTheRunningNumbers) {
                                               {B(Ordine), u"3"_qs},
                                               {B(Socio), u"Terzo Socio"_qs}})});
     // Added out of name order, so the order is the plan's.
-    std::vector<MemberSpec> specs;
+    std::vector<TestMember> people;
     const char* names[] = {"Verdi Anna", "Bianchi Luca", "Rossi Mario", "Neri Carla",
                            "Gialli Piero", "Azzurri Sara", "Marroni Ugo", "Viola Elsa",
                            "Bruni Dario", "Costa Irene"};
     for (int i = 0; i < 10; ++i)
-        specs.push_back({names[i], nullptr});
+        people.push_back({names[i], nullptr});
     QList<QByteArray> cards;
     for (int i = 0; i < 10; ++i)
         cards << QByteArray("T-") + QByteArray::number(101 + i);
     for (int i = 0; i < 10; ++i)
-        specs[size_t(i)].card = cards[i].constData();
-    addMembers(dir.path(), specs);
+        people[size_t(i)].card = cards[i].constData();
+    addMembers(dir.path(), people);
 
     EXPECT_EQ(nextRunningNumber(path), 4);
     GenerationRequest request;
@@ -187,7 +187,7 @@ TEST(PageGeneration, MembersAlreadyInTheRegisterAreLeftOut) {
 }
 
 TEST(PageGeneration, ChoiceAndOrderPickTheRows) {
-    std::vector<MemberSpec> specs = {
+    std::vector<TestMember> people = {
         {"Zeta Ugo", "10", "05/01/2026", "Presidente"},
         {"Alfa Eva", "9", "20/02/2026", "Socio"},
         {"Mezzo Ivo", "T-1", "15/12/2025", "Consigliere"},
@@ -216,7 +216,7 @@ TEST(PageGeneration, ChoiceAndOrderPickTheRows) {
     };
     QTemporaryDir dir;
     const QString path = writeRegister(dir.path(), u"Libro.lib"_qs, {});
-    addMembers(dir.path(), specs);
+    addMembers(dir.path(), people);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         GenerationRequest request;
@@ -270,12 +270,12 @@ TEST(PageGeneration, AKillInTheMiddleLeavesTheRegisterAsItWas) {
         {page({{A(Ordine), u"1"_qs}, {A(Socio), u"Primo Socio"_qs}, {A(Tessera), u"X"_qs}})});
     // More pages than one write block holds, so the child is stopped between two blocks.
     std::vector<QByteArray> cards;
-    std::vector<MemberSpec> specs;
+    std::vector<TestMember> people;
     for (int i = 0; i < 4000; ++i)
         cards.push_back(QByteArray::number(i + 1));
     for (int i = 0; i < 4000; ++i)
-        specs.push_back({"Socio", cards[size_t(i)].constData()});
-    addMembers(dir.path(), specs);
+        people.push_back({"Socio", cards[size_t(i)].constData()});
+    addMembers(dir.path(), people);
     QFile before(path);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const QByteArray old = before.readAll();
