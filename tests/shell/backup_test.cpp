@@ -165,24 +165,12 @@ namespace {
 
 constexpr int L = 2764;
 
-// A record that shows whether it is whole: its number and version, then a pattern of both.
 QByteArray image(quint32 record, quint32 version) {
-    QByteArray r(L, '\0');
-    std::memcpy(r.data(), &record, 4);
-    std::memcpy(r.data() + 4, &version, 4);
-    quint32 x = record * 2654435761u ^ version * 40503u;
-    for (int i = 8; i < L; ++i) {
-        x = x * 1103515245u + 12345u;
-        r[i] = char(x >> 24);
-    }
-    return r;
+    return testing_support::recordImage(record, version, L);
 }
 
 bool whole(const char* r) {
-    quint32 record = 0, version = 0;
-    std::memcpy(&record, r, 4);
-    std::memcpy(&version, r + 4, 4);
-    return std::memcmp(r, image(record, version).constData(), L) == 0;
+    return testing_support::isWholeImage(r, L);
 }
 
 } // namespace

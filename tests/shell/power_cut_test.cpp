@@ -13,6 +13,7 @@
 #include "platform/export_flow.h"
 #include "shell/backup.h"
 #include "shell/password_store.h"
+#include "files.h"
 #include "sim_disk.h"
 
 #include <gtest/gtest.h>
@@ -34,17 +35,8 @@ QString at(const QString& name) {
     return kFolder + u'/' + name;
 }
 
-// A record that shows whether it is whole: its number and version, then a pattern of both.
 QByteArray image(quint32 record, quint32 version) {
-    QByteArray r(L, '\0');
-    std::memcpy(r.data(), &record, 4);
-    std::memcpy(r.data() + 4, &version, 4);
-    quint32 x = record * 2654435761u ^ version * 40503u;
-    for (int i = 8; i < L; ++i) {
-        x = x * 1103515245u + 12345u;
-        r[i] = char(x >> 24);
-    }
-    return r;
+    return testing_support::recordImage(record, version, L);
 }
 
 QByteArray records(std::initializer_list<quint32> versions) {

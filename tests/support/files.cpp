@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace testing_support {
 
 QByteArray fileBytes(const QString& path) {
@@ -18,6 +20,25 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         ADD_FAILURE() << "cannot write " << path.toStdString();
+}
+
+QByteArray recordImage(quint32 record, quint32 version, int length) {
+    QByteArray r(length, '\0');
+    std::memcpy(r.data(), &record, 4);
+    std::memcpy(r.data() + 4, &version, 4);
+    quint32 x = record * 2654435761u ^ version * 40503u;
+    for (int i = 8; i < length; ++i) {
+        x = x * 1103515245u + 12345u;
+        r[i] = char(x >> 24);
+    }
+    return r;
+}
+
+bool isWholeImage(const char* r, int length) {
+    quint32 record = 0, version = 0;
+    std::memcpy(&record, r, 4);
+    std::memcpy(&version, r + 4, 4);
+    return std::memcmp(r, recordImage(record, version, length).constData(), length) == 0;
 }
 
 } // namespace testing_support

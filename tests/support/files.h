@@ -15,4 +15,11 @@ QByteArray fileBytes(const QString& path);
 // Replaces the file at `path` with `bytes`, creating its folder; a failure fails the test.
 void writeFile(const QString& path, const QByteArray& bytes);
 
+// A record of `length` bytes that shows whether it is whole: its number and version, then a
+// pattern drawn from both. A record torn between two saves matches no image.
+QByteArray recordImage(quint32 record, quint32 version, int length);
+
+// Whether the `length` bytes at `r` are one whole recordImage.
+bool isWholeImage(const char* r, int length);
+
 } // namespace testing_support
