@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "core/win1252.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace core {
@@ -76,8 +77,180 @@ void buildLines(const Archive& archive, std::span<const LinePiece> pieces, const
 
 } // namespace
 
+ListLines::ListLines(std::shared_ptr<const Source> source, qsizetype count,
+                     std::vector<quint32> order)
+    : source_(std::move(source)), count_(count), order_(std::move(order)) {}
+
+QString ListLines::at(qsizetype i) const {
+    if (!source_) return made_.at(i);
+    return source_->line(order_.empty() ? i : qsizetype(order_[size_t(i)]));
+}
+
+QStringList ListLines::toList() const {
+    if (!source_) return made_;
+    QStringList out;
+    out.reserve(count_);
+    for (qsizetype i = 0; i < count_; ++i)
+        out.append(at(i));
+    return out;
+}
+
+namespace {
+
+// The bytes of the pieces of every listed record, each fixed piece padded to its width, one
+// row after another; a line is made from them when asked.
+class StoredPieces : public ListLines::Source {
+public:
+    StoredPieces(std::span<const LinePiece> pieces) : pieces_(pieces.begin(), pieces.end()) {
+        for (const LinePiece& p : pieces_)
+            fixedText_ += p.before.size();
+    }
+    // Whether lines of these pieces can be made this way: every piece but the last has a
+    // width, so the lines of two records differ only where their pieces do.
+    static bool fits(std::span<const LinePiece> pieces) {
+        for (size_t i = 0; i + 1 < pieces.size(); ++i)
+            if (pieces[i].width < 0) return false;
+        return true;
+    }
+    void reserve(qint64 rows, qsizetype rowBytes) {
+        starts_.reserve(size_t(rows) + 1);
+        bytes_.reserve(size_t(rows) * size_t(rowBytes));
+    }
+    void add(const RecordLayout& layout, const char* record) {
+        if (starts_.empty()) starts_.push_back(0);
+        for (const LinePiece& p : pieces_) {
+            const QByteArrayView stored = layout.bytes(record, p.field);
+            const qsizetype n = p.width < 0 ? stored.size() : std::min(stored.size(), qsizetype(p.width));
+            bytes_.insert(bytes_.end(), stored.data(), stored.data() + n);
+            if (p.width > n) bytes_.insert(bytes_.end(), size_t(p.width - n), ' ');
+        }
+        starts_.push_back(bytes_.size());
+    }
+    qsizetype rows() const { return starts_.empty() ? 0 : qsizetype(starts_.size()) - 1; }
+    QByteArrayView row(qsizetype i) const {
+        return QByteArrayView(bytes_.data() + starts_[size_t(i)],
+                              qsizetype(starts_[size_t(i) + 1] - starts_[size_t(i)]));
+    }
+    QString line(qsizetype i) const override {
+        const QByteArrayView stored = row(i);
+        QString out(fixedText_ + stored.size(), Qt::Uninitialized);
+        QChar* at = out.data();
+        qsizetype from = 0;
+        for (size_t k = 0; k < pieces_.size(); ++k) {
+            for (QChar c : pieces_[k].before)
+                *at++ = c;
+            const qsizetype n = k + 1 == pieces_.size() ? stored.size() - from : pieces_[k].width;
+            at = writeStoredText(at, stored.sliced(from, n));
+            from += n;
+        }
+        return out;
+    }
+    void shrink() { bytes_.shrink_to_fit(); }
+
+private:
+    std::vector<LinePiece> pieces_;
+    qsizetype fixedText_ = 0;
+    std::vector<char> bytes_;
+    std::vector<size_t> starts_;
+};
+
+// Each code-page byte's place in the list order: the order of its character folded on a..z,
+// as compareListText orders them. Every place is from 1 up (0 is past the end of a text).
+const std::array<quint8, 256>& bytePlaces() {
+    static const std::array<quint8, 256> places = [] {
+        std::array<char16_t, 256> folded{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            char16_t c = fromWin1252(&byte, 1).at(0).unicode();
+            folded[size_t(b)] = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+        }
+        std::array<char16_t, 256> sorted = folded;
+        std::sort(sorted.begin(), sorted.end());
+        const auto last = std::unique(sorted.begin(), sorted.end());
+        std::array<quint8, 256> out{};
+        for (int b = 0; b < 256; ++b)
+            out[size_t(b)] =
+                quint8(1 + (std::lower_bound(sorted.begin(), last, folded[size_t(b)]) - sorted.begin()));
+        return out;
+    }();
+    return places;
+}
+
+// The rows' stored pieces as texts to sort: the fixed texts between pieces stand at the same
+// place in every line, so the pieces alone decide the order.
+class StoredTexts : public SortTexts {
+public:
+    explicit StoredTexts(const StoredPieces& pieces) : pieces_(pieces), places_(bytePlaces()) {}
+    std::array<quint64, 2> key(qsizetype i, qsizetype from) const override {
+        const QByteArrayView row = pieces_.row(i);
+        std::array<quint64, 2> key{};
+        const qsizetype n = std::clamp<qsizetype>(row.size() - from, 0, 16);
+        for (qsizetype c = 0; c < n; ++c)
+            key[size_t(c / 8)] |= quint64(places_[quint8(row[from + c])]) << (8 * (7 - c % 8));
+        return key;
+    }
+    qsizetype length(qsizetype i) const override { return pieces_.row(i).size(); }
+    int compare(qsizetype a, qsizetype b, qsizetype from) const override {
+        const QByteArrayView x = pieces_.row(a), y = pieces_.row(b);
+        const qsizetype n = std::min(x.size(), y.size());
+        for (qsizetype c = from; c < n; ++c) {
+            const quint8 px = places_[quint8(x[c])], py = places_[quint8(y[c])];
+            if (px != py) return px < py ? -1 : 1;
+        }
+        return x.size() == y.size() ? 0 : (x.size() < y.size() ? -1 : 1);
+    }
+
+private:
+    const StoredPieces& pieces_;
+    const std::array<quint8, 256>& places_;
+};
+
+// The rows the rule keeps, with only their pieces' bytes; sorted into list order when `sorted`.
+ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
+                    const RecordRule& rule, bool sorted) {
+    ListRows out;
+    auto stored = std::make_shared<StoredPieces>(pieces);
+    qsizetype rowBytes = 0;
+    for (const LinePiece& p : pieces)
+        rowBytes += p.width < 0 ? 16 : p.width;
+    std::vector<qint64> records;
+    readRecords(
+        archive, rule, out,
+        [&](qint64 n) {
+            stored->reserve(n, rowBytes);
+            records.reserve(size_t(n));
+        },
+        [&](qint64 n, const char* record) {
+            stored->add(archive.layout(), record);
+            records.push_back(n);
+        });
+    stored->shrink();
+    const qsizetype count = stored->rows();
+    std::vector<quint32> order;
+    if (sorted && count > 1) {
+        const StoredTexts texts(*stored);
+        std::vector<SortEntry> entries(static_cast<size_t>(count));
+        for (qsizetype i = 0; i < count; ++i)
+            entries[size_t(i)] = {texts.key(i, 0), i};
+        sortEntries(entries, texts);
+        order.reserve(size_t(count));
+        out.records.reserve(size_t(count));
+        for (const SortEntry& e : entries) {
+            order.push_back(quint32(e.index));
+            out.records.push_back(records[size_t(e.index)]);
+        }
+    } else {
+        out.records = std::move(records);
+    }
+    out.lines = ListLines(std::move(stored), count, std::move(order));
+    return out;
+}
+
+} // namespace
+
 ListRows listRows(const Archive& archive, std::span<const LinePiece> pieces,
                   const RecordRule& rule, const LineEnding& ending) {
+    if (!ending && StoredPieces::fits(pieces)) return storedRows(archive, pieces, rule, true);
     ListRows out;
     SortedLines lines;
     buildLines(
@@ -89,17 +262,20 @@ ListRows listRows(const Archive& archive, std::span<const LinePiece> pieces,
 
 ListRows fileOrderRows(const Archive& archive, std::span<const LinePiece> pieces,
                        const RecordRule& rule) {
+    if (StoredPieces::fits(pieces)) return storedRows(archive, pieces, rule, false);
     ListRows out;
+    QStringList lines;
     buildLines(
         archive, pieces, rule, {}, out,
         [&](qint64 n) {
-            out.lines.reserve(n);
+            lines.reserve(n);
             out.records.reserve(size_t(n));
         },
         [&](QString line, qint64 n) {
-            out.lines.append(std::move(line));
+            lines.append(std::move(line));
             out.records.push_back(n);
         });
+    out.lines = std::move(lines);
     return out;
 }
 

@@ -10,17 +10,68 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
 namespace core {
 
+// The lines of a list, made already or made only when asked (a list of 100,000 lines shows a
+// screenful; the rest would be text written for nobody). Copies share the made text.
+class ListLines {
+public:
+    // Where lines made on request come from: line i of the source.
+    class Source {
+    public:
+        virtual ~Source() = default;
+        virtual QString line(qsizetype i) const = 0;
+    };
+
+    ListLines() = default;
+    ListLines(QStringList made) : made_(std::move(made)) {} // NOLINT: a list is its lines
+    // Row i is line order[i] of the source (order empty: line i).
+    ListLines(std::shared_ptr<const Source> source, qsizetype count, std::vector<quint32> order);
+
+    qsizetype size() const { return source_ ? count_ : made_.size(); }
+    bool isEmpty() const { return size() == 0; }
+    QString at(qsizetype i) const;
+    QString operator[](qsizetype i) const { return at(i); }
+    QString value(qsizetype i) const { return i >= 0 && i < size() ? at(i) : QString(); }
+    QStringList toList() const; // every line, made now
+    operator QStringList() const { return toList(); } // NOLINT
+    bool operator==(const QStringList& other) const { return toList() == other; }
+
+    // Walks the lines in order, each made as it is reached.
+    class Iterator {
+    public:
+        Iterator(const ListLines* lines, qsizetype i) : lines_(lines), i_(i) {}
+        QString operator*() const { return lines_->at(i_); }
+        Iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        bool operator!=(const Iterator& o) const { return i_ != o.i_; }
+
+    private:
+        const ListLines* lines_;
+        qsizetype i_;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+private:
+    QStringList made_;
+    std::shared_ptr<const Source> source_;
+    qsizetype count_ = 0;
+    std::vector<quint32> order_;
+};
+
 // What a list or a grid read from an archive: its lines (or grid cells), the record each one
 // stands for, whether the file was read to its end, and how many damaged records were left out.
 // A pick goes by the record of the row, never by the text of the line.
 struct ListRows {
-    QStringList lines;           // a list: one line per row, in list order
+    ListLines lines;             // a list: one line per row, in list order
     CellTable cells;             // a grid: one row of cells per row
     std::vector<qint64> records; // the record of every row
     bool readWhole = true;       // false: reading failed before the end of the file
@@ -56,9 +107,10 @@ struct LinePiece {
 // Text added at the end of some lines (empty: none), e.g. a mark for a cancelled record.
 using LineEnding = std::function<QStringView(const char* record)>;
 
-// The lines of the records the rule keeps, built straight from the stored bytes and sorted once
-// (list order, equal lines in file order). A damaged record (the rule says so, or its length
-// bytes do not fit) is left out and counted.
+// The lines of the records the rule keeps, sorted once from the stored bytes (list order, equal
+// lines in file order). A damaged record (the rule says so, or its length bytes do not fit) is
+// left out and counted. Without an ending, and with a width for every piece but the last, only
+// the pieces' bytes are kept and each line is made when asked.
 ListRows listRows(const Archive& archive, std::span<const LinePiece> pieces,
                   const RecordRule& rule = keepEvery, const LineEnding& ending = {});
 // The same lines in file order, unsorted.

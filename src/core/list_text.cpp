@@ -46,22 +46,36 @@ void SortedLines::reserve(qsizetype n) {
     entries_.reserve(size_t(n));
 }
 
-void SortedLines::append(QString line) {
-    // Comparing whole lines would touch two strings scattered on the heap at every step; the
-    // first folded characters, packed into the sort entries, settle almost every comparison.
-    // A character a byte cannot hold (and U+00FF itself) packs as 0xFF and ends the key with
-    // zeros, so two keys that reach such a character tie and the lines decide. A shorter line
-    // is padded with 0, which never orders it after a line it is a prefix of.
-    Entry e{{}, qsizetype(lines_.size())};
+namespace {
+
+// Packs the folded characters [from, from + 16) of a line into two words, most significant
+// first. A character a byte cannot hold (and U+00FF itself) packs as 0xFF and ends the key with
+// zeros, so two keys that reach such a character tie and the texts decide. A shorter line is
+// padded with 0, which never orders it after a line it is a prefix of.
+std::array<quint64, 2> packKey(QStringView line, qsizetype from) {
+    std::array<quint64, 2> key{};
     const auto* p = reinterpret_cast<const char16_t*>(line.utf16());
-    const int n = int(std::min<qsizetype>(line.size(), kKeyChars));
-    for (int c = 0; c < n; ++c) {
-        const char16_t unit = foldUpper(p[c]);
+    const qsizetype n = std::min<qsizetype>(line.size() - from, 16);
+    for (qsizetype c = 0; c < n; ++c) {
+        const char16_t unit = foldUpper(p[from + c]);
         const quint64 byte = unit < 0xFF ? unit : 0xFF;
-        e.key[size_t(c / 8)] |= byte << (8 * (7 - c % 8));
+        key[size_t(c / 8)] |= byte << (8 * (7 - c % 8));
         if (byte == 0xFF) break;
     }
-    entries_.push_back(e);
+    return key;
+}
+
+bool hasEscape(const std::array<quint64, 2>& key) {
+    for (quint64 word : key)
+        for (int b = 0; b < 8; ++b)
+            if (((word >> (8 * b)) & 0xFF) == 0xFF) return true;
+    return false;
+}
+
+} // namespace
+
+void SortedLines::append(QString line) {
+    entries_.push_back({packKey(line, 0), qsizetype(lines_.size())});
     lines_.push_back(std::move(line));
 }
 
@@ -71,12 +85,93 @@ void SortedLines::append(QString line, qint64 record) {
 }
 
 void SortedLines::sort() {
-    std::sort(entries_.begin(), entries_.end(), [this](const Entry& a, const Entry& b) {
-        for (size_t k = 0; k < a.key.size(); ++k)
-            if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
-        const int c = compareListText(lines_[size_t(a.index)], lines_[size_t(b.index)]);
-        return c != 0 ? c < 0 : a.index < b.index; // equal texts keep their order
+    struct Lines : SortTexts {
+        const std::vector<QString>& lines;
+        explicit Lines(const std::vector<QString>& l) : lines(l) {}
+        std::array<quint64, 2> key(qsizetype i, qsizetype from) const override {
+            return packKey(lines[size_t(i)], from);
+        }
+        qsizetype length(qsizetype i) const override { return lines[size_t(i)].size(); }
+        int compare(qsizetype a, qsizetype b, qsizetype from) const override {
+            return compareListText(QStringView(lines[size_t(a)]).mid(from),
+                                   QStringView(lines[size_t(b)]).mid(from));
+        }
+    };
+    sortEntries(entries_, Lines(lines_));
+}
+
+namespace {
+
+using EntryIt = std::vector<SortEntry>::iterator;
+struct TiedRun { // entries tied on their first `depth` characters
+    EntryIt first, last;
+    qsizetype depth;
+};
+
+// Orders a run of entries whose keys are equal: at once when few or when a key reached a
+// character it cannot hold, else it waits in `tied` to be packed further on.
+void settleTie(EntryIt first, EntryIt last, qsizetype depth, const SortTexts& texts,
+               std::vector<TiedRun>& tied) {
+    const qsizetype next = depth + 16;
+    if (hasEscape(first->key) || last - first < 8) {
+        std::sort(first, last, [&texts, depth](const SortEntry& x, const SortEntry& y) {
+            const int c = texts.compare(x.index, y.index, depth);
+            return c != 0 ? c < 0 : x.index < y.index;
+        });
+        return;
+    }
+    for (EntryIt e = first; e != last; ++e)
+        if (texts.length(e->index) > next) {
+            tied.push_back({first, last, next});
+            return;
+        }
+    // Every text ended within the key: the shorter comes first, then the order added.
+    std::sort(first, last, [&texts](const SortEntry& x, const SortEntry& y) {
+        const qsizetype sx = texts.length(x.index);
+        const qsizetype sy = texts.length(y.index);
+        return sx != sy ? sx < sy : x.index < y.index;
     });
+}
+
+} // namespace
+
+void sortEntries(std::vector<SortEntry>& entries, const SortTexts& texts) {
+    // Each level reads the texts it needs in the order they were added, which is mostly their
+    // order in memory: read in sorted order, every text would be a cache miss.
+    std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
+    std::vector<std::array<quint64, 2>> fresh;
+    std::vector<qsizetype> wanted;
+    while (!runs.empty()) {
+        std::vector<TiedRun> tied;
+        for (const TiedRun& r : runs) {
+            std::sort(r.first, r.last,
+                      [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });
+            for (EntryIt run = r.first; run != r.last;) {
+                EntryIt end = run + 1;
+                while (end != r.last && end->key == run->key)
+                    ++end;
+                if (end - run > 1) settleTie(run, end, r.depth, texts, tied);
+                run = end;
+            }
+        }
+        if (tied.empty()) break;
+        if (wanted.empty()) {
+            wanted.assign(entries.size(), -1);
+            fresh.resize(entries.size());
+        }
+        for (const TiedRun& r : tied)
+            for (EntryIt e = r.first; e != r.last; ++e)
+                wanted[size_t(e->index)] = r.depth;
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (wanted[i] >= 0) {
+                fresh[i] = texts.key(qsizetype(i), wanted[i]);
+                wanted[i] = -1;
+            }
+        for (const TiedRun& r : tied)
+            for (EntryIt e = r.first; e != r.last; ++e)
+                e->key = fresh[size_t(e->index)];
+        runs = std::move(tied);
+    }
 }
 
 QStringList SortedLines::take() {
@@ -87,7 +182,7 @@ QStringList SortedLines::take() {
 QStringList SortedLines::collect() {
     QStringList out;
     out.reserve(qsizetype(entries_.size()));
-    for (const Entry& e : entries_)
+    for (const SortEntry& e : entries_)
         out.append(std::move(lines_[size_t(e.index)]));
     lines_.clear();
     records_.clear();
@@ -100,7 +195,7 @@ QStringList SortedLines::take(std::vector<qint64>& records) {
     records.reserve(entries_.size());
     if (records_.size() == lines_.size()) {
         sort();
-        for (const Entry& e : entries_)
+        for (const SortEntry& e : entries_)
             records.push_back(records_[size_t(e.index)]);
         return collect();
     }

@@ -20,6 +20,25 @@ inline bool listTextLess(const QString& a, const QString& b) {
 // Sorts once; entries equal under the order keep the order they were added in.
 void sortListLines(QStringList& lines);
 
+// Sorting many texts by the list order without comparing whole texts at every step: each
+// entry carries sixteen characters of its text packed as folded bytes (0 past the end; 0xFF for
+// a character a byte cannot hold, after which the texts themselves decide). Entries left tied
+// are packed again further on, level by level, reading the texts in the order they were added.
+struct SortEntry {
+    std::array<quint64, 2> key;
+    qsizetype index; // order added
+};
+class SortTexts {
+public:
+    virtual ~SortTexts() = default;
+    virtual std::array<quint64, 2> key(qsizetype index, qsizetype from) const = 0;
+    virtual qsizetype length(qsizetype index) const = 0;
+    // The list order of two texts from character `from` on (those before are equal).
+    virtual int compare(qsizetype a, qsizetype b, qsizetype from) const = 0;
+};
+// Sorts entries whose keys were packed from character 0; equal texts keep the order added.
+void sortEntries(std::vector<SortEntry>& entries, const SortTexts& texts);
+
 // Lines collected one by one and sorted once, as sortListLines does. Each line's sort key is
 // taken as it is added, while its text is still in the processor's cache.
 class SortedLines {
@@ -33,16 +52,11 @@ public:
     QStringList take(std::vector<qint64>& records);
 
 private:
-    static constexpr int kKeyChars = 16; // folded, a byte each, in two words
-    struct Entry {
-        std::array<quint64, 2> key;
-        qsizetype index;
-    };
     void sort();
     QStringList collect();
     std::vector<QString> lines_;
     std::vector<qint64> records_;
-    std::vector<Entry> entries_;
+    std::vector<SortEntry> entries_;
 };
 
 // True when `keyLower` (already lower-cased with lowerAscii) occurs in `text` lower-cased the

@@ -29,7 +29,7 @@ private:
 } // namespace
 
 TextList::TextList(QWidget* parent, const QString& name, int contentWidth)
-    : QListView(parent), model_(new QStringListModel(this)) {
+    : QListView(parent), model_(new LinesModel(this)) {
     setObjectName(name);
     QFont f(QStringLiteral("Courier New"), 12);
     f.setStyleHint(QFont::Monospace);
@@ -50,16 +50,30 @@ TextList::TextList(QWidget* parent, const QString& name, int contentWidth)
     });
 }
 
+void LinesModel::setLines(core::ListLines lines) {
+    beginResetModel();
+    lines_ = std::move(lines);
+    endResetModel();
+}
+
+int LinesModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(lines_.size());
+}
+
+QVariant LinesModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= lines_.size()) return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    return lines_.at(index.row());
+}
+
 void TextList::setLines(const QStringList& lines) {
-    lines_ = lines;
     records_.clear();
-    model_->setStringList(lines_);
+    model_->setLines(lines);
 }
 
 void TextList::setRows(const core::ListRows& rows) {
-    lines_ = rows.lines;
     records_ = rows.records;
-    model_->setStringList(lines_);
+    model_->setLines(rows.lines);
 }
 
 std::optional<qint64> TextList::recordAt(int row) const {
@@ -101,7 +115,7 @@ int TextList::selectedRow() const {
 
 void TextList::selectRow(int row) {
     if (row < 0 || row >= count()) return;
-    const QModelIndex i = model_->index(row);
+    const QModelIndex i = model_->index(row, 0);
     setCurrentIndex(i);
     selectionModel()->select(i, QItemSelectionModel::ClearAndSelect);
     scrollTo(i);
@@ -109,7 +123,7 @@ void TextList::selectRow(int row) {
 
 QString TextList::selectedLine() const {
     const int r = selectedRow();
-    return r < 0 ? QString() : lines_[r];
+    return r < 0 ? QString() : model_->lines().at(r);
 }
 
 bool tellIncomplete(Context& ctx, QWidget* window, const core::ListRows& rows,

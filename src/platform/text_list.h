@@ -4,14 +4,27 @@
 #include "core/list_text.h"
 #include "platform/context.h"
 
+#include <QAbstractListModel>
 #include <QListView>
 #include <QStringList>
-#include <QStringListModel>
 
 class QLineEdit;
 class QAbstractButton;
 
 namespace platform {
+
+// The entries of a text list: each line is asked of the list's lines only when shown.
+class LinesModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+    void setLines(core::ListLines lines);
+    const core::ListLines& lines() const { return lines_; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    core::ListLines lines_;
+};
 
 // The list box of every list window: one line of text per entry in a fixed-pitch font, wider
 // than its box (so it scrolls sideways), filled at once from lines already built and sorted,
@@ -24,8 +37,8 @@ public:
     void setLines(const QStringList& lines); // replaces every entry in one go; no records
     // Replaces every entry with the lines of `rows` and their records.
     void setRows(const core::ListRows& rows);
-    const QStringList& lines() const { return lines_; }
-    int count() const { return int(lines_.size()); }
+    QStringList lines() const { return model_->lines().toList(); } // every line, made now
+    int count() const { return int(model_->lines().size()); }
     void clear() { setLines({}); }
 
     int selectedRow() const; // -1 when none
@@ -46,8 +59,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QStringListModel* model_;
-    QStringList lines_;
+    LinesModel* model_;
     std::vector<qint64> records_;
 };
 
