@@ -145,7 +145,6 @@ public:
         }
         return out;
     }
-    void shrink() { bytes_.shrink_to_fit(); }
 
 private:
     std::vector<LinePiece> pieces_;
@@ -224,7 +223,6 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
             stored->add(archive.layout(), record);
             records.push_back(n);
         });
-    stored->shrink();
     const qsizetype count = stored->rows();
     std::vector<quint32> order;
     if (sorted && count > 1) {
