@@ -49,9 +49,10 @@ TEST(ListOrder, SortAgreesWithTheComparatorOnLinesAroundThePackedPrefix) {
     for (int round = 0; round < 20; ++round) {
         QStringList lines;
         for (int i = 0; i < 300; ++i) {
-            // Lengths around the prefix; a long shared start makes ties past it common.
-            const int length = int(rng() % 22);
-            QString line = (rng() % 2) ? u"aaaaaaaaaaaaaa"_qs.left(length) : QString();
+            // Lengths around and well past the prefix; a long shared start makes ties past
+            // it, and past the next packed characters, common.
+            const int length = int(rng() % 60);
+            QString line = (rng() % 2) ? QString(40, u'a').left(length) : QString();
             while (line.size() < length)
                 line += QChar(alphabet[rng() % std::size(alphabet)]);
             lines << line;
