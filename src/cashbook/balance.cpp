@@ -96,31 +96,26 @@ IntervalCheck checkInterval(const IntervalForm& f, const QDate& today) {
 
 namespace {
 
-// The line into `line`, whose room is kept from one record to the next.
-void buildBalanceLine(QString& line, const char* record) {
-    line.clear();
-    const QByteArrayView total = storedText(record, Totale);
+constexpr core::LinePiece kBalanceLine[] = {{u"", Causale, 40},
+                                            {u"  Data: ", Data, 10},
+                                            {u"  Da: ", Pagatore, 28},
+                                            {u"  A: ", Beneficiario, 28},
+                                            {u"  Importo: ", Totale, -1}};
+
+// Income or expense by the sign of the stored total; a total without one has an empty line.
+std::optional<QStringView> balanceLineStart(QByteArrayView total) {
     const char sign = total.isEmpty() ? 0 : total.front();
-    if (sign != '+' && sign != '-') return;
-    line += sign == '+' ? QLatin1String("ENTRATA  ") : QLatin1String("USCITA   ");
-    appendStoredText(line, record, Causale, 40);
-    line += QLatin1String("  Data: ");
-    appendStoredText(line, record, Data, 10);
-    line += QLatin1String("  Da: ");
-    appendStoredText(line, record, Pagatore, 28);
-    line += QLatin1String("  A: ");
-    appendStoredText(line, record, Beneficiario, 28);
-    line += QLatin1String("  Importo: ");
-    appendStoredText(line, record, Totale);
+    if (sign == '+') return QStringView(u"ENTRATA  ");
+    if (sign == '-') return QStringView(u"USCITA   ");
+    return std::nullopt;
 }
 
 } // namespace
 
 QString balanceLine(const char* record) {
-    QString line;
-    line.reserve(200);
-    buildBalanceLine(line, record);
-    return line;
+    core::StoredPieces one(kBalanceLine, balanceLineStart);
+    one.add(movementLayout(), record);
+    return one.line(0);
 }
 
 Balance computeBalance(const core::Archive& archive, const QString& filter, const QDate& start,
@@ -129,8 +124,9 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     const QString key = core::lowerAscii(filter); // as typed: not trimmed
     Balance out;
     bool readable = true;
-    QString line;
-    line.reserve(200);
+    // A whole year's lines are kept as the bytes they show and made only when shown.
+    auto lines = std::make_shared<core::StoredPieces>(kBalanceLine, balanceLineStart);
+    lines->reserve(archive.count().value_or(0));
     const bool read = archive.scan([&](qint64, const char* rec) {
         if (filtered && !core::containsFolded(load(rec, Causale), key)) return true;
         const std::optional<QDate> date = storedDate(rec, Data, today);
@@ -144,13 +140,13 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
         else if (total.startsWith('-'))
             out.expenses += *cents;
         out.total += *cents;
-        // Each line as long as its text: a whole year's lines take no more memory than needed.
-        buildBalanceLine(line, rec);
-        out.lines.append(line.isEmpty() ? QString() : QString(line.constData(), line.size()));
+        lines->add(movementLayout(), rec);
         return true;
     });
     out.ok = read && readable;
-    if (!out.ok) out = Balance{{}, 0, 0, 0, false};
+    if (!out.ok) return Balance{{}, 0, 0, 0, false};
+    const qsizetype count = lines->rows();
+    out.lines = core::ListLines(std::move(lines), count, {});
     return out;
 }
 

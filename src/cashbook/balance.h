@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/archive.h"
+#include "core/list_rows.h"
 #include "core/money.h"
 #include "platform/problem.h"
 
@@ -35,7 +36,7 @@ QString yearDigitsMessage(); // "Attenzione: indicare l'anno solare utilizzando 
 // their exact totals. `ok` is false when the file could not be read to the end or a movement
 // taken holds a date or a total that is not a number: then nothing of it may be shown.
 struct Balance {
-    QStringList lines; // in file order
+    core::ListLines lines; // in file order
     core::CentsTotal income = 0, expenses = 0, total = 0;
     bool ok = true;
 };

@@ -95,63 +95,64 @@ QStringList ListLines::toList() const {
     return out;
 }
 
+StoredPieces::StoredPieces(std::span<const LinePiece> pieces, LineStart start)
+    : pieces_(pieces.begin(), pieces.end()), start_(start) {
+    for (const LinePiece& p : pieces_)
+        fixedText_ += p.before.size();
+    for (size_t i = 0; i + 1 < pieces_.size(); ++i)
+        leading_ += pieces_[i].width;
+}
+
+bool StoredPieces::fits(std::span<const LinePiece> pieces) {
+    for (size_t i = 0; i + 1 < pieces.size(); ++i)
+        if (pieces[i].width < 0) return false;
+    return true;
+}
+
+void StoredPieces::reserve(qint64 rows) {
+    qsizetype rowBytes = 0;
+    for (const LinePiece& p : pieces_)
+        rowBytes += p.width < 0 ? 16 : p.width;
+    starts_.reserve(size_t(rows) + 1);
+    bytes_.reserve(size_t(rows) * size_t(rowBytes));
+}
+
+void StoredPieces::add(const RecordLayout& layout, const char* record) {
+    if (starts_.empty()) starts_.push_back(0);
+    for (const LinePiece& p : pieces_) {
+        const QByteArrayView stored = layout.bytes(record, p.field);
+        const qsizetype n =
+            p.width < 0 ? stored.size() : std::min(stored.size(), qsizetype(p.width));
+        bytes_.insert(bytes_.end(), stored.data(), stored.data() + n);
+        if (p.width > n) bytes_.insert(bytes_.end(), size_t(p.width - n), ' ');
+    }
+    starts_.push_back(bytes_.size());
+}
+
+QString StoredPieces::line(qsizetype i) const {
+    const QByteArrayView stored = row(i);
+    QStringView start;
+    if (start_) {
+        const std::optional<QStringView> s = start_(stored.sliced(leading_));
+        if (!s) return QString();
+        start = *s;
+    }
+    QString out(start.size() + fixedText_ + stored.size(), Qt::Uninitialized);
+    QChar* at = out.data();
+    for (QChar c : start)
+        *at++ = c;
+    qsizetype from = 0;
+    for (size_t k = 0; k < pieces_.size(); ++k) {
+        for (QChar c : pieces_[k].before)
+            *at++ = c;
+        const qsizetype n = k + 1 == pieces_.size() ? stored.size() - from : pieces_[k].width;
+        at = writeStoredText(at, stored.sliced(from, n));
+        from += n;
+    }
+    return out;
+}
+
 namespace {
-
-// The bytes of the pieces of every listed record, each fixed piece padded to its width, one
-// row after another; a line is made from them when asked.
-class StoredPieces : public ListLines::Source {
-public:
-    StoredPieces(std::span<const LinePiece> pieces) : pieces_(pieces.begin(), pieces.end()) {
-        for (const LinePiece& p : pieces_)
-            fixedText_ += p.before.size();
-    }
-    // Whether lines of these pieces can be made this way: every piece but the last has a
-    // width, so the lines of two records differ only where their pieces do.
-    static bool fits(std::span<const LinePiece> pieces) {
-        for (size_t i = 0; i + 1 < pieces.size(); ++i)
-            if (pieces[i].width < 0) return false;
-        return true;
-    }
-    void reserve(qint64 rows, qsizetype rowBytes) {
-        starts_.reserve(size_t(rows) + 1);
-        bytes_.reserve(size_t(rows) * size_t(rowBytes));
-    }
-    void add(const RecordLayout& layout, const char* record) {
-        if (starts_.empty()) starts_.push_back(0);
-        for (const LinePiece& p : pieces_) {
-            const QByteArrayView stored = layout.bytes(record, p.field);
-            const qsizetype n = p.width < 0 ? stored.size() : std::min(stored.size(), qsizetype(p.width));
-            bytes_.insert(bytes_.end(), stored.data(), stored.data() + n);
-            if (p.width > n) bytes_.insert(bytes_.end(), size_t(p.width - n), ' ');
-        }
-        starts_.push_back(bytes_.size());
-    }
-    qsizetype rows() const { return starts_.empty() ? 0 : qsizetype(starts_.size()) - 1; }
-    QByteArrayView row(qsizetype i) const {
-        return QByteArrayView(bytes_.data() + starts_[size_t(i)],
-                              qsizetype(starts_[size_t(i) + 1] - starts_[size_t(i)]));
-    }
-    QString line(qsizetype i) const override {
-        const QByteArrayView stored = row(i);
-        QString out(fixedText_ + stored.size(), Qt::Uninitialized);
-        QChar* at = out.data();
-        qsizetype from = 0;
-        for (size_t k = 0; k < pieces_.size(); ++k) {
-            for (QChar c : pieces_[k].before)
-                *at++ = c;
-            const qsizetype n = k + 1 == pieces_.size() ? stored.size() - from : pieces_[k].width;
-            at = writeStoredText(at, stored.sliced(from, n));
-            from += n;
-        }
-        return out;
-    }
-
-private:
-    std::vector<LinePiece> pieces_;
-    qsizetype fixedText_ = 0;
-    std::vector<char> bytes_;
-    std::vector<size_t> starts_;
-};
 
 // Each code-page byte's place in the list order: the order of its character folded on a..z,
 // as compareListText orders them. Every place is from 1 up (0 is past the end of a text).
@@ -209,14 +210,11 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
                     const RecordRule& rule, bool sorted) {
     ListRows out;
     auto stored = std::make_shared<StoredPieces>(pieces);
-    qsizetype rowBytes = 0;
-    for (const LinePiece& p : pieces)
-        rowBytes += p.width < 0 ? 16 : p.width;
     std::vector<qint64> records;
     readRecords(
         archive, rule, out,
         [&](qint64 n) {
-            stored->reserve(n, rowBytes);
+            stored->reserve(n);
             records.reserve(size_t(n));
         },
         [&](qint64 n, const char* record) {
@@ -227,7 +225,7 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
     std::vector<quint32> order;
     if (sorted && count > 1) {
         const StoredTexts texts(*stored);
-        std::vector<SortEntry> entries(static_cast<size_t>(count));
+        LargeVector<SortEntry> entries(static_cast<size_t>(count));
         for (qsizetype i = 0; i < count; ++i)
             entries[size_t(i)] = {texts.key(i, 0), i};
         sortEntries(entries, texts);

@@ -30,6 +30,7 @@ public:
 
     ListLines() = default;
     ListLines(QStringList made) : made_(std::move(made)) {} // NOLINT: a list is its lines
+    ListLines(std::initializer_list<QString> made) : made_(made) {}
     // Row i is line order[i] of the source (order empty: line i).
     ListLines(std::shared_ptr<const Source> source, qsizetype count, std::vector<quint32> order);
 
@@ -106,6 +107,34 @@ struct LinePiece {
 };
 // Text added at the end of some lines (empty: none), e.g. a mark for a cancelled record.
 using LineEnding = std::function<QStringView(const char* record)>;
+
+// A line's own start, from the stored bytes of its last piece; nothing: the line is empty.
+using LineStart = std::optional<QStringView> (*)(QByteArrayView lastPiece);
+
+// Lines kept as the bytes of their pieces, each fixed piece padded to its width, one row after
+// another (a few dozen bytes a row, where the line would take hundreds); each line is made
+// when asked. Every piece but the last must have a width (see fits()).
+class StoredPieces : public ListLines::Source {
+public:
+    explicit StoredPieces(std::span<const LinePiece> pieces, LineStart start = nullptr);
+    static bool fits(std::span<const LinePiece> pieces);
+    void reserve(qint64 rows);
+    void add(const RecordLayout& layout, const char* record);
+    qsizetype rows() const { return starts_.empty() ? 0 : qsizetype(starts_.size()) - 1; }
+    QByteArrayView row(qsizetype i) const {
+        return QByteArrayView(bytes_.data() + starts_[size_t(i)],
+                              qsizetype(starts_[size_t(i) + 1] - starts_[size_t(i)]));
+    }
+    QString line(qsizetype i) const override;
+
+private:
+    std::vector<LinePiece> pieces_; // their fixed texts are literals
+    LineStart start_;
+    qsizetype fixedText_ = 0; // characters of the fixed texts
+    qsizetype leading_ = 0;   // bytes before the last piece
+    LargeVector<char> bytes_;
+    LargeVector<size_t> starts_;
+};
 
 // The lines of the records the rule keeps, sorted once from the stored bytes (list order, equal
 // lines in file order). A damaged record (the rule says so, or its length bytes do not fit) is

@@ -102,7 +102,7 @@ void SortedLines::sort() {
 
 namespace {
 
-using EntryIt = std::vector<SortEntry>::iterator;
+using EntryIt = std::span<SortEntry>::iterator;
 struct TiedRun { // entries tied on their first `depth` characters
     EntryIt first, last;
     qsizetype depth;
@@ -135,7 +135,7 @@ void settleTie(EntryIt first, EntryIt last, qsizetype depth, const SortTexts& te
 
 } // namespace
 
-void sortEntries(std::vector<SortEntry>& entries, const SortTexts& texts) {
+void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
     // Each level reads the texts it needs in the order they were added, which is mostly their
     // order in memory: read in sorted order, every text would be a cache miss.
     std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};

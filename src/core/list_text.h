@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace core {
@@ -37,7 +38,7 @@ public:
     virtual int compare(qsizetype a, qsizetype b, qsizetype from) const = 0;
 };
 // Sorts entries whose keys were packed from character 0; equal texts keep the order added.
-void sortEntries(std::vector<SortEntry>& entries, const SortTexts& texts);
+void sortEntries(std::span<SortEntry> entries, const SortTexts& texts);
 
 // Lines collected one by one and sorted once, as sortListLines does. Each line's sort key is
 // taken as it is added, while its text is still in the processor's cache.

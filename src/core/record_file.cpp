@@ -1,5 +1,7 @@
 #include "core/record_file.h"
 
+#include "core/large_buffer.h"
+
 #include "core/file_faults.h"
 #include "core/multi_file_commit.h"
 
@@ -290,7 +292,7 @@ std::optional<qint64> RecordFile::appendAll(qint64 total,
     if (!writeJournal(appendJournalImage(start))) return std::nullopt;
 
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
-    std::vector<char> block(static_cast<size_t>(std::min(perBlock, total) * length_));
+    LargeVector<char> block(static_cast<size_t>(std::min(perBlock, total) * length_));
     bool ok = true;
     for (qint64 done = 0; ok && done < total;) {
         const qint64 n = std::min(perBlock, total - done);
@@ -314,7 +316,7 @@ bool RecordFile::scan(const std::function<bool(qint64, const char*)>& visit) {
     if (!file_) return false;
     const qint64 total = count();
     const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
-    std::vector<char> block(
+    LargeVector<char> block(
         static_cast<size_t>(std::min(perBlock, std::max<qint64>(total, 1)) * length_));
     qint64 n = 0;
     while (n < total) {

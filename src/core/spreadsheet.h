@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/large_buffer.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -67,8 +69,8 @@ public:
 
 private:
     int columns_;
-    std::vector<char> bytes_;
-    std::vector<qsizetype> ends_; // end of every cell in bytes_, row after row
+    LargeVector<char> bytes_;
+    LargeVector<qsizetype> ends_; // end of every cell in bytes_, row after row
 };
 
 // Writes the spreadsheet of an export: the one-line Office HTML workbook with one sheet, in

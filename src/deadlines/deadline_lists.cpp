@@ -153,12 +153,15 @@ GridRows dayRows(const QString& folder, const QDate& day) {
 
 GridRows monthRows(const QString& folder, const QDate& day) {
     const QString text = dateText(day);
-    const QString month = core::lowerAscii(monthNames()[day.month() - 1]);
+    const QByteArray month = core::toWin1252(core::lowerAscii(monthNames()[day.month() - 1]));
     const QString year = text.mid(6, 4);
     const QByteArray yearBytes = core::toWin1252(year);
+    // The month name in any case, compared on the stored bytes: most records are not of the
+    // month, and decoding each one's name would cost more than the rows of those that are.
     return selectedRows(folder, day.year(), [&](const char* record) {
-        return storedText(record, Anno) == yearBytes &&
-               core::lowerAscii(fieldText(record, Mese)) == month;
+        const QByteArrayView stored = storedText(record, Mese);
+        return storedText(record, Anno) == yearBytes && stored.size() == month.size() &&
+               core::containsFolded(stored, month);
     });
 }
 

@@ -66,9 +66,9 @@ QVariant LinesModel::data(const QModelIndex& index, int role) const {
     return lines_.at(index.row());
 }
 
-void TextList::setLines(const QStringList& lines) {
+void TextList::setLines(core::ListLines lines) {
     records_.clear();
-    model_->setLines(lines);
+    model_->setLines(std::move(lines));
 }
 
 void TextList::setRows(const core::ListRows& rows) {

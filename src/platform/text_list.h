@@ -34,7 +34,7 @@ class TextList : public QListView {
 public:
     TextList(QWidget* parent, const QString& name, int contentWidth = 1600);
 
-    void setLines(const QStringList& lines); // replaces every entry in one go; no records
+    void setLines(core::ListLines lines); // replaces every entry in one go; no records
     // Replaces every entry with the lines of `rows` and their records.
     void setRows(const core::ListRows& rows);
     QStringList lines() const { return model_->lines().toList(); } // every line, made now
