@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace core {
 
@@ -119,12 +120,19 @@ void StoredPieces::reserve(qint64 rows) {
 
 void StoredPieces::add(const RecordLayout& layout, const char* record) {
     if (starts_.empty()) starts_.push_back(0);
+    // The row's room in one step, then each piece copied and padded into it.
+    const QByteArrayView tail = layout.bytes(record, pieces_.back().field);
+    const qsizetype lastWidth = pieces_.back().width < 0 ? tail.size() : pieces_.back().width;
+    const size_t at = bytes_.size();
+    bytes_.resize(at + size_t(leading_ + lastWidth));
+    char* out = bytes_.data() + at;
     for (const LinePiece& p : pieces_) {
         const QByteArrayView stored = layout.bytes(record, p.field);
-        const qsizetype n =
-            p.width < 0 ? stored.size() : std::min(stored.size(), qsizetype(p.width));
-        bytes_.insert(bytes_.end(), stored.data(), stored.data() + n);
-        if (p.width > n) bytes_.insert(bytes_.end(), size_t(p.width - n), ' ');
+        const qsizetype width = p.width < 0 ? stored.size() : p.width;
+        const qsizetype n = std::min(stored.size(), width);
+        std::memcpy(out, stored.data(), size_t(n));
+        std::memset(out + n, ' ', size_t(width - n));
+        out += width;
     }
     starts_.push_back(bytes_.size());
 }

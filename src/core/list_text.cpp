@@ -108,18 +108,18 @@ struct TiedRun { // entries tied on their first `depth` characters
     qsizetype depth;
 };
 
-// Orders a run of entries whose keys are equal: at once when few or when a key reached a
-// character it cannot hold, else it waits in `tied` to be packed further on.
+// Orders a run of entries whose keys are equal: at once when a key reached a character it
+// cannot hold or every text has ended, else it waits in `tied` to be packed further on.
 void settleTie(EntryIt first, EntryIt last, qsizetype depth, const SortTexts& texts,
                std::vector<TiedRun>& tied) {
-    const qsizetype next = depth + 16;
-    if (hasEscape(first->key) || last - first < 8) {
+    if (hasEscape(first->key)) {
         std::sort(first, last, [&texts, depth](const SortEntry& x, const SortEntry& y) {
             const int c = texts.compare(x.index, y.index, depth);
             return c != 0 ? c < 0 : x.index < y.index;
         });
         return;
     }
+    const qsizetype next = depth + 16;
     for (EntryIt e = first; e != last; ++e)
         if (texts.length(e->index) > next) {
             tied.push_back({first, last, next});
@@ -136,18 +136,24 @@ void settleTie(EntryIt first, EntryIt last, qsizetype depth, const SortTexts& te
 } // namespace
 
 void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
-    // Each level reads the texts it needs in the order they were added, which is mostly their
-    // order in memory: read in sorted order, every text would be a cache miss.
+    // Tied entries are packed again level by level, reading their texts in the order they were
+    // added, which is their order in memory: read in sorted order (or compared two by two),
+    // every text would be a cache miss.
     std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
     std::vector<std::array<quint64, 2>> fresh;
-    std::vector<qsizetype> wanted;
+    std::vector<qsizetype> wanted; // by index: the depth to pack from, or -1
     while (!runs.empty()) {
         std::vector<TiedRun> tied;
         for (const TiedRun& r : runs) {
-            std::sort(r.first, r.last,
-                      [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });
+            // Padding often leaves a whole run equal again: nothing to sort then.
+            const bool allEqual = std::all_of(r.first, r.last, [&](const SortEntry& e) {
+                return e.key == r.first->key;
+            });
+            if (!allEqual)
+                std::sort(r.first, r.last,
+                          [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });
             for (EntryIt run = r.first; run != r.last;) {
-                EntryIt end = run + 1;
+                EntryIt end = allEqual ? r.last : run + 1;
                 while (end != r.last && end->key == run->key)
                     ++end;
                 if (end - run > 1) settleTie(run, end, r.depth, texts, tied);
@@ -155,9 +161,9 @@ void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
             }
         }
         if (tied.empty()) break;
-        if (wanted.empty()) {
-            wanted.assign(entries.size(), -1);
+        if (fresh.empty()) {
             fresh.resize(entries.size());
+            wanted.assign(entries.size(), -1);
         }
         for (const TiedRun& r : tied)
             for (EntryIt e = r.first; e != r.last; ++e)

@@ -2,6 +2,8 @@
 
 #include "core/large_buffer.h"
 
+#include <memory>
+
 #include "core/file_faults.h"
 #include "core/multi_file_commit.h"
 
@@ -315,16 +317,18 @@ std::optional<qint64> RecordFile::appendAll(qint64 total,
 bool RecordFile::scan(const std::function<bool(qint64, const char*)>& visit) {
     if (!file_) return false;
     const qint64 total = count();
-    const qint64 perBlock = std::max<qint64>(1, (4 << 20) / length_);
-    LargeVector<char> block(
+    // Blocks small enough to stay in the processor's cache while the visitor reads them, and
+    // one buffer left as it comes (each block is read over it whole).
+    const qint64 perBlock = std::max<qint64>(1, (256 << 10) / length_);
+    const auto block = std::make_unique_for_overwrite<char[]>(
         static_cast<size_t>(std::min(perBlock, std::max<qint64>(total, 1)) * length_));
     qint64 n = 0;
     while (n < total) {
         const qint64 want = std::min(perBlock, total - n);
         const qint64 bytes = want * length_;
-        if (file_->read(n * length_, block.data(), bytes) != bytes) return false;
+        if (file_->read(n * length_, block.get(), bytes) != bytes) return false;
         for (qint64 i = 0; i < want; ++i)
-            if (!visit(n + i + 1, block.data() + i * length_)) return true;
+            if (!visit(n + i + 1, block.get() + i * length_)) return true;
         n += want;
     }
     return true;
