@@ -2,6 +2,7 @@
 // over generated year files, beside a plain read of the same file. Run:
 // build/bench/bench_cashbook_bench
 #include "bench_kit.h"
+#include "program/program_folder.h"
 #include "cashbook/balance.h"
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/movement_lists.h"
@@ -13,46 +14,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 
 using namespace cashbook;
 
 namespace {
 
-const char* const kReasons[] = {"Quota sociale", "Affitto sala", "Rimborso spese",
-                                "Cancelleria",   "Quota corso",  "Contributo evento",
-                                "Utenze",        "Assicurazione"};
-const char* const kNames[] = {"Rossi", "Bianchi", "Verdi", "Neri", "Colombo", "Ricci", "Gallo"};
-
 // A year file of n movements spread over 2026, two in three income, built once.
 QString yearFile(int n) {
-    const QString dir = bench::folderOnce(n, [](const QString& dir, int n) {
-        std::mt19937 rng(n);
-        bench::writeRecords(QDir(dir).filePath(u"2026.eur"_qs), movementLayout(), n, [&](int i) {
-            const bool income = rng() % 3 != 0;
-            const QDate day = QDate(2026, 1, 1).addDays(int(rng() % 365));
-            const QString amount = QString::number(rng() % 100000) + u',' +
-                                   QStringLiteral("%1").arg(rng() % 100, 2, 10, QLatin1Char('0'));
-            QStringList v(MovementFieldCount, QString());
-            v[Entrata] = income ? kYes : kNo;
-            v[Uscita] = income ? kNo : kYes;
-            v[Data] = day.toString(u"dd/MM/yyyy"_qs);
-            v[Causale] = QString::fromUtf8(kReasons[rng() % std::size(kReasons)]) + u' ' +
-                         QString::number(i % 97);
-            v[Promemoria] = u"Rata del mese"_qs;
-            v[DataSca] = day.addDays(30).toString(u"dd/MM/yyyy"_qs);
-            v[Preavviso] = QString::number(rng() % 15);
-            v[Importo] = amount;
-            v[Totale] = signedTotal(income, amount);
-            v[Pagatore] = QString::fromUtf8(kNames[rng() % std::size(kNames)]) + u" Socio "_qs +
-                          QString::number(rng() % 1000);
-            v[Beneficiario] = u"Circolo culturale"_qs;
-            v[Ricevuta] = u"CRO "_qs + QString::number(100000 + i);
-            v[Saldato] = rng() % 4 == 0 ? kNo : kYes;
-            return v;
-        });
-    });
-    return QDir(dir).filePath(u"2026.eur"_qs);
+    const QString dir = bench::folderOnce(
+        n, [](const QString& dir, int n) { bench::writeMovementYear(dir, n); });
+    return bench::movementYearFile(dir);
 }
 
 void BM_ReadIntoMemory(benchmark::State& state) {
