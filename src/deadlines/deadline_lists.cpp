@@ -8,20 +8,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <numeric>
 
 namespace deadlines {
 
-namespace {
-
-// The field's text decoded straight from the stored bytes.
-QString fieldText(const char* record, DeadlineField f) {
-    QString out;
-    appendStoredText(out, record, f);
-    return out;
-}
-
-} // namespace
 
 QString summaryLine(const QString& dettagli, const QString& data, const QString& ora,
                     const QString& pagatore, const QString& beneficiario, const QString& costo) {
@@ -75,50 +66,73 @@ constexpr DeadlineField kCells[] = {
 };
 } // namespace
 
-QStringList gridRow(qint64 runningNumber, const char* record, bool withKey) {
-    QStringList row;
-    row.reserve(withKey ? 21 : 20);
-    row.append(QString::number(runningNumber));
-    for (DeadlineField f : kCells)
-        row.append(fieldText(record, f));
-    if (withKey)
-        row.append(chronologicalKey(row[1], fieldText(record, Giorno), fieldText(record, Ore),
-                                    fieldText(record, Minuti)));
-    return row;
-}
-
 namespace {
 
-// Sorts the rows by `keys` (one per row), keeping the reading order of equal keys.
-void sortByKeys(std::vector<QStringList>& rows, const QStringList& keys) {
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return keys[qsizetype(a)] < keys[qsizetype(b)]; });
-    std::vector<QStringList> sorted;
-    sorted.reserve(rows.size());
-    for (size_t i : order)
-        sorted.push_back(std::move(rows[i]));
-    rows = std::move(sorted);
+// A grid row straight from the stored bytes: the running number, the fields, then the
+// chronological key (two digits of the month in the date, then day, hours and minutes).
+void addGridRow(core::CellTable& cells, qint64 runningNumber, const char* record) {
+    char number[24];
+    cells.addCell(QByteArrayView(
+        number, std::to_chars(number, number + sizeof number, runningNumber).ptr - number));
+    for (DeadlineField f : kCells)
+        cells.addCell(storedText(record, f));
+    const QByteArrayView data = storedText(record, Data);
+    const qsizetype from = std::min<qsizetype>(3, data.size());
+    cells.append(data.sliced(from, std::min<qsizetype>(2, data.size() - from)));
+    cells.append(storedText(record, Giorno));
+    cells.append(storedText(record, Ore));
+    cells.append(storedText(record, Minuti));
+    cells.endCell();
 }
 
-// The rows of one year file that pass `keep`, sorted by their key when the file was read whole.
-GridRows selectedRows(const QString& folder, int year, const RecordTest& keep) {
-    GridRows out;
-    QStringList keys;
-    const core::Archive archive(folder, yearFileName(year), deadlineLayout());
-    out.ok = archive.scan([&](qint64, const char* record) {
-        if (!core::soundRecord(deadlineLayout(), record)) {
-            ++out.skipped;
-            return true;
+// Collects the rows of a grid and sorts them once by their keys (as texts), equal keys in
+// reading order.
+class KeyedGrid {
+public:
+    KeyedGrid() : cells_(kGridKeyColumn + 1) {}
+    void add(const char* record, QStringView keyStart = {}) {
+        addGridRow(cells_, cells_.rowCount() + 1, record);
+        const QByteArrayView key = cells_.bytes(cells_.rowCount() - 1, kGridKeyColumn);
+        keys_.append(keyStart.toString() + core::fromWin1252(key.data(), key.size()));
+    }
+    core::ListRows take(bool readWhole, qsizetype skipped) {
+        core::ListRows out;
+        out.readWhole = readWhole;
+        out.skipped = skipped;
+        if (!readWhole) { // the rows so far, unsorted
+            out.cells = std::move(cells_);
+            return out;
         }
-        if (!keep(record)) return true;
-        out.rows.push_back(gridRow(qint64(out.rows.size()) + 1, record, true));
-        keys.append(out.rows.back()[kGridKeyColumn]);
+        std::vector<qsizetype> order(size_t(cells_.rowCount()));
+        std::iota(order.begin(), order.end(), qsizetype(0));
+        std::stable_sort(order.begin(), order.end(), [this](qsizetype a, qsizetype b) {
+            return keys_[a] < keys_[b];
+        });
+        out.cells = core::CellTable(cells_.columnCount());
+        for (qsizetype r : order)
+            for (int c = 0; c < cells_.columnCount(); ++c)
+                out.cells.addCell(cells_.bytes(r, c));
+        return out;
+    }
+
+private:
+    core::CellTable cells_;
+    QStringList keys_;
+};
+
+// The rows of one year file that pass `keep`, sorted by their key when the file was read whole.
+core::ListRows selectedRows(const QString& folder, int year, const RecordTest& keep) {
+    KeyedGrid grid;
+    qsizetype skipped = 0;
+    const core::Archive archive(folder, yearFileName(year), deadlineLayout());
+    const bool ok = archive.scan([&](qint64, const char* record) {
+        if (!core::soundRecord(deadlineLayout(), record))
+            ++skipped;
+        else if (keep(record))
+            grid.add(record);
         return true;
     });
-    if (out.ok) sortByKeys(out.rows, keys);
-    return out;
+    return grid.take(ok, skipped);
 }
 
 QString dateText(const QDate& day) {
@@ -127,31 +141,30 @@ QString dateText(const QDate& day) {
 
 } // namespace
 
-GridRows imminentRows(const QString& folder, const QDate& today) {
-    GridRows out;
-    QStringList keys;
-    out.ok = scanImminent(folder, today, [&](int year, qint64, const char* record) {
+core::ListRows imminentRows(const QString& folder, const QDate& today) {
+    KeyedGrid grid;
+    qsizetype skipped = 0;
+    QString yearText;
+    const bool ok = scanImminent(folder, today, [&](int year, qint64, const char* record) {
         if (!core::soundRecord(deadlineLayout(), record)) {
-            ++out.skipped;
+            ++skipped;
             return;
         }
-        out.rows.push_back(gridRow(qint64(out.rows.size()) + 1, record, true));
         // Early January of next year comes after December of this one.
-        keys.append(QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')) +
-                    out.rows.back()[kGridKeyColumn]);
+        yearText = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+        grid.add(record, yearText);
     });
-    if (out.ok) sortByKeys(out.rows, keys);
-    return out;
+    return grid.take(ok, skipped);
 }
 
-GridRows dayRows(const QString& folder, const QDate& day) {
+core::ListRows dayRows(const QString& folder, const QDate& day) {
     const QString data = dateText(day);
     const QByteArray bytes = core::toWin1252(data);
     return selectedRows(folder, day.year(),
                         [&](const char* record) { return storedText(record, Data) == bytes; });
 }
 
-GridRows monthRows(const QString& folder, const QDate& day) {
+core::ListRows monthRows(const QString& folder, const QDate& day) {
     const QString text = dateText(day);
     const QByteArray month = core::toWin1252(core::lowerAscii(monthNames()[day.month() - 1]));
     const QString year = text.mid(6, 4);

@@ -41,24 +41,16 @@ RecordTest criteriaTest(const DeadlineCriteria& criteria);
 core::ListRows listLines(const core::Archive& archive, const RecordTest& keep);
 
 // The grid of the deadline lists: column 0 the running number (reading order), 1..19 the
-// fields, 20 the chronological key (not in the whole-year grid).
+// fields, 20 the chronological key (not in the whole-year grid). Cells are the stored bytes; a
+// grid read from several files has no records. Not read to the end: the rows so far, unsorted.
 inline constexpr int kGridKeyColumn = 20;
-QStringList gridRow(qint64 runningNumber, const char* record, bool withKey);
-
-// Rows of a grid; `ok` false when reading stopped early (the rows so far are kept, unsorted);
-// `skipped` damaged records left out.
-struct GridRows {
-    std::vector<QStringList> rows;
-    bool ok = true;
-    qsizetype skipped = 0;
-};
 // The deadlines imminent on `today`, from the current year's file and the existing files of
 // the following years within reach of a notice; sorted by year, then key.
-GridRows imminentRows(const QString& folder, const QDate& today);
+core::ListRows imminentRows(const QString& folder, const QDate& today);
 // The deadlines of `day` (its year's file), sorted by key.
-GridRows dayRows(const QString& folder, const QDate& day);
+core::ListRows dayRows(const QString& folder, const QDate& day);
 // The deadlines of the month of `day` by their month name and year fields, sorted by key.
-GridRows monthRows(const QString& folder, const QDate& day);
+core::ListRows monthRows(const QString& folder, const QDate& day);
 // Every record of the opened year in file order, without the key column, as stored bytes.
 core::ListRows yearRows(const core::Archive& archive);
 

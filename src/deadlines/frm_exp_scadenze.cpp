@@ -96,14 +96,6 @@ platform::HelpTopic helpOf(Kind kind) {
 
 } // namespace
 
-DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows)
-    : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
-                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)) {
-    setHelp(helpOf(kind));
-    setRows(std::move(rows.rows));
-    setReadWhole(rows.ok, rows.skipped);
-}
-
 DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, core::ListRows rows)
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
                    QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)) {

@@ -17,7 +17,6 @@ public:
     enum class Kind { Imminent, Day, Month, Year };
 
 protected:
-    DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, GridRows rows);
     DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, core::ListRows rows);
 };
 

@@ -33,10 +33,10 @@ struct Year {
     QString folder() const { return dir.path(); }
 };
 
-QStringList column(const GridRows& g, int c) {
+QStringList column(const core::ListRows& g, int c) {
     QStringList out;
-    for (const QStringList& row : g.rows)
-        out << row[c];
+    for (qsizetype r = 0; r < g.cells.rowCount(); ++r)
+        out << g.cells.text(r, c);
     return out;
 }
 
@@ -179,21 +179,21 @@ TEST(DeadlineGrids, DayAndMonthListsInChronologicalOrderWithReadingNumbers) {
     y.add(sheet("15/03/2026", "C", "Rossi", "08", "30"));
     y.add(sheet("15/04/2026", "D", "Rossi", "08", "00"));
 
-    const GridRows day = dayRows(y.folder(), QDate(2026, 3, 15));
-    ASSERT_TRUE(day.ok);
+    const core::ListRows day = dayRows(y.folder(), QDate(2026, 3, 15));
+    ASSERT_TRUE(day.readWhole);
     EXPECT_EQ(column(day, 2), QStringList({"08:30", "10:00"}));
     EXPECT_EQ(column(day, 0), QStringList({"2", "1"}));
 
-    const GridRows month = monthRows(y.folder(), QDate(2026, 3, 31));
-    ASSERT_TRUE(month.ok);
+    const core::ListRows month = monthRows(y.folder(), QDate(2026, 3, 31));
+    ASSERT_TRUE(month.readWhole);
     EXPECT_EQ(column(month, 1), QStringList({"01/03/2026", "15/03/2026", "15/03/2026"}));
     EXPECT_EQ(column(month, 2), QStringList({"09:00", "08:30", "10:00"}));
     EXPECT_EQ(column(month, 0), QStringList({"2", "3", "1"}));
     EXPECT_EQ(column(month, kGridKeyColumn), QStringList({"03010900", "03150830", "03151000"}));
-    ASSERT_EQ(month.rows[0].size(), 21);
-    EXPECT_EQ(month.rows[0][13], "B"); // reason
-    EXPECT_EQ(month.rows[0][15], "12,50");
-    EXPECT_EQ(month.rows[0][17], "No");
+    ASSERT_EQ(month.cells.columnCount(), 21);
+    EXPECT_EQ(month.cells.text(0, 13), "B"); // reason
+    EXPECT_EQ(month.cells.text(0, 15), "12,50");
+    EXPECT_EQ(month.cells.text(0, 17), "No");
 }
 
 TEST(DeadlineGrids, MonthListReadsMonthNameAndYearFieldsDayListReadsTheDate) {
@@ -206,16 +206,16 @@ TEST(DeadlineGrids, MonthListReadsMonthNameAndYearFieldsDayListReadsTheDate) {
     dateDisagrees[Data] = "07/04/2026";
     for (const QStringList& v : {oddCase, otherYear, dateDisagrees})
         y.add(v);
-    const GridRows month = monthRows(y.folder(), QDate(2026, 3, 1));
+    const core::ListRows month = monthRows(y.folder(), QDate(2026, 3, 1));
     EXPECT_EQ(column(month, 13), QStringList({"lower-case month", "date of April"}));
     EXPECT_EQ(column(dayRows(y.folder(), QDate(2026, 4, 7)), 13), QStringList{"date of April"});
 }
 
 TEST(DeadlineGrids, DayOfAYearWithoutFileCreatesItEmpty) {
     Year y;
-    const GridRows rows = dayRows(y.folder(), QDate(2031, 5, 1));
-    EXPECT_TRUE(rows.ok);
-    EXPECT_TRUE(rows.rows.empty());
+    const core::ListRows rows = dayRows(y.folder(), QDate(2031, 5, 1));
+    EXPECT_TRUE(rows.readWhole);
+    EXPECT_EQ(rows.cells.rowCount(), 0);
     EXPECT_TRUE(QFile::exists(QDir(y.folder()).filePath("2031.sca")));
     EXPECT_EQ(QFileInfo(QDir(y.folder()).filePath("2031.sca")).size(), 0);
 }
@@ -229,8 +229,8 @@ TEST(DeadlineGrids, ImminentListOnTheTenthOfMarch) {
     y.add(sheet("09/03/2026", "yesterday"));
     y.add(paid);
     y.add(today);
-    const GridRows rows = imminentRows(y.folder(), QDate(2026, 3, 10));
-    ASSERT_TRUE(rows.ok);
+    const core::ListRows rows = imminentRows(y.folder(), QDate(2026, 3, 10));
+    ASSERT_TRUE(rows.readWhole);
     EXPECT_EQ(column(rows, 13), QStringList({"today, 0 days", "paid, 5 days"}));
     EXPECT_EQ(column(rows, 0), QStringList({"2", "1"}));
 }
@@ -246,8 +246,8 @@ TEST(DeadlineGrids, ImminentListInDecemberReachesJanuarySkippingBadRecords) {
     y.add(sheet("28/12/2026", "earlier December", "Rossi", "18", "00"));
     y.add(sheet("02/01/2027", "early January", "Rossi", "08", "00"), 2027);
 
-    const GridRows rows = imminentRows(y.folder(), QDate(2026, 12, 28));
-    ASSERT_TRUE(rows.ok);
+    const core::ListRows rows = imminentRows(y.folder(), QDate(2026, 12, 28));
+    ASSERT_TRUE(rows.readWhole);
     EXPECT_EQ(column(rows, 13),
               QStringList({"earlier December", "late December", "early January"}));
     EXPECT_EQ(column(rows, kGridKeyColumn), QStringList({"12281800", "12300930", "01020800"}));
@@ -262,8 +262,8 @@ TEST(DeadlineGrids, UnreadableFileKeepsTheRowsSoFarAndSaysSo) {
     y.add(sheet("30/12/2026", "b"));
     y.add(sheet("29/12/2026", "a"));
     ASSERT_TRUE(QDir(y.folder()).mkdir("2027.sca")); // a year file that cannot be read
-    const GridRows rows = imminentRows(y.folder(), QDate(2026, 12, 28));
-    EXPECT_FALSE(rows.ok);
+    const core::ListRows rows = imminentRows(y.folder(), QDate(2026, 12, 28));
+    EXPECT_FALSE(rows.readWhole);
     EXPECT_EQ(column(rows, 13), QStringList({"b", "a"})); // unsorted
 }
 
