@@ -242,7 +242,13 @@ bool containsFolded(QByteArrayView text, QByteArrayView keyLower) {
 
 int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey,
                EmptyKey emptyKey) {
-    const int count = int(lines.size());
+    return findInList(
+        int(lines.size()), [&lines](int i) { return lines[i]; }, selected, typed, lastKey,
+        emptyKey);
+}
+
+int findInList(int count, const std::function<QString(int)>& lineAt, int selected,
+               const QString& typed, QString& lastKey, EmptyKey emptyKey) {
     if (count == 0) return -1;
     if (selected < 0 || selected >= count) selected = 0;
     const QString key = lowerAscii(typed);
@@ -251,7 +257,7 @@ int findInList(const QStringList& lines, int selected, const QString& typed, QSt
     if (key.isEmpty() && emptyKey == EmptyKey::FindsNothing) return selected;
     for (int step = 0; step < count; ++step) {
         const int i = (start + step) % count;
-        if (containsFolded(lines[i], key)) return i;
+        if (containsFolded(lineAt(i), key)) return i;
     }
     return selected;
 }

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <array>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -76,6 +77,9 @@ enum class EmptyKey { FindsEvery, FindsNothing };
 // match, `selected` (the first entry when none was selected). -1 only for an empty list.
 int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastKey,
                EmptyKey emptyKey = EmptyKey::FindsEvery);
+// The same over `count` lines made one by one as the search reaches them.
+int findInList(int count, const std::function<QString(int)>& lineAt, int selected,
+               const QString& typed, QString& lastKey, EmptyKey emptyKey = EmptyKey::FindsEvery);
 
 QString emptyListFindMessage(); // shown instead when the list has no entries
 

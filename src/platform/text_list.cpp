@@ -154,8 +154,12 @@ void FindInList::find() {
         ctx_.platform.message(list_->window(), MsgKind::Plain, core::emptyListFindMessage());
         return;
     }
-    list_->selectRow(core::findInList(list_->lines(), list_->selectedRow(), field_->text(),
-                                      *lastKey_, emptyKey_));
+    // Each line made as the search reaches it: a list of lines made when shown is not made
+    // whole for a find.
+    const core::ListLines& lines = list_->listLines();
+    list_->selectRow(core::findInList(
+        list_->count(), [&lines](int i) { return lines.at(i); }, list_->selectedRow(),
+        field_->text(), *lastKey_, emptyKey_));
 }
 
 } // namespace platform

@@ -38,6 +38,7 @@ public:
     // Replaces every entry with the lines of `rows` and their records.
     void setRows(const core::ListRows& rows);
     QStringList lines() const { return model_->lines().toList(); } // every line, made now
+    const core::ListLines& listLines() const { return model_->lines(); }
     int count() const { return int(model_->lines().size()); }
     void clear() { setLines({}); }
 
