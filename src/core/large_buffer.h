@@ -17,6 +17,8 @@ template <class T>
 struct LargeAllocator {
     using value_type = T;
     static constexpr std::size_t kHugePage = std::size_t(2) << 20;
+    // From half a megabyte on, a whole 2 MB page costs less than the small pages it replaces.
+    static constexpr std::size_t kLarge = std::size_t(512) << 10;
 
     LargeAllocator() = default;
     template <class U>
@@ -24,7 +26,7 @@ struct LargeAllocator {
 
     T* allocate(std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
-        if (bytes < kHugePage) return std::allocator<T>().allocate(n);
+        if (bytes < kLarge) return std::allocator<T>().allocate(n);
         const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
         void* p = std::aligned_alloc(kHugePage, rounded);
         if (!p) throw std::bad_alloc();
@@ -32,7 +34,7 @@ struct LargeAllocator {
         return static_cast<T*>(p);
     }
     void deallocate(T* p, std::size_t n) noexcept {
-        if (n * sizeof(T) < kHugePage)
+        if (n * sizeof(T) < kLarge)
             std::allocator<T>().deallocate(p, n);
         else
             std::free(p);

@@ -218,7 +218,7 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
                     const RecordRule& rule, bool sorted) {
     ListRows out;
     auto stored = std::make_shared<StoredPieces>(pieces);
-    std::vector<qint64> records;
+    LargeVector<qint64> records;
     readRecords(
         archive, rule, out,
         [&](qint64 n) {
@@ -244,7 +244,7 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
             out.records.push_back(records[size_t(e.index)]);
         }
     } else {
-        out.records = std::move(records);
+        out.records.assign(records.begin(), records.end());
     }
     out.lines = ListLines(std::move(stored), count, std::move(order));
     return out;

@@ -1,5 +1,6 @@
 #include "core/list_text.h"
 
+#include "core/large_buffer.h"
 #include "core/text.h"
 
 #include <algorithm>
@@ -140,8 +141,8 @@ void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
     // added, which is their order in memory: read in sorted order (or compared two by two),
     // every text would be a cache miss.
     std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
-    std::vector<std::array<quint64, 2>> fresh;
-    std::vector<qsizetype> wanted; // by index: the depth to pack from, or -1
+    LargeVector<std::array<quint64, 2>> fresh;
+    LargeVector<qsizetype> wanted; // by index: the depth to pack from, or -1
     while (!runs.empty()) {
         std::vector<TiedRun> tied;
         for (const TiedRun& r : runs) {
