@@ -293,6 +293,7 @@ QByteArray spreadsheetDocument(const QString& sheetName, std::span<const SheetCo
 
 void CellTable::reserve(qsizetype rows, qsizetype bytesPerRow) {
     bytes_.reserve(size_t(rows * bytesPerRow));
+    rowStarts_.reserve(size_t(rows));
     ends_.reserve(size_t(rows * columns_));
 }
 

@@ -46,7 +46,13 @@ public:
         bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     }
     void append(char byte) { bytes_.push_back(byte); }
-    void endCell() { ends_.push_back(qsizetype(bytes_.size())); }
+    void endCell() {
+        if (columns_ == 0) return; // a grid without columns holds no cells
+        if (ends_.size() % size_t(columns_) == 0) rowStarts_.push_back(cellStart_);
+        cellStart_ = qsizetype(bytes_.size());
+        // A row's cells come from one record or one row of texts: far below 4 GB.
+        ends_.push_back(quint32(cellStart_ - rowStarts_.back()));
+    }
     void addCell(QByteArrayView bytes) {
         append(bytes);
         endCell();
@@ -57,20 +63,22 @@ public:
 
     QByteArrayView bytes(qsizetype row, int column) const {
         const size_t i = size_t(row * columns_ + column);
-        const qsizetype begin = i == 0 ? 0 : ends_[i - 1];
-        return QByteArrayView(bytes_.data() + begin, ends_[i] - begin);
+        const qsizetype begin = column == 0 ? 0 : ends_[i - 1];
+        return QByteArrayView(bytes_.data() + rowStarts_[size_t(row)] + begin,
+                              qsizetype(ends_[i]) - begin);
     }
     QString text(qsizetype row, int column) const; // decoded
     QByteArrayView rowBytes(qsizetype row) const { // every cell of the row, side by side
-        const size_t first = size_t(row * columns_);
-        const qsizetype begin = first == 0 ? 0 : ends_[first - 1];
-        return QByteArrayView(bytes_.data() + begin, ends_[first + size_t(columns_) - 1] - begin);
+        const size_t last = size_t(row * columns_ + columns_ - 1);
+        return QByteArrayView(bytes_.data() + rowStarts_[size_t(row)], qsizetype(ends_[last]));
     }
 
 private:
     int columns_;
     LargeVector<char> bytes_;
-    LargeVector<qsizetype> ends_; // end of every cell in bytes_, row after row
+    LargeVector<qsizetype> rowStarts_; // where each row's cells begin in bytes_
+    LargeVector<quint32> ends_;        // end of every cell, from its row's start
+    qsizetype cellStart_ = 0;          // where the open cell begins
 };
 
 // Writes the spreadsheet of an export: the one-line Office HTML workbook with one sheet, in

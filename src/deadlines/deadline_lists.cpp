@@ -74,9 +74,10 @@ void addGridRow(core::CellTable& cells, qint64 runningNumber, const char* record
     char number[24];
     cells.addCell(QByteArrayView(
         number, std::to_chars(number, number + sizeof number, runningNumber).ptr - number));
+    const core::RecordLayout& layout = deadlineLayout();
     for (DeadlineField f : kCells)
-        cells.addCell(storedText(record, f));
-    const QByteArrayView data = storedText(record, Data);
+        cells.addCell(layout.bytes(record, f));
+    const QByteArrayView data = layout.bytes(record, Data);
     const qsizetype from = std::min<qsizetype>(3, data.size());
     cells.append(data.sliced(from, std::min<qsizetype>(2, data.size() - from)));
     cells.append(storedText(record, Giorno));
@@ -179,10 +180,11 @@ core::ListRows monthRows(const QString& folder, const QDate& day) {
 }
 
 core::ListRows yearRows(const core::Archive& archive) {
+    const core::RecordLayout& layout = deadlineLayout(); // once, not for every cell
     return core::gridRows(archive, 1 + int(std::size(kCells)),
-                          [](core::CellTable& cells, const char* record) {
+                          [&layout](core::CellTable& cells, const char* record) {
                               for (DeadlineField f : kCells)
-                                  cells.addCell(storedText(record, f));
+                                  cells.addCell(layout.bytes(record, f));
                           });
 }
 
