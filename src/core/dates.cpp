@@ -1,5 +1,9 @@
 #include "core/dates.h"
 
+#include "core/win1252.h"
+
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -95,6 +99,34 @@ std::optional<int> compareDates(const QString& a, const QString& b, const QDate&
     if (!da || !db) return std::nullopt;
     const qint64 diff = da->toJulianDay() - db->toJulianDay();
     return diff < 0 ? -1 : (diff > 0 ? 1 : 0);
+}
+
+std::optional<QDate> parseStoredDate(QByteArrayView b, const QDate& today) {
+    const auto digit = [&b](int i) { return b[i] >= '0' && b[i] <= '9' ? b[i] - '0' : -1; };
+    if (b.size() == 10 && b[2] == '/' && b[5] == '/') {
+        const int d[] = {digit(0), digit(1), digit(3), digit(4),
+                         digit(6), digit(7), digit(8), digit(9)};
+        if (std::all_of(std::begin(d), std::end(d), [](int x) { return x >= 0; })) {
+            const int day = d[0] * 10 + d[1], month = d[2] * 10 + d[3];
+            const int year = d[4] * 1000 + d[5] * 100 + d[6] * 10 + d[7];
+            if (!QDate::isValid(year, month, day)) return std::nullopt;
+            return QDate(year, month, day);
+        }
+    }
+    return parseDate(fromWin1252(b.data(), b.size()), today);
+}
+
+std::optional<int> parseStoredNumber(QByteArrayView b) {
+    if (!b.isEmpty() && b.size() <= 9 &&
+        std::all_of(b.begin(), b.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int v = 0;
+        for (char c : b)
+            v = v * 10 + (c - '0');
+        return v;
+    }
+    bool whole = false;
+    const int v = fromWin1252(b.data(), b.size()).toInt(&whole);
+    return whole ? std::optional<int>(v) : std::nullopt;
 }
 
 } // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 
@@ -15,6 +16,12 @@ std::optional<QDate> parseDate(const QString& text, const QDate& today);
 bool isValidDate(const QString& text, const QDate& today);
 
 QString formatDate(const QDate& date); // "dd/mm/yyyy"
+
+// A date as a record stores it (trimmed bytes in the code page): "dd/mm/yyyy" is read straight
+// from the bytes, as lists read every record; anything else as a typed date.
+std::optional<QDate> parseStoredDate(QByteArrayView stored, const QDate& today);
+// A whole number as QString::toInt reads the stored text; plain digits straight from the bytes.
+std::optional<int> parseStoredNumber(QByteArrayView stored);
 
 // Calendar-day comparison of two date texts: <0, 0, >0; nullopt when either is not a date.
 std::optional<int> compareDates(const QString& a, const QString& b, const QDate& today);

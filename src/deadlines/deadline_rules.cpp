@@ -18,8 +18,12 @@ std::optional<bool> isImminent(const QString& data, const QString& avviso, const
 }
 
 std::optional<bool> isImminent(const char* record, const QDate& today) {
+    // From the stored bytes: the alert and the imminent list ask this of every record.
     const core::RecordLayout& layout = deadlineLayout();
-    return isImminent(layout.load(record, Data), layout.load(record, Avviso), today);
+    const std::optional<QDate> date = core::parseStoredDate(layout.bytes(record, Data), today);
+    const std::optional<int> days = core::parseStoredNumber(layout.bytes(record, Avviso));
+    if (!date || !days) return std::nullopt;
+    return date->addDays(-*days) <= today && today <= *date;
 }
 
 QString chronologicalKey(const QString& data, const QString& giorno, const QString& ore,

@@ -41,39 +41,12 @@ constexpr core::LinePiece kPickerLine[] = {{u"", Tesserato, 30},
                                            {u"  Tel. ", Recapito, 15},
                                            {u" Note: ", Note, -1}};
 
-// Stored expiries are nearly always "dd/mm/yyyy": read those from the bytes, anything else
-// as a typed date.
 std::optional<QDate> storedDate(const char* record, MemberField f, const QDate& today) {
-    const QByteArrayView b = storedText(record, f);
-    const auto digit = [&b](int i) { return b[i] >= '0' && b[i] <= '9'; };
-    if (b.size() == 10 && b[2] == '/' && b[5] == '/' && digit(0) && digit(1) && digit(3) &&
-        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
-        const auto num = [&b](int i, int n) {
-            int v = 0;
-            for (int k = i; k < i + n; ++k)
-                v = v * 10 + (b[k] - '0');
-            return v;
-        };
-        const QDate date(num(6, 4), num(3, 2), num(0, 2));
-        if (date.year() < 1 || !date.isValid()) return std::nullopt;
-        return date;
-    }
-    return core::parseDate(load(record, f), today);
+    return core::parseStoredDate(storedText(record, f), today);
 }
 
-// A whole number as QString::toInt reads it; plain digits straight from the bytes.
 std::optional<int> storedNumber(const char* record, MemberField f) {
-    const QByteArrayView b = storedText(record, f);
-    if (!b.isEmpty() && b.size() <= 9 &&
-        std::all_of(b.begin(), b.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        int v = 0;
-        for (char c : b)
-            v = v * 10 + (c - '0');
-        return v;
-    }
-    bool whole = false;
-    const int v = load(record, f).toInt(&whole);
-    return whole ? std::optional<int>(v) : std::nullopt;
+    return core::parseStoredNumber(storedText(record, f));
 }
 
 } // namespace

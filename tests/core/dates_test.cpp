@@ -92,3 +92,25 @@ TEST(Dates, FormatAndCompareAsCalendarDays) {
 }
 
 } // namespace
+
+// Lists read every stored date and number from the bytes; whatever the bytes hold, the answer
+// must be the one the typed-text readers give for the same text.
+TEST(Dates, StoredDatesAndNumbersReadAsTheirTexts) {
+    const QDate today(2026, 6, 15);
+    const char* dates[] = {"15/03/2026", "31/04/2026", "29/02/2024", "29/02/2025", "00/01/2026",
+                           "01/13/2026", "01/01/0000", "1/2/26",     "15/03",      "15-03-2026",
+                           "15/03/2O26", "",           "31/12/9999", "01/01/0001"};
+    for (const char* d : dates)
+        EXPECT_EQ(core::parseStoredDate(QByteArrayView(d), today),
+                  core::parseDate(QString::fromLatin1(d), today))
+            << d;
+    const char* numbers[] = {"0", "7", "30", "000012", "999999999", "1234567890", "99999999999",
+                             "+5", "-3", "", "x", "1 2", "3a"};
+    for (const char* n : numbers) {
+        bool whole = false;
+        const int v = QString::fromLatin1(n).toInt(&whole);
+        EXPECT_EQ(core::parseStoredNumber(QByteArrayView(n)), whole ? std::optional<int>(v)
+                                                                    : std::nullopt)
+            << n;
+    }
+}
