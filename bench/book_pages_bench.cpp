@@ -1,10 +1,10 @@
 // The page list of a register (one line per page, then the pick of a line) and the register
 // listing, over generated registers. Run: build/bench/bench_book_pages_bench
 #include "bench_kit.h"
-#include "program/program_folder.h"
 #include "book/page_list.h"
 #include "book/page_record.h"
 #include "book/registers.h"
+#include "program/program_folder.h"
 
 #include <QDir>
 

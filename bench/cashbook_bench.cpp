@@ -2,18 +2,17 @@
 // over generated year files, beside a plain read of the same file. Run:
 // build/bench/bench_cashbook_bench
 #include "bench_kit.h"
-#include "program/program_folder.h"
 #include "cashbook/balance.h"
 #include "cashbook/frm_exp_movimenti.h"
 #include "cashbook/movement_lists.h"
 #include "cashbook/movement_record.h"
 #include "cashbook/movement_save.h"
 #include "cashbook/statement.h"
+#include "program/program_folder.h"
 
 #include <QDir>
 
 #include <benchmark/benchmark.h>
-
 
 using namespace cashbook;
 
@@ -21,8 +20,8 @@ namespace {
 
 // A year file of n movements spread over 2026, two in three income, built once.
 QString yearFile(int n) {
-    const QString dir = bench::folderOnce(
-        n, [](const QString& dir, int n) { bench::writeMovementYear(dir, n); });
+    const QString dir =
+        bench::folderOnce(n, [](const QString& dir, int n) { bench::writeMovementYear(dir, n); });
     return bench::movementYearFile(dir);
 }
 

@@ -1,4 +1,5 @@
-// Peak memory of the movement search, every movement of the year listed, over generated records. Run by bench/run.
+// Peak memory of the movement search, every movement of the year listed, over generated records.
+// Run by bench/run.
 #include "list_window_memory.h"
 
 int main(int argc, char** argv) {

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     }
     if (first == u"--make"_qs && argc == 4)
         return bench::writeProgramFolder(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3])) ? 0
-                                                                                               : 1;
+                                                                                              : 1;
     const bench::ListWindow* window = bench::findListWindow(first);
     if (!window || argc != 3) {
         std::fprintf(stderr, "usage: %s <window> <folder> | --make <folder> <n> | --names\n",

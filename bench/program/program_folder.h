@@ -30,8 +30,8 @@ inline bool writeMovementYear(const QString& folder, int n) {
     static const char* const kReasons[] = {"Quota sociale", "Affitto sala", "Rimborso spese",
                                            "Cancelleria",   "Quota corso",  "Contributo evento",
                                            "Utenze",        "Assicurazione"};
-    static const char* const kNames[] = {"Rossi", "Bianchi", "Verdi", "Neri",
-                                         "Colombo", "Ricci", "Gallo"};
+    static const char* const kNames[] = {"Rossi",   "Bianchi", "Verdi", "Neri",
+                                         "Colombo", "Ricci",   "Gallo"};
     std::mt19937 rng(n);
     return writeRecords(movementYearFile(folder), movementLayout(), n, [&](int i) {
         const bool income = rng() % 3 != 0;

@@ -138,10 +138,9 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
     // Both locks for the whole step, always taken in path order.
     std::vector<core::RecordFile*> files{&memberFile};
     if (options.cashBook) files.push_back(&yearFile);
-    std::sort(files.begin(), files.end(),
-              [](const core::RecordFile* a, const core::RecordFile* b) {
-                  return a->path() < b->path();
-              });
+    std::sort(files.begin(), files.end(), [](const core::RecordFile* a, const core::RecordFile* b) {
+        return a->path() < b->path();
+    });
     for (core::RecordFile* f : files)
         if (!f->open()) return result;
 
@@ -155,8 +154,8 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
             return result;
         }
         if (!memberFile.read(r.record, record.data())) return result;
-        const std::optional<QDate> expiry = newExpiry(
-            memberLayout.load(record.constData(), members::DataScade), options, today);
+        const std::optional<QDate> expiry =
+            newExpiry(memberLayout.load(record.constData(), members::DataScade), options, today);
         if (fingerprintOf(record.constData()) != r.fingerprint || !expiry ||
             members::renewalState(record.constData(), today) != members::Renewal::Due) {
             result.outcome = RenewalResult::Outcome::Changed;
@@ -169,9 +168,9 @@ RenewalResult renewMembers(const QString& folder, const std::vector<RenewalReque
             const auto cents = core::parseCents(r.fee);
             if (!cents) return result; // the window lets no such fee through
             movement.fill('\0');
-            movements.storeAll(movement.data(),
-                               feeMovement(memberLayout.loadAll(record.constData()), r.fee,
-                                           options));
+            movements.storeAll(
+                movement.data(),
+                feeMovement(memberLayout.loadAll(record.constData()), r.fee, options));
             commit.append(yearFile, movement.constData());
             result.total += *cents;
             ++result.movements;

@@ -86,10 +86,11 @@ QString formatDate(const QDate& date) {
         return date.toString(QStringLiteral("dd/MM/yyyy"));
     int y = 0, m = 0, d = 0;
     date.getDate(&y, &m, &d);
-    const char16_t text[10] = {char16_t(u'0' + d / 10),       char16_t(u'0' + d % 10), u'/',
-                               char16_t(u'0' + m / 10),       char16_t(u'0' + m % 10), u'/',
-                               char16_t(u'0' + y / 1000),     char16_t(u'0' + y / 100 % 10),
-                               char16_t(u'0' + y / 10 % 10), char16_t(u'0' + y % 10)};
+    const char16_t text[10] = {
+        char16_t(u'0' + d / 10),   char16_t(u'0' + d % 10),       u'/',
+        char16_t(u'0' + m / 10),   char16_t(u'0' + m % 10),       u'/',
+        char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10), char16_t(u'0' + y / 10 % 10),
+        char16_t(u'0' + y % 10)};
     return QString(reinterpret_cast<const QChar*>(text), 10);
 }
 

@@ -13,16 +13,14 @@ namespace core {
 // blocks it reads). A buffer of megabytes is asked for in 2 MB pages where the system offers
 // them: touching fresh memory a 4 kB page at a time costs microseconds per page on virtual
 // machines, more than filling the page.
-template <class T>
-struct LargeAllocator {
+template <class T> struct LargeAllocator {
     using value_type = T;
     static constexpr std::size_t kHugePage = std::size_t(2) << 20;
     // From half a megabyte on, a whole 2 MB page costs less than the small pages it replaces.
     static constexpr std::size_t kLarge = std::size_t(512) << 10;
 
     LargeAllocator() = default;
-    template <class U>
-    LargeAllocator(const LargeAllocator<U>&) noexcept {} // NOLINT: rebinding
+    template <class U> LargeAllocator(const LargeAllocator<U>&) noexcept {} // NOLINT: rebinding
 
     T* allocate(std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
@@ -39,13 +37,9 @@ struct LargeAllocator {
         else
             std::free(p);
     }
-    template <class U>
-    bool operator==(const LargeAllocator<U>&) const noexcept {
-        return true;
-    }
+    template <class U> bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
 };
 
-template <class T>
-using LargeVector = std::vector<T, LargeAllocator<T>>;
+template <class T> using LargeVector = std::vector<T, LargeAllocator<T>>;
 
 } // namespace core

@@ -51,29 +51,27 @@ void buildLines(const Archive& archive, std::span<const LinePiece> pieces, const
                 Add add) {
     const RecordLayout& layout = archive.layout();
     std::vector<QByteArrayView> stored(pieces.size());
-    readRecords(
-        archive, rule, out, reserve,
-        [&](qint64 n, const char* record) {
-            const QStringView end = ending ? ending(record) : QStringView();
-            qsizetype length = end.size();
-            for (size_t i = 0; i < pieces.size(); ++i) {
-                stored[i] = layout.bytes(record, pieces[i].field);
-                length += pieces[i].before.size() +
-                          (pieces[i].width < 0 ? stored[i].size() : pieces[i].width);
-            }
-            // Exactly the length: growing from empty would round the buffer up, nearly
-            // doubling the memory of a list of 100,000 lines.
-            QString line(length, Qt::Uninitialized);
-            QChar* at = line.data();
-            for (size_t i = 0; i < pieces.size(); ++i) {
-                for (QChar c : pieces[i].before) // a few characters: no call to copy them
-                    *at++ = c;
-                at = writeStoredText(at, stored[i], pieces[i].width);
-            }
-            for (QChar c : end)
+    readRecords(archive, rule, out, reserve, [&](qint64 n, const char* record) {
+        const QStringView end = ending ? ending(record) : QStringView();
+        qsizetype length = end.size();
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            stored[i] = layout.bytes(record, pieces[i].field);
+            length += pieces[i].before.size() +
+                      (pieces[i].width < 0 ? stored[i].size() : pieces[i].width);
+        }
+        // Exactly the length: growing from empty would round the buffer up, nearly
+        // doubling the memory of a list of 100,000 lines.
+        QString line(length, Qt::Uninitialized);
+        QChar* at = line.data();
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            for (QChar c : pieces[i].before) // a few characters: no call to copy them
                 *at++ = c;
-            add(std::move(line), n);
-        });
+            at = writeStoredText(at, stored[i], pieces[i].width);
+        }
+        for (QChar c : end)
+            *at++ = c;
+        add(std::move(line), n);
+    });
 }
 
 } // namespace
@@ -177,8 +175,8 @@ const std::array<quint8, 256>& bytePlaces() {
         const auto last = std::unique(sorted.begin(), sorted.end());
         std::array<quint8, 256> out{};
         for (int b = 0; b < 256; ++b)
-            out[size_t(b)] =
-                quint8(1 + (std::lower_bound(sorted.begin(), last, folded[size_t(b)]) - sorted.begin()));
+            out[size_t(b)] = quint8(
+                1 + (std::lower_bound(sorted.begin(), last, folded[size_t(b)]) - sorted.begin()));
         return out;
     }();
     return places;
@@ -252,8 +250,8 @@ ListRows storedRows(const Archive& archive, std::span<const LinePiece> pieces,
 
 } // namespace
 
-ListRows listRows(const Archive& archive, std::span<const LinePiece> pieces,
-                  const RecordRule& rule, const LineEnding& ending) {
+ListRows listRows(const Archive& archive, std::span<const LinePiece> pieces, const RecordRule& rule,
+                  const LineEnding& ending) {
     if (!ending && StoredPieces::fits(pieces)) return storedRows(archive, pieces, rule, true);
     ListRows out;
     SortedLines lines;

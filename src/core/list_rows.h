@@ -39,7 +39,7 @@ public:
     QString at(qsizetype i) const;
     QString operator[](qsizetype i) const { return at(i); }
     QString value(qsizetype i) const { return i >= 0 && i < size() ? at(i) : QString(); }
-    QStringList toList() const; // every line, made now
+    QStringList toList() const;                       // every line, made now
     operator QStringList() const { return toList(); } // NOLINT
     bool operator==(const QStringList& other) const { return toList() == other; }
 

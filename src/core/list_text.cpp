@@ -147,9 +147,8 @@ void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
         std::vector<TiedRun> tied;
         for (const TiedRun& r : runs) {
             // Padding often leaves a whole run equal again: nothing to sort then.
-            const bool allEqual = std::all_of(r.first, r.last, [&](const SortEntry& e) {
-                return e.key == r.first->key;
-            });
+            const bool allEqual = std::all_of(
+                r.first, r.last, [&](const SortEntry& e) { return e.key == r.first->key; });
             if (!allEqual)
                 std::sort(r.first, r.last,
                           [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });

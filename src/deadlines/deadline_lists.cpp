@@ -13,7 +13,6 @@
 
 namespace deadlines {
 
-
 QString summaryLine(const QString& dettagli, const QString& data, const QString& ora,
                     const QString& pagatore, const QString& beneficiario, const QString& costo) {
     const auto padded = [](const QString& text, int width) {
@@ -27,12 +26,9 @@ QString summaryLine(const QString& dettagli, const QString& data, const QString&
 
 namespace {
 
-constexpr core::LinePiece kSummaryLine[] = {{u"", Dettagli, 35},
-                                            {u"  Data: ", Data, 10},
-                                            {u"  Ora: ", Ora, 5},
-                                            {u"  Da: ", Pagatore, 30},
-                                            {u"  A:  ", Beneficiario, 30},
-                                            {u"  \u20ac ", Costo, -1}};
+constexpr core::LinePiece kSummaryLine[] = {
+    {u"", Dettagli, 35},       {u"  Data: ", Data, 10},       {u"  Ora: ", Ora, 5},
+    {u"  Da: ", Pagatore, 30}, {u"  A:  ", Beneficiario, 30}, {u"  \u20ac ", Costo, -1}};
 
 } // namespace
 
@@ -106,9 +102,8 @@ public:
         }
         std::vector<qsizetype> order(size_t(cells_.rowCount()));
         std::iota(order.begin(), order.end(), qsizetype(0));
-        std::stable_sort(order.begin(), order.end(), [this](qsizetype a, qsizetype b) {
-            return keys_[a] < keys_[b];
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [this](qsizetype a, qsizetype b) { return keys_[a] < keys_[b]; });
         out.cells = core::CellTable(cells_.columnCount());
         for (qsizetype r : order)
             for (int c = 0; c < cells_.columnCount(); ++c)

@@ -3,7 +3,6 @@
 #include "platform/help.h"
 #include "platform/record_form.h"
 
-
 namespace deadlines {
 
 namespace {
@@ -98,7 +97,8 @@ platform::HelpTopic helpOf(Kind kind) {
 
 DeadlineGrid::DeadlineGrid(platform::Context& ctx, QWidget* parent, Kind kind, core::ListRows rows)
     : ExportWindow(ctx, parent, QString::fromUtf16(sheetOf(kind).className),
-                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind), exportSheet(kind)) {
+                   QString::fromUtf16(sheetOf(kind).caption), gridColumns(kind),
+                   exportSheet(kind)) {
     setHelp(helpOf(kind));
     showRows(std::move(rows));
 }

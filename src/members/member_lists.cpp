@@ -83,9 +83,12 @@ Renewal renewalState(const char* record, const QDate& today) {
 core::ListRows renewalMembers(const QString& folder, const QDate& today) {
     return core::listRows(memberFile(folder), kSearchLine, [&today](const char* rec) {
         switch (renewalState(rec, today)) {
-        case Renewal::Due: return core::Take::Keep;
-        case Renewal::NotDue: return core::Take::Leave;
-        case Renewal::Unreadable: break;
+        case Renewal::Due:
+            return core::Take::Keep;
+        case Renewal::NotDue:
+            return core::Take::Leave;
+        case Renewal::Unreadable:
+            break;
         }
         return core::Take::Damaged;
     });

@@ -126,8 +126,7 @@ QString TextList::selectedLine() const {
     return r < 0 ? QString() : model_->lines().at(r);
 }
 
-bool tellIncomplete(Context& ctx, QWidget* window, const core::ListRows& rows,
-                    MsgKind accessKind) {
+bool tellIncomplete(Context& ctx, QWidget* window, const core::ListRows& rows, MsgKind accessKind) {
     if (!rows.readWhole)
         ctx.platform.message(window, accessKind, core::archiveAccessMessage());
     else if (rows.skipped > 0)

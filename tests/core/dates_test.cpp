@@ -104,13 +104,13 @@ TEST(Dates, StoredDatesAndNumbersReadAsTheirTexts) {
         EXPECT_EQ(core::parseStoredDate(QByteArrayView(d), today),
                   core::parseDate(QString::fromLatin1(d), today))
             << d;
-    const char* numbers[] = {"0", "7", "30", "000012", "999999999", "1234567890", "99999999999",
-                             "+5", "-3", "", "x", "1 2", "3a"};
+    const char* numbers[] = {"0",  "7",  "30", "000012", "999999999", "1234567890", "99999999999",
+                             "+5", "-3", "",   "x",      "1 2",       "3a"};
     for (const char* n : numbers) {
         bool whole = false;
         const int v = QString::fromLatin1(n).toInt(&whole);
-        EXPECT_EQ(core::parseStoredNumber(QByteArrayView(n)), whole ? std::optional<int>(v)
-                                                                    : std::nullopt)
+        EXPECT_EQ(core::parseStoredNumber(QByteArrayView(n)),
+                  whole ? std::optional<int>(v) : std::nullopt)
             << n;
     }
 }

@@ -42,8 +42,8 @@ TEST(StoredListRows, SameLinesAndOrderAsLinesMadeAtOnce) {
 
         const ListRows stored = listRows(archive, kPieces);
         // An ending (even an empty one) makes every line at once.
-        const ListRows made = listRows(archive, kPieces, keepEvery,
-                                       [](const char*) { return QStringView(); });
+        const ListRows made =
+            listRows(archive, kPieces, keepEvery, [](const char*) { return QStringView(); });
         ASSERT_EQ(stored.size(), 400);
         ASSERT_TRUE(stored.whole());
         EXPECT_EQ(stored.lines.toList(), made.lines.toList()) << "round " << round;
