@@ -91,13 +91,11 @@ TfrmGeneraPagine::TfrmGeneraPagine(platform::Context& ctx, QWidget* parent,
     auto* soci = new QGroupBox(u"Soci da inserire"_qs, this);
     soci->setObjectName(u"fraSoci"_qs);
     soci->setGeometry(12, 8, 600, 150);
-    optAttivi_ = new QRadioButton(u"Tutti i Soci attivi"_qs, soci);
-    optAttivi_->setObjectName(u"optAttivi"_qs);
-    optAttivi_->setGeometry(12, 24, 300, 22);
+    optAttivi_ =
+        platform::makeOption(soci, u"optAttivi"_qs, u"Tutti i Soci attivi"_qs, {12, 24, 300, 22});
     optAttivi_->setChecked(true);
-    optRilascio_ = new QRadioButton(u"I Soci con data di rilascio dal"_qs, soci);
-    optRilascio_->setObjectName(u"optRilascio"_qs);
-    optRilascio_->setGeometry(12, 54, 230, 22);
+    optRilascio_ = platform::makeOption(soci, u"optRilascio"_qs,
+                                        u"I Soci con data di rilascio dal"_qs, {12, 54, 230, 22});
     txtDal_ = platform::makeEdit(soci, u"txtDal"_qs, 10);
     txtDal_->setGeometry(246, 52, 96, 26);
     platform::makeLabel(soci, u"al"_qs)->setGeometry(350, 54, 20, 22);
@@ -105,9 +103,9 @@ TfrmGeneraPagine::TfrmGeneraPagine(platform::Context& ctx, QWidget* parent,
     txtAl_->setGeometry(374, 52, 96, 26);
     for (QLineEdit* date : {txtDal_, txtAl_})
         date->setPlaceholderText(u"GG/MM/AAAA"_qs);
-    optRicerca_ = new QRadioButton(u"I Soci trovati con questi filtri della ricerca:"_qs, soci);
-    optRicerca_->setObjectName(u"optRicerca"_qs);
-    optRicerca_->setGeometry(12, 84, 400, 22);
+    optRicerca_ = platform::makeOption(soci, u"optRicerca"_qs,
+                                       u"I Soci trovati con questi filtri della ricerca:"_qs,
+                                       {12, 84, 400, 22});
     const struct {
         QLineEdit** edit;
         const char16_t* name;
@@ -131,13 +129,11 @@ TfrmGeneraPagine::TfrmGeneraPagine(platform::Context& ctx, QWidget* parent,
     auto* ordine = new QGroupBox(u"Ordine delle righe"_qs, this);
     ordine->setObjectName(u"fraOrdine"_qs);
     ordine->setGeometry(624, 8, 264, 86);
-    optNome_ = new QRadioButton(u"Per cognome e nome"_qs, ordine);
-    optNome_->setObjectName(u"optNome"_qs);
-    optNome_->setGeometry(12, 24, 240, 22);
+    optNome_ =
+        platform::makeOption(ordine, u"optNome"_qs, u"Per cognome e nome"_qs, {12, 24, 240, 22});
     optNome_->setChecked(true);
-    optTessera_ = new QRadioButton(u"Per numero di tessera"_qs, ordine);
-    optTessera_->setObjectName(u"optTessera"_qs);
-    optTessera_->setGeometry(12, 52, 240, 22);
+    optTessera_ = platform::makeOption(ordine, u"optTessera"_qs, u"Per numero di tessera"_qs,
+                                       {12, 52, 240, 22});
 
     platform::makeLabel(this, u"Primo numero d'ordine:"_qs)->setGeometry(624, 106, 160, 22);
     txtPrimo_ = platform::makeEdit(this, u"txtPrimo"_qs, 6);

@@ -29,12 +29,10 @@ void buildMarginsFace(QDialog* dialog) {
     auto* pan = new QGroupBox(QStringLiteral("Orientamento:"), dialog);
     pan->setObjectName(QStringLiteral("panOrientamento"));
     pan->setGeometry(16, 100, 160, 86);
-    auto* verticale = new QRadioButton(QStringLiteral("Verticale"), pan);
-    verticale->setObjectName(QStringLiteral("optVerticale"));
-    verticale->setGeometry(14, 24, 130, 22);
-    auto* orizzontale = new QRadioButton(QStringLiteral("Orizzontale"), pan);
-    orizzontale->setObjectName(QStringLiteral("optOrizzontale"));
-    orizzontale->setGeometry(14, 52, 130, 22);
+    auto* verticale = platform::makeOption(pan, QStringLiteral("optVerticale"),
+                                           QStringLiteral("Verticale"), {14, 24, 130, 22});
+    auto* orizzontale = platform::makeOption(pan, QStringLiteral("optOrizzontale"),
+                                             QStringLiteral("Orizzontale"), {14, 52, 130, 22});
 
     struct MarginRow {
         const char* name;

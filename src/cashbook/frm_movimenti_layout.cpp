@@ -109,12 +109,10 @@ void TfrmMovimenti::buildFields() {
 
     platform::makeLabel(sections[MovementPart], u"Tipo movimento:"_qs)
         ->setGeometry(12, kRow1, 110, kFieldHeight);
-    optEntrata_ = new QRadioButton(u"Entrata"_qs, sections[MovementPart]);
-    optEntrata_->setObjectName(u"optEntrata"_qs);
-    optEntrata_->setGeometry(128, kRow1, 90, kFieldHeight);
-    optUscita_ = new QRadioButton(u"Uscita"_qs, sections[MovementPart]);
-    optUscita_->setObjectName(u"optUscita"_qs);
-    optUscita_->setGeometry(222, kRow1, 90, kFieldHeight);
+    optEntrata_ = platform::makeOption(sections[MovementPart], u"optEntrata"_qs, u"Entrata"_qs,
+                                       {128, kRow1, 90, kFieldHeight});
+    optUscita_ = platform::makeOption(sections[MovementPart], u"optUscita"_qs, u"Uscita"_qs,
+                                      {222, kRow1, 90, kFieldHeight});
     auto* type = new QButtonGroup(this);
     type->addButton(optEntrata_);
     type->addButton(optUscita_);

@@ -148,12 +148,10 @@ TfrmRinnovo::TfrmRinnovo(platform::Context& ctx, QWidget* parent) : QDialog(pare
     const QDate today = ctx_.platform.today();
 
     platform::makeLabel(this, u"Nuova scadenza:"_qs)->setGeometry(12, 12, 110, 24);
-    optUnAnno_ = new QRadioButton(u"Un anno dopo la scadenza attuale"_qs, this);
-    optUnAnno_->setObjectName(u"optUnAnno"_qs);
-    optUnAnno_->setGeometry(122, 12, 250, 24);
-    optDataFissa_ = new QRadioButton(u"Tutte al"_qs, this);
-    optDataFissa_->setObjectName(u"optDataFissa"_qs);
-    optDataFissa_->setGeometry(380, 12, 80, 24);
+    optUnAnno_ = platform::makeOption(this, u"optUnAnno"_qs, u"Un anno dopo la scadenza attuale"_qs,
+                                      {122, 12, 250, 24});
+    optDataFissa_ =
+        platform::makeOption(this, u"optDataFissa"_qs, u"Tutte al"_qs, {380, 12, 80, 24});
     auto* expiryChoice = new QButtonGroup(this);
     expiryChoice->addButton(optUnAnno_);
     expiryChoice->addButton(optDataFissa_);

@@ -163,6 +163,14 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name) {
     return l;
 }
 
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption,
+                         const QRect& place) {
+    auto* b = new QRadioButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    return b;
+}
+
 QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QWidget>
 
@@ -52,5 +53,8 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& 
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name = {});
 QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength);
+// A named radio button in its place; the caller groups the buttons of one choice.
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption,
+                         const QRect& place);
 
 } // namespace platform

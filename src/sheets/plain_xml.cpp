@@ -277,36 +277,25 @@ PlainXml::Token PlainXml::next() {
 }
 
 bool PlainXml::elementText(QString& out, bool children) {
+    return walkElement(&out, children);
+}
+
+bool PlainXml::skipElement() {
+    return walkElement(nullptr, true);
+}
+
+bool PlainXml::walkElement(QString* out, bool children) {
     int depth = 0;
     while (true) {
         switch (next()) {
         case Token::Text:
-            appendText(out);
+            if (out) appendText(*out);
             break;
         case Token::Start:
             if (!children) {
                 giveUp();
                 return false;
             }
-            ++depth;
-            break;
-        case Token::End:
-            if (depth-- == 0) return true;
-            break;
-        case Token::Done:
-        case Token::GiveUp:
-            return false;
-        }
-    }
-}
-
-bool PlainXml::skipElement() {
-    int depth = 0;
-    while (true) {
-        switch (next()) {
-        case Token::Text:
-            break;
-        case Token::Start:
             ++depth;
             break;
         case Token::End:

@@ -38,6 +38,8 @@ public:
     bool skipElement();
 
 private:
+    // To the end of the element just started, its text (when `out`) appended on the way.
+    bool walkElement(QString* out, bool children);
     Token giveUp() { return token_ = Token::GiveUp; }
     bool readTag(bool end);
     bool prefixDeclared(std::string_view prefix) const;

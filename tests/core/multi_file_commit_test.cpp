@@ -207,9 +207,7 @@ TEST(MultiFileCommit, AKilledProcessLeavesBothFilesAtTheSameStep) {
     const QString a = dir.filePath("a.pro"), b = dir.filePath("b.eur");
     writeFile(a, oldA());
     writeFile(b, record(LB, 1, 0));
-    const int kills = qEnvironmentVariableIntValue("QUORVIX_KILL_ROUNDS") > 0
-                          ? qEnvironmentVariableIntValue("QUORVIX_KILL_ROUNDS")
-                          : 20;
+    const int kills = testing_support::roundsFromEnv("QUORVIX_KILL_ROUNDS", 20);
     quint32 reported = 0, version = 0;
     int stepsSeen = 0;
     for (int k = 0; k < kills; ++k) {

@@ -151,9 +151,7 @@ TEST(RecordFileBatch, KilledBatchesLeaveWholeBatchesOnly) {
     constexpr quint32 kBatch = 40;
     QTemporaryDir dir;
     const QString path = dir.filePath("Tesserati.pro");
-    const int kills = qEnvironmentVariableIntValue("QUORVIX_KILL_ROUNDS") > 0
-                          ? qEnvironmentVariableIntValue("QUORVIX_KILL_ROUNDS")
-                          : 30;
+    const int kills = testing_support::roundsFromEnv("QUORVIX_KILL_ROUNDS", 30);
     quint64 batchesDone = 0;
     for (int k = 0; k < kills; ++k) {
         int fds[2];

@@ -63,11 +63,6 @@ struct NoFileLocks {
     ~NoFileLocks() { core::faults::refuseLocks(false); }
 };
 
-int rounds(const char* env, int fallback) {
-    const int n = qEnvironmentVariableIntValue(env);
-    return n > 0 ? n : fallback;
-}
-
 void writeAll(int fd, const void* data, size_t size) {
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
@@ -94,7 +89,7 @@ TEST(RecordFileCrash, KilledSavesLeaveOldOrNewRecordsAndKeepEveryReportedSave) {
     std::map<quint32, quint32> doneVersion; // record -> last version reported saved
     quint32 version = 0;
     quint64 appendsDone = 0;
-    const int kills = rounds("QUORVIX_KILL_ROUNDS", 40);
+    const int kills = testing_support::roundsFromEnv("QUORVIX_KILL_ROUNDS", 40);
     for (int k = 0; k < kills; ++k) {
         int fds[2];
         ASSERT_EQ(::pipe(fds), 0);
@@ -221,7 +216,7 @@ TEST(RecordFileCrash, TwoProcessesSavingAtOnceLoseNothing) {
             f.append(image(9, 1, 0).data());
             f.close();
         }
-        const int kRounds = rounds("QUORVIX_SHARE_ROUNDS", 150);
+        const int kRounds = testing_support::roundsFromEnv("QUORVIX_SHARE_ROUNDS", 150);
         std::vector<pid_t> children;
         for (quint32 writer = 1; writer <= 2; ++writer) {
             const pid_t pid = ::fork();

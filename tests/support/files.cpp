@@ -41,4 +41,9 @@ bool isWholeImage(const char* r, int length) {
     return std::memcmp(r, recordImage(record, version, length).constData(), length) == 0;
 }
 
+int roundsFromEnv(const char* env, int fallback) {
+    const int n = qEnvironmentVariableIntValue(env);
+    return n > 0 ? n : fallback;
+}
+
 } // namespace testing_support

@@ -22,4 +22,8 @@ QByteArray recordImage(quint32 record, quint32 version, int length);
 // Whether the `length` bytes at `r` are one whole recordImage.
 bool isWholeImage(const char* r, int length);
 
+// How many rounds a kill or sharing loop runs: the number in `env` when it is one above 0
+// (to run longer by hand), else `fallback`.
+int roundsFromEnv(const char* env, int fallback);
+
 } // namespace testing_support
