@@ -79,6 +79,7 @@ FileLock::Result FileLock::acquire(File& target, const QString& lockPath, bool e
     const QByteArray mine = ownerLine(fs);
     std::optional<QByteArray> unsigned_; // a lock file seen without its owner
     int unsignedSince = 0;
+    int refusedInARow = 0;
     for (int waited = 0; waited < kWaitMs;) {
         if (auto f = fs.open(lockPath, FileSystem::Open::CreateNew)) {
             if (!f->write(0, mine.constData(), mine.size())) {
@@ -89,11 +90,21 @@ FileLock::Result FileLock::acquire(File& target, const QString& lockPath, bool e
             lockFile_ = lockPath;
             return Result::Locked;
         }
-        if (fs.kind(lockPath) == FileSystem::Kind::Missing)
-            return Result::Unavailable; // the folder takes no new files
+        if (fs.kind(lockPath) == FileSystem::Kind::Missing) {
+            // Not made, yet not there: the folder takes no new files, or its holder let it go
+            // between the two looks. Only a folder that keeps refusing is one without locks.
+            if (++refusedInARow < 5) continue;
+            return Result::Unavailable;
+        }
+        refusedInARow = 0;
         const auto held = contentOf(lockPath);
         std::optional<bool> stale = held ? isStale(fs, *held) : std::optional<bool>(false);
-        if (!stale) {
+        if (stale) {
+            // Signed or gone: an unsigned file seen later is a new one, to be timed afresh. Left
+            // running, the clock took a live copy's lock file, in the instant before it signs
+            // it, for one left by a power cut.
+            unsigned_.reset();
+        } else {
             // Its owner writes who it is right after making it: one that stays unsigned for a
             // second was left so by a power cut.
             if (held != unsigned_) {
