@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include <sys/mman.h>
@@ -36,6 +37,12 @@ template <class T> struct LargeAllocator {
             std::allocator<T>().deallocate(p, n);
         else
             std::free(p);
+    }
+    // Growing leaves new elements uninitialised (resize(n) does not zero them): every buffer
+    // here is written before it is read, and zeroing megabytes first would cost as much again.
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
     template <class U> bool operator==(const LargeAllocator<U>&) const noexcept { return true; }
 };

@@ -4,6 +4,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace core {
 
@@ -134,6 +135,49 @@ void settleTie(EntryIt first, EntryIt last, qsizetype depth, const SortTexts& te
     });
 }
 
+inline bool sameKey(const SortEntry& a, const SortEntry& b) {
+    return a.key[0] == b.key[0] && a.key[1] == b.key[1];
+}
+inline bool keyLess(const SortEntry& a, const SortEntry& b) {
+    return a.key[0] != b.key[0] ? a.key[0] < b.key[0] : a.key[1] < b.key[1];
+}
+
+// Sorts a run on its keys (equal keys in no particular order), byte by byte from the most
+// significant: a radix pass costs a few reads of each entry where a comparison sort of a
+// hundred thousand entries compares each one some seventeen times. Bytes every entry of a
+// run shares are skipped in one look, which is where padding and repeated words go.
+void radixSort(SortEntry* first, SortEntry* last, SortEntry* scratch) {
+    constexpr std::ptrdiff_t kSmall = 48; // below this a comparison sort is quicker
+    const std::ptrdiff_t n = last - first;
+    if (n < kSmall) {
+        std::sort(first, last, keyLess);
+        return;
+    }
+    quint64 differ0 = 0, differ1 = 0;
+    for (const SortEntry* e = first; e != last; ++e) {
+        differ0 |= e->key[0] ^ first->key[0];
+        differ1 |= e->key[1] ^ first->key[1];
+    }
+    if ((differ0 | differ1) == 0) return; // all equal
+    const int word = differ0 != 0 ? 0 : 1;
+    const int shift = 56 - (std::countl_zero(word == 0 ? differ0 : differ1) / 8) * 8;
+    const auto byteOf = [word, shift](const SortEntry& e) {
+        return size_t((e.key[size_t(word)] >> shift) & 0xFF);
+    };
+    std::array<std::ptrdiff_t, 257> at{};
+    for (const SortEntry* e = first; e != last; ++e)
+        ++at[byteOf(*e) + 1];
+    for (size_t b = 1; b < at.size(); ++b)
+        at[b] += at[b - 1];
+    const std::array<std::ptrdiff_t, 257> bounds = at;
+    for (const SortEntry* e = first; e != last; ++e)
+        scratch[at[byteOf(*e)]++] = *e;
+    std::copy(scratch, scratch + n, first);
+    for (size_t b = 0; b < 256; ++b)
+        if (bounds[b + 1] - bounds[b] > 1)
+            radixSort(first + bounds[b], first + bounds[b + 1], scratch);
+}
+
 } // namespace
 
 void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
@@ -143,18 +187,17 @@ void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
     std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
     LargeVector<std::array<quint64, 2>> fresh;
     LargeVector<qsizetype> wanted; // by index: the depth to pack from, or -1
+    LargeVector<SortEntry> scratch(entries.size());
     while (!runs.empty()) {
         std::vector<TiedRun> tied;
         for (const TiedRun& r : runs) {
             // Padding often leaves a whole run equal again: nothing to sort then.
             const bool allEqual = std::all_of(
-                r.first, r.last, [&](const SortEntry& e) { return e.key == r.first->key; });
-            if (!allEqual)
-                std::sort(r.first, r.last,
-                          [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });
+                r.first, r.last, [&](const SortEntry& e) { return sameKey(e, *r.first); });
+            if (!allEqual) radixSort(&*r.first, &*r.first + (r.last - r.first), scratch.data());
             for (EntryIt run = r.first; run != r.last;) {
                 EntryIt end = allEqual ? r.last : run + 1;
-                while (end != r.last && end->key == run->key)
+                while (end != r.last && sameKey(*end, *run))
                     ++end;
                 if (end - run > 1) settleTie(run, end, r.depth, texts, tied);
                 run = end;
