@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace core {
 
@@ -142,12 +143,45 @@ inline bool keyLess(const SortEntry& a, const SortEntry& b) {
     return a.key[0] != b.key[0] ? a.key[0] < b.key[0] : a.key[1] < b.key[1];
 }
 
-// Sorts a run on its keys (equal keys in no particular order), byte by byte from the most
-// significant: a radix pass costs a few reads of each entry where a comparison sort of a
-// hundred thousand entries compares each one some seventeen times. Bytes every entry of a
-// run shares are skipped in one look, which is where padding and repeated words go.
+inline unsigned keyByte(const SortEntry& e, int byte) { // 0: the most significant
+    return unsigned(e.key[size_t(byte / 8)] >> (56 - 8 * (byte % 8))) & 0xFF;
+}
+
+// Sorts a large run on the few key bytes that vary in it, least significant first, each pass
+// keeping the order of the one before (all the counts taken in one read).
+void sortOnBytes(SortEntry* first, SortEntry* last, SortEntry* scratch,
+                 const std::vector<int>& bytes) {
+    const std::ptrdiff_t n = last - first;
+    std::vector<std::array<quint32, 256>> counts(bytes.size());
+    for (auto& c : counts)
+        c.fill(0);
+    for (const SortEntry* e = first; e != last; ++e)
+        for (size_t k = 0; k < bytes.size(); ++k)
+            ++counts[k][keyByte(*e, bytes[k])];
+    SortEntry* from = first;
+    SortEntry* to = scratch;
+    for (size_t k = bytes.size(); k-- > 0;) {
+        std::array<quint32, 256>& at = counts[k];
+        quint32 sum = 0;
+        for (quint32& c : at)
+            sum += std::exchange(c, sum);
+        const int byte = bytes[k];
+        for (const SortEntry* e = from; e != from + n; ++e)
+            to[at[keyByte(*e, byte)]++] = *e;
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + n, first);
+}
+
+// Sorts a run on its keys (equal keys in no particular order) without comparing entries two by
+// two, which for a hundred thousand entries means some seventeen comparisons each. Bytes every
+// entry of a run shares (padding, repeated words) are skipped in one look. A large run where
+// only a few bytes vary (dates, numbers) is sorted on those bytes alone; otherwise the run is
+// split on its first varying byte and each part sorted the same way.
 void radixSort(SortEntry* first, SortEntry* last, SortEntry* scratch) {
-    constexpr std::ptrdiff_t kSmall = 48; // below this a comparison sort is quicker
+    constexpr std::ptrdiff_t kSmall = 48;          // below this a comparison sort is quicker
+    constexpr std::ptrdiff_t kFewBytesFrom = 2048; // below this the counts cost too much
+    constexpr int kFewBytes = 6;
     const std::ptrdiff_t n = last - first;
     if (n < kSmall) {
         std::sort(first, last, keyLess);
@@ -159,68 +193,89 @@ void radixSort(SortEntry* first, SortEntry* last, SortEntry* scratch) {
         differ1 |= e->key[1] ^ first->key[1];
     }
     if ((differ0 | differ1) == 0) return; // all equal
-    const int word = differ0 != 0 ? 0 : 1;
-    const int shift = 56 - (std::countl_zero(word == 0 ? differ0 : differ1) / 8) * 8;
-    const auto byteOf = [word, shift](const SortEntry& e) {
-        return size_t((e.key[size_t(word)] >> shift) & 0xFF);
-    };
-    std::array<std::ptrdiff_t, 257> at{};
+    std::vector<int> varying;
+    for (int byte = 0; byte < 16; ++byte)
+        if (((byte < 8 ? differ0 : differ1) >> (56 - 8 * (byte % 8))) & 0xFF)
+            varying.push_back(byte);
+    if (n >= kFewBytesFrom && int(varying.size()) <= kFewBytes) {
+        sortOnBytes(first, last, scratch, varying);
+        return;
+    }
+    const int byte = varying.front();
+    // Counts, then where each byte's entries start; only the bytes the run holds are walked.
+    std::array<quint32, 256> at{};
+    unsigned low = 255, high = 0;
+    for (const SortEntry* e = first; e != last; ++e) {
+        const unsigned b = keyByte(*e, byte);
+        ++at[b];
+        low = std::min(low, b);
+        high = std::max(high, b);
+    }
+    std::array<quint32, 256> bounds;
+    quint32 sum = 0;
+    for (unsigned b = low; b <= high; ++b) {
+        bounds[b] = sum;
+        sum += std::exchange(at[b], sum);
+    }
     for (const SortEntry* e = first; e != last; ++e)
-        ++at[byteOf(*e) + 1];
-    for (size_t b = 1; b < at.size(); ++b)
-        at[b] += at[b - 1];
-    const std::array<std::ptrdiff_t, 257> bounds = at;
-    for (const SortEntry* e = first; e != last; ++e)
-        scratch[at[byteOf(*e)]++] = *e;
+        scratch[at[keyByte(*e, byte)]++] = *e;
     std::copy(scratch, scratch + n, first);
-    for (size_t b = 0; b < 256; ++b)
-        if (bounds[b + 1] - bounds[b] > 1)
-            radixSort(first + bounds[b], first + bounds[b + 1], scratch);
+    for (unsigned b = low; b <= high; ++b)
+        if (at[b] - bounds[b] > 1) radixSort(first + bounds[b], first + at[b], scratch);
 }
 
-} // namespace
+// The working memory of a sort, which goes level by level.
+class LevelSorter {
+public:
+    LevelSorter(size_t entries, const SortTexts& texts) : texts_(texts), entries_(entries) {}
 
-void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
-    // Tied entries are packed again level by level, reading their texts in the order they were
-    // added, which is their order in memory: read in sorted order (or compared two by two),
-    // every text would be a cache miss.
-    std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
-    LargeVector<std::array<quint64, 2>> fresh;
-    LargeVector<qsizetype> wanted; // by index: the depth to pack from, or -1
-    LargeVector<SortEntry> scratch(entries.size());
-    while (!runs.empty()) {
+    // Sorts each run on its keys, settles what it can, and returns the runs still tied with
+    // their keys packed further on. Tied entries are packed reading their texts in the order
+    // they were added, which is their order in memory: read in sorted order (or compared two by
+    // two), every text would be a cache miss.
+    std::vector<TiedRun> level(const std::vector<TiedRun>& runs) {
+        if (scratch_.empty()) scratch_.resize(entries_);
         std::vector<TiedRun> tied;
         for (const TiedRun& r : runs) {
             // Padding often leaves a whole run equal again: nothing to sort then.
             const bool allEqual = std::all_of(
                 r.first, r.last, [&](const SortEntry& e) { return sameKey(e, *r.first); });
-            if (!allEqual) radixSort(&*r.first, &*r.first + (r.last - r.first), scratch.data());
+            if (!allEqual) radixSort(&*r.first, &*r.first + (r.last - r.first), scratch_.data());
             for (EntryIt run = r.first; run != r.last;) {
                 EntryIt end = allEqual ? r.last : run + 1;
                 while (end != r.last && sameKey(*end, *run))
                     ++end;
-                if (end - run > 1) settleTie(run, end, r.depth, texts, tied);
+                if (end - run > 1) settleTie(run, end, r.depth, texts_, tied);
                 run = end;
             }
         }
-        if (tied.empty()) break;
-        if (fresh.empty()) {
-            fresh.resize(entries.size());
-            wanted.assign(entries.size(), -1);
-        }
+        if (tied.empty()) return tied;
+        // Every run of a level is at the same depth.
+        const qsizetype depth = tied.front().depth;
+        if (placeOf_.empty()) placeOf_.assign(entries_, nullptr);
         for (const TiedRun& r : tied)
             for (EntryIt e = r.first; e != r.last; ++e)
-                wanted[size_t(e->index)] = r.depth;
-        for (size_t i = 0; i < wanted.size(); ++i)
-            if (wanted[i] >= 0) {
-                fresh[i] = texts.key(qsizetype(i), wanted[i]);
-                wanted[i] = -1;
-            }
-        for (const TiedRun& r : tied)
-            for (EntryIt e = r.first; e != r.last; ++e)
-                e->key = fresh[size_t(e->index)];
-        runs = std::move(tied);
+                placeOf_[size_t(e->index)] = &*e;
+        for (size_t i = 0; i < placeOf_.size(); ++i)
+            if (SortEntry* e = std::exchange(placeOf_[i], nullptr))
+                e->key = texts_.key(qsizetype(i), depth);
+        return tied;
     }
+
+private:
+    const SortTexts& texts_;
+    size_t entries_;
+    LargeVector<SortEntry*> placeOf_; // by index: the entry to pack again, or null
+    LargeVector<SortEntry> scratch_;
+};
+
+} // namespace
+
+void sortEntries(std::span<SortEntry> entries, const SortTexts& texts) {
+    LevelSorter sorter(entries.size(), texts);
+    std::vector<TiedRun> runs{{entries.begin(), entries.end(), 0}};
+    while (!runs.empty())
+        runs = sorter.level(runs);
 }
 
 QStringList SortedLines::take() {

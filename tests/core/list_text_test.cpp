@@ -74,6 +74,43 @@ TEST(ListOrder, SortAgreesWithTheComparatorOnLinesAroundThePackedPrefix) {
     }
 }
 
+// In lists of tens of thousands of lines, a large run where only a few characters vary (dates,
+// hours) is sorted on those characters alone. Shaped like the deadline lines: a few repeated
+// reasons, then a date, an hour and a name, with duplicates; and once with random tails.
+TEST(ListOrder, LargeListsSortLikeTheComparator) {
+    const QStringList reasons = {u"Quota annuale"_qs, u"quota ANNUALE"_qs, u"Affitto sala"_qs,
+                                 u"Bollo"_qs, u"Assicurazione responsabilit\u00e0 civile"_qs};
+    std::mt19937 rng(3);
+    for (const bool fewVarying : {true, false}) {
+        QStringList lines;
+        for (int i = 0; i < 40000; ++i) {
+            QString line = reasons[int(rng() % reasons.size())].leftJustified(35, u' ');
+            if (fewVarying)
+                line += QStringLiteral("%1/%2/2026 %3:30 Rossi %4")
+                            .arg(1 + rng() % 28, 2, 10, QLatin1Char('0'))
+                            .arg(1 + rng() % 12, 2, 10, QLatin1Char('0'))
+                            .arg(rng() % 24, 2, 10, QLatin1Char('0'))
+                            .arg(rng() % 5000);
+            else
+                for (int c = int(rng() % 30); c > 0; --c)
+                    line += QChar(u"aAbB zZ\u00e8_09"[rng() % 12]);
+            lines << (i % 9 == 0 && i > 0 ? lines.back() : line);
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& x, const QString& y) {
+            return compareListText(x, y) < 0;
+        });
+        SortedLines collected;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            collected.append(lines[i], i);
+        std::vector<qint64> order;
+        ASSERT_EQ(collected.take(order), expected) << "few varying: " << fewVarying;
+        // Equal lines keep the order they were added in.
+        for (size_t i = 1; i < order.size(); ++i)
+            if (lines[order[i]] == lines[order[i - 1]]) ASSERT_LT(order[i - 1], order[i]);
+    }
+}
+
 TEST(FindInList, NewKeyFromTopRepeatedKeyFromNextWrapping) {
     const QStringList lines{u"Alfa Rossi"_qs, u"Beta"_qs, u"Gamma ROSSI"_qs, u"Delta rossini"_qs};
     QString last;
