@@ -118,26 +118,6 @@ void StoredPieces::reserve(qint64 rows) {
     bytes_.reserve(size_t(rows) * size_t(rowBytes));
 }
 
-namespace {
-
-// Copies a short piece without a call or a string instruction, both slower than the copy
-// itself at these lengths; reads no byte past `n`.
-inline void copyShort(char* out, const char* from, size_t n) {
-    if (n >= 8) {
-        for (size_t i = 0; i + 8 < n; i += 8)
-            std::memcpy(out + i, from + i, 8);
-        std::memcpy(out + n - 8, from + n - 8, 8);
-    } else if (n >= 4) {
-        std::memcpy(out, from, 4);
-        std::memcpy(out + n - 4, from + n - 4, 4);
-    } else {
-        for (size_t i = 0; i < n; ++i)
-            out[i] = from[i];
-    }
-}
-
-} // namespace
-
 void StoredPieces::add(const RecordLayout& layout, const char* record) {
     if (starts_.empty()) starts_.push_back(0);
     // The row's room in one step, blank, then each piece copied over its place.

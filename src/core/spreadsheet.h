@@ -43,12 +43,15 @@ public:
     void reserve(qsizetype rows, qsizetype bytesPerRow);
 
     void append(QByteArrayView bytes) { // to the open cell
-        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+        const size_t at = bytes_.size();
+        bytes_.resize(at + size_t(bytes.size()));
+        copyShort(bytes_.data() + at, bytes.data(), size_t(bytes.size()));
     }
     void append(char byte) { bytes_.push_back(byte); }
     void endCell() {
         if (columns_ == 0) return; // a grid without columns holds no cells
-        if (ends_.size() % size_t(columns_) == 0) rowStarts_.push_back(cellStart_);
+        if (column_ == 0) rowStarts_.push_back(cellStart_);
+        column_ = column_ + 1 == columns_ ? 0 : column_ + 1;
         cellStart_ = qsizetype(bytes_.size());
         // A row's cells come from one record or one row of texts: far below 4 GB.
         ends_.push_back(quint32(cellStart_ - rowStarts_.back()));
@@ -79,6 +82,7 @@ private:
     LargeVector<qsizetype> rowStarts_; // where each row's cells begin in bytes_
     LargeVector<quint32> ends_;        // end of every cell, from its row's start
     qsizetype cellStart_ = 0;          // where the open cell begins
+    int column_ = 0;                   // the open cell's column
 };
 
 // Writes the spreadsheet of an export: the one-line Office HTML workbook with one sheet, in
