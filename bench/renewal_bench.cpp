@@ -37,6 +37,12 @@ QString archive(int n) {
     });
 }
 
+void BM_ReadIntoMemory(benchmark::State& state) {
+    bench::readWholeFile(state,
+                         QDir(archive(int(state.range(0)))).filePath(members::kMemberFileName));
+}
+BENCHMARK(BM_ReadIntoMemory)->Apply(bench::threeSizes);
+
 void BM_RenewalGrid(benchmark::State& state) {
     const QString folder = archive(int(state.range(0)));
     for (auto _ : state) {
@@ -45,7 +51,7 @@ void BM_RenewalGrid(benchmark::State& state) {
         benchmark::DoNotOptimize(rows.rows.data());
     }
 }
-BENCHMARK(BM_RenewalGrid)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenewalGrid)->Apply(bench::threeSizes);
 
 void BM_RenewGridToBothFiles(benchmark::State& state) {
     const QString source = QDir(archive(int(state.range(0)))).filePath(members::kMemberFileName);

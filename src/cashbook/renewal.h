@@ -31,6 +31,9 @@ struct RenewalRows {
     bool ok = true;               // false: the member file could not be read
 };
 RenewalRows renewalRows(const QString& folder, const QDate& today);
+// The grid's order: by name as QString::compare(Qt::CaseInsensitive) orders them, equal names
+// in the order given.
+void sortByName(std::vector<RenewalRow>& rows);
 
 // The fee as the cash book stores it, or the problem the "Esito" column shows.
 struct Fee {

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 using namespace cashbook;
 using testing_support::child;
@@ -176,6 +177,35 @@ TEST(Renewal, FeesAreReadAsTheCashBookStoresThem) {
     EXPECT_EQ(oneYearAfter(QDate(2024, 2, 29)), QDate(2025, 2, 28));
     EXPECT_EQ(oneYearAfter(QDate(2027, 2, 28)), QDate(2028, 2, 28));
     EXPECT_EQ(oneYearAfter(QDate(2025, 12, 31)), QDate(2026, 12, 31));
+}
+
+// The grid folds each name once; the order must stay Qt's case-insensitive comparison, equal
+// names in reading order: across accents, the sharp s, final sigma, names that are prefixes,
+// and characters beyond the first plane (surrogate pairs, one with a case).
+TEST(Renewal, GridOrderIsTheCaseInsensitiveComparisonOfTheNames) {
+    const char16_t* pieces[] = {u"rossi",  u"ROSSI",      u"Rossini",    u"\u00e0",     u"\u00c0",
+                                u"\u00df", u"ss",         u"\u03c2",     u"\u03a3",     u"\u03c3",
+                                u"z",      u"\U00010400", u"\U00010428", u"\U0001F600", u" "};
+    std::mt19937 rng(5);
+    std::vector<RenewalRow> rows;
+    for (int i = 0; i < 600; ++i) {
+        QString name;
+        for (int k = int(rng() % 4); k >= 0; --k)
+            name += QString::fromUtf16(pieces[rng() % std::size(pieces)]);
+        RenewalRow r;
+        r.record = i + 1;
+        r.name = name;
+        rows.push_back(r);
+    }
+    std::vector<RenewalRow> expected = rows;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const RenewalRow& a, const RenewalRow& b) {
+                         return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+                     });
+    sortByName(rows);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        ASSERT_EQ(rows[i].record, expected[i].record) << i << " " << rows[i].name.toStdString();
 }
 
 TEST(Renewal, RenewsTheTickedMembersAndRecordsTheirFeesInTheCashBook) {
