@@ -11,9 +11,9 @@
 #include "platform/input_rules.h"
 
 #include <QDir>
-#include <QHashFunctions>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <numeric>
 #include <string>
@@ -24,10 +24,29 @@ namespace {
 
 using members::MemberField;
 
-// Compared only within one run of the program. Qt's hash takes the record in wide steps; a
-// byte at a time took most of the time of listing 100,000 members.
+// Compared only within one run of the program, never stored. Four independent lanes of
+// multiply and shift over the record's words: with Qt's hash, hashing took a fifth of listing
+// the members due.
 quint64 fingerprintOf(const char* record) {
-    return quint64(qHashBits(record, size_t(members::kMemberRecordLength), 0));
+    constexpr quint64 kMul = 0x9E3779B97F4A7C15ull;
+    constexpr size_t kLength = size_t(members::kMemberRecordLength);
+    quint64 lanes[4] = {1, 2, 3, 4};
+    size_t at = 0;
+    for (; at + 32 <= kLength; at += 32)
+        for (size_t k = 0; k < 4; ++k) {
+            quint64 word;
+            std::memcpy(&word, record + at + 8 * k, 8);
+            lanes[k] = (lanes[k] ^ word) * kMul;
+            lanes[k] ^= lanes[k] >> 32;
+        }
+    for (; at < kLength; ++at)
+        lanes[0] = (lanes[0] ^ quint8(record[at])) * kMul;
+    quint64 h = kLength;
+    for (quint64 lane : lanes) {
+        h = (h ^ lane) * kMul;
+        h ^= h >> 29;
+    }
+    return h;
 }
 
 QString text(const char* record, MemberField f) {
