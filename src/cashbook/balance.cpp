@@ -3,6 +3,7 @@
 #include "cashbook/movement_record.h"
 #include "core/dates.h"
 #include "core/list_text.h"
+#include "core/record_file.h"
 #include "core/text.h"
 
 namespace cashbook {
@@ -126,8 +127,11 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
     bool readable = true;
     // A whole year's lines are kept as the bytes they show and made only when shown.
     auto lines = std::make_shared<core::StoredPieces>(kBalanceLine, balanceLineStart);
-    lines->reserve(archive.count().value_or(0));
-    const bool read = archive.scan([&](qint64, const char* rec) {
+    // Opened once: its count sizes the lines, then it is read.
+    core::RecordFile file(archive.path(), archive.layout().recordLength());
+    if (!file.open(core::RecordFile::Access::Read)) return Balance{{}, 0, 0, 0, false};
+    lines->reserve(file.count());
+    const bool scanned = file.scan([&](qint64, const char* rec) {
         if (filtered && !core::containsFolded(load(rec, Causale), key)) return true;
         const std::optional<QDate> date = storedDate(rec, Data, today);
         if (!date) return readable = false;
@@ -143,6 +147,7 @@ Balance computeBalance(const core::Archive& archive, const QString& filter, cons
         lines->add(movementLayout(), rec);
         return true;
     });
+    const bool read = file.close() && scanned;
     out.ok = read && readable;
     if (!out.ok) return Balance{{}, 0, 0, 0, false};
     const qsizetype count = lines->rows();

@@ -1,14 +1,12 @@
 #include "core/record_file.h"
 
-#include "core/large_buffer.h"
-
-#include <memory>
-
 #include "core/file_faults.h"
+#include "core/large_buffer.h"
 #include "core/multi_file_commit.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace core {
